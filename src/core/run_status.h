@@ -10,7 +10,7 @@ namespace trb::core {
 // up to eleven texts of at most 36 characters, in order, without repeats, plus the flag that
 // the run stopped on a fatal error. Emptied at the start of every run.
 class RunStatus {
-public:
+  public:
     static constexpr int kMaxMessages = 11;
     static constexpr std::size_t kMaxLength = 36;
 
@@ -22,7 +22,7 @@ public:
 
     bool calculationFailed = false;
 
-private:
+  private:
     std::array<std::string, kMaxMessages> messages_{};
     int count_ = 0;
 };

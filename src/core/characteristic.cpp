@@ -1,0 +1,161 @@
+#include "core/characteristic.h"
+
+#include <cmath>
+
+#include "core/utilmath.h"
+
+namespace trb::core {
+
+namespace {
+
+// c0 + c1·x + c2·x² + c3·x³ + c4·x⁴
+real Quartic(const real (&c)[5], real x) {
+    return c[0] + x * (c[1] + x * (c[2] + x * (c[3] + x * c[4])));
+}
+
+// Coefficients k_ij of the friction characteristic: row i is the polynomial in b of the factor of t^i.
+constexpr real kFriction[5][5] = {
+    {1.153423L, -2.69332L, 6.552763L, -7.81938L, 3.405146L},
+    {-0.7441784L, 0.104245L, -0.343503L, 0.4677244L, -0.215028L},
+    {-0.0105921L, 0.342048L, -0.459955L, 0.381193L, -0.1056112L},
+    {-0.000397154L, -0.01669L, 0.00966612L, -0.0191126L, -0.01094135L},
+    {0.00258444L, -0.00870384L, -0.00157289L, 0.01759905L, -0.006688832L},
+};
+
+constexpr int kMaxBisectionSteps = 800;
+constexpr real kSommerfeldTolerance = 0.001L;
+
+}  // namespace
+
+real SommerfeldOfEps(real eps, real b) {
+    constexpr real kA1[5] = {1.1642L, -1.9456L, 7.1161L, -10.1073L, 5.0141L};
+    constexpr real kA2[5] = {-1.000026L, -0.023634L, -0.4215L, -0.038817L, -0.090551L};
+    const real a1 = Quartic(kA1, b);
+    const real a2 = Quartic(kA2, b);
+    const real oneMinusEps2 = 1 - eps * eps;
+    return b * b * eps / (2 * oneMinusEps2 * oneMinusEps2) *
+           std::sqrt(kPi * kPi * oneMinusEps2 + 16 * eps * eps) * a1 * (eps - 1) / (a2 + eps);
+}
+
+real EpsOfSommerfeld(real so, real b, RunStatus& status) {
+    real lower = 0.01L;
+    real upper = 1;
+    for (int step = 1;; ++step) {
+        if (step > kMaxBisectionSteps) {
+            status.AddMessage("Fehler : Iter ep from So");
+            return 0;
+        }
+        const real mid = (lower + upper) * 0.5L;
+        const real d = SommerfeldOfEps(mid, b) - so;
+        if (d < 0) {
+            lower = mid;
+        } else {
+            upper = mid;
+        }
+        if (std::fabs(d) < kSommerfeldTolerance) return mid;
+    }
+}
+
+real FrictionCharacteristic(real so, real b) {
+    const real t = Log10(so);
+    real exponent = 0;
+    for (int i = 4; i >= 0; --i) exponent = exponent * t + Quartic(kFriction[i], b);
+    return Pow10(exponent);
+}
+
+real OwnPressureFlowCharacteristic(real eps, real b) {
+    return (b - 0.223L * b * b * b) * 0.25L * eps;
+}
+
+namespace {
+
+real HoleShapeFactor(real l) {
+    return 1.204L + 0.368L * l - 1.046L * l * l + 1.942L * l * l * l;
+}
+
+real PocketShapeFactor(real l, RunStatus& status) {
+    if (l < 0.05L) status.AddMessage("Warnung: bp/B < 0.05 !");
+    if (l > 0.7L) status.AddMessage("Warnung: bp/B > 0.7 !");
+    return 1.188L + 1.582L * l - 2.585L * l * l + 5.563L * l * l * l;
+}
+
+real PartialGrooveFlow(const SupplyGeometry& s, real eps) {
+    const real phiA = DegToRad(s.phia);
+    const real phiE = DegToRad(s.phie);
+    const real sinA = std::sin(phiA);
+    const real sinE = std::sin(phiE);
+    const real eps2 = eps * eps;
+    const real eps3 = eps2 * eps;
+    const real bracket = (3 * eps + eps3) * (sinE - sinA) + (1 + 1.5L * eps2) * (phiE - phiA) +
+                         0.75L * eps2 * (sinE * sinE - sinA * sinA) -
+                         (eps3 / 3) * (sinE * sinE * sinE - sinA * sinA * sinA);
+    return bracket * (1 / 48.0L) / ((s.width - s.bg) / s.diameter);
+}
+
+}  // namespace
+
+real SupplyPressureFlowCharacteristic(const SupplyGeometry& s, real eps, real previous, RunStatus& status) {
+    const real onePlusEps3 = (1 + eps) * (1 + eps) * (1 + eps);
+    switch (s.zufuhr) {
+        case kHoleOppositeLoad:
+        case kHoleAt90:
+        case kTwoHolesAt90: {
+            const real qH = HoleShapeFactor(s.dh / s.width);
+            const real logRatio = std::log(s.width / s.dh);
+            if (s.zufuhr == kHoleOppositeLoad) return onePlusEps3 * (kPi / 48) / (qH * logRatio);
+            if (s.zufuhr == kHoleAt90) return (kPi / 48) / (qH * logRatio);
+            return (kPi / 24) / (qH * logRatio);
+        }
+        case kRingGroove: {
+            const real b = s.width / s.diameter;
+            return (1 + 1.5L * eps * eps) * (kPi / 24) * (1 / b) * s.width / (s.width - s.bg);
+        }
+        case kPartialGroove:
+            return PartialGrooveFlow(s, eps);
+        case kPocketOppositeLoad:
+        case kPocketAt90:
+        case kTwoPocketsAt90: {
+            const real qP = PocketShapeFactor(s.bp / s.width, status);
+            const real logRatio = std::log(s.width / s.bp);
+            if (s.zufuhr == kPocketOppositeLoad) return onePlusEps3 * (kPi / 48) / (qP * logRatio);
+            if (s.zufuhr == kPocketAt90) return (kPi / 48) / (qP * logRatio);
+            return (kPi / 24) / (qP * logRatio);
+        }
+        default:
+            return previous;
+    }
+}
+
+long RoundToClass(real x, real offset) {
+    return std::lrint(x + offset);
+}
+
+real HoleDiameterProposal(real d) {
+    const long k = RoundToClass(d, 0.5L);
+    if (k < 0) return 12;
+    if (k <= 10) return 2.5L;
+    if (k <= 30) return 3;
+    if (k <= 44) return 4;
+    if (k <= 67) return 5;
+    if (k <= 100) return 6;
+    if (k <= 150) return 8;
+    if (k <= 220) return 10;
+    return 12;
+}
+
+real PocketWidthProposal(real x) {
+    const long k = RoundToClass(x, 0.5L);
+    real margin = 10;
+    if (k <= 15) {
+        margin = x / 4;
+    } else if (k <= 30) {
+        margin = 3;
+    } else if (k <= 60) {
+        margin = 4;
+    } else if (k <= 100) {
+        margin = 6;
+    }
+    return x - 2 * margin;
+}
+
+}  // namespace trb::core
