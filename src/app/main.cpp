@@ -1,6 +1,8 @@
-#include <cstdio>
+#include <iostream>
+
+#include "app/example_run.h"
 
 int main() {
-    std::puts("TRB 1.6");
+    trb::app::PrintExampleRun(std::cout);
     return 0;
 }
