@@ -1,0 +1,119 @@
+#include "graphics/vektor.h"
+
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace trb::graphics {
+
+namespace {
+
+constexpr real kBetweenTolerance = 1e-12L;
+
+}  // namespace
+
+real DegToRad(real degrees) {
+    return degrees * std::numbers::pi_v<real> / 180.0L;
+}
+real RadToDeg(real radians) {
+    return radians * 180.0L / std::numbers::pi_v<real>;
+}
+
+real Determinant(real a, real b, real c, real d) {
+    return a * d - b * c;
+}
+
+std::optional<Point> SolveLinear(real a1, real b1, real c1, real a2, real b2, real c2) {
+    const real det = Determinant(a1, b1, a2, b2);
+    if (det == 0) return std::nullopt;
+    return Point{Determinant(c1, b1, c2, b2) / det, Determinant(a1, c1, a2, c2) / det};
+}
+
+std::optional<Point> IntersectLines(Point p1, Point p2, Point q1, Point q2) {
+    // Each line as a·x + b·y = c with (a, b) normal to its direction.
+    const real a1 = p2.y - p1.y, b1 = p1.x - p2.x;
+    const real a2 = q2.y - q1.y, b2 = q1.x - q2.x;
+    return SolveLinear(a1, b1, a1 * p1.x + b1 * p1.y, a2, b2, a2 * q1.x + b2 * q1.y);
+}
+
+bool Between(real v, real a, real b) {
+    const real lo = std::min(a, b), hi = std::max(a, b);
+    return v >= lo - kBetweenTolerance && v <= hi + kBetweenTolerance;
+}
+
+std::optional<Point> IntersectSegments(Point p1, Point p2, Point q1, Point q2) {
+    const auto p = IntersectLines(p1, p2, q1, q2);
+    if (!p) return std::nullopt;
+    if (Between(p->x, p1.x, p2.x) && Between(p->y, p1.y, p2.y) && Between(p->x, q1.x, q2.x) &&
+        Between(p->y, q1.y, q2.y)) {
+        return p;
+    }
+    return std::nullopt;
+}
+
+bool PointInRectangle(Point p, const Rect& r) {
+    return Between(p.x, r.x1, r.x2) && Between(p.y, r.y1, r.y2);
+}
+
+std::optional<Segment> ClipSegment(const Segment& s, const Rect& r) {
+    const bool aIn = PointInRectangle(s.a, r);
+    const bool bIn = PointInRectangle(s.b, r);
+    if (aIn && bIn) return s;
+    const Point corners[4] = {{r.x1, r.y1}, {r.x2, r.y1}, {r.x2, r.y2}, {r.x1, r.y2}};
+    std::vector<Point> hits;
+    for (int i = 0; i < 4; ++i) {
+        if (auto p = IntersectSegments(s.a, s.b, corners[i], corners[(i + 1) % 4])) hits.push_back(*p);
+    }
+    if (hits.empty()) return std::nullopt;
+    if (aIn) return Segment{s.a, hits.front()};
+    if (bIn) return Segment{hits.front(), s.b};
+    // Both ends outside: the two crossings farthest apart (a corner hit shows up twice).
+    Segment best{hits.front(), hits.front()};
+    real bestLength = -1;
+    for (const Point& p : hits) {
+        for (const Point& q : hits) {
+            const real length = std::hypot(q.x - p.x, q.y - p.y);
+            if (length > bestLength) {
+                bestLength = length;
+                best = {p, q};
+            }
+        }
+    }
+    // Keep the segment's own direction.
+    const real da = std::hypot(best.a.x - s.a.x, best.a.y - s.a.y);
+    const real db = std::hypot(best.b.x - s.a.x, best.b.y - s.a.y);
+    if (db < da) std::swap(best.a, best.b);
+    return best;
+}
+
+std::optional<ArcGeometry> GetArcCenter(real phi, Point p1, Point p2, core::RunStatus& status,
+                                        bool keepStart) {
+    const real halfSin = std::sin(phi / 2);
+    if (std::fabs(halfSin) < 1e-15L) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "Fehler in GetArcCenter (dphi = %.6Lg ! ", phi);
+        status.AddMessage(buffer);
+        return std::nullopt;
+    }
+    const real dx = p2.x - p1.x, dy = p2.y - p1.y;
+    const real chord = std::hypot(dx, dy);
+    const Point middle{(p1.x + p2.x) / 2, (p1.y + p2.y) / 2};
+    const real h = std::fabs(std::sin(phi)) > 1e-15L ? (chord / 2) / std::tan(phi / 2) : 0;
+    ArcGeometry arc;
+    arc.radius = std::fabs((chord / 2) / halfSin);
+    if (chord != 0) {
+        // Left of p1→p2 for positive h.
+        arc.centre = {middle.x - h * dy / chord, middle.y + h * dx / chord};
+    } else {
+        status.AddMessage("GetArcCenter l12=0");
+        arc.centre = middle;
+    }
+    arc.start = std::atan2(p1.y - arc.centre.y, p1.x - arc.centre.x);
+    arc.end = std::atan2(p2.y - arc.centre.y, p2.x - arc.centre.x);
+    if (phi < 0 && !keepStart) std::swap(arc.start, arc.end);
+    return arc;
+}
+
+}  // namespace trb::graphics
