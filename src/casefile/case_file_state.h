@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "casefile/recent_files.h"
+
+// Which case is loaded and where it lives.
+namespace trb::casefile {
+
+inline constexpr const char* kCaseExtension = "trb";
+inline constexpr const char* kDefaultCaseName = "null";  // "null.trb", the default case
+inline constexpr const char* kVersionText = "1.6";
+
+struct CaseFileState {
+    std::string name;    // without folder and extension; empty for an unnamed case
+    std::string folder;  // the case's folder, with or without a final "/"
+    bool modified = false;
+    bool commandLineFile = false;  // started with a case file: `name` holds the full path, folder is empty
+    RecentFileList recent;
+};
+
+// The file a case name refers to: a name whose file part has no "." gets the folder in front and
+// ".trb" behind; any other name is taken as it stands.
+std::string CaseFilePath(std::string_view folder, std::string_view name);
+
+// The file of the current case, as the save question shows it.
+std::string CurrentCaseFile(const CaseFileState& state);
+
+// Puts the case `name` of the current folder into entry 1 of the recent list.
+void AddRecentFile(CaseFileState& state, std::string_view name);
+
+}  // namespace trb::casefile
