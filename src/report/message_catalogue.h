@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ui/dialogs.h"
+
+// The error-message catalogue "trb.err": for each message of a calculation run a cause and a
+// remedy, as line triples (message, cause, remedy; code page 850, CR LF). A message is found by
+// its first 14 characters; every line of the file is compared and the first match wins.
+namespace trb::report {
+
+inline constexpr std::string_view kCatalogueFileName = "trb.err";
+inline constexpr std::size_t kMessageKeyLength = 14;
+inline constexpr std::string_view kNoDescription = "keine Beschreibung dieser Fehlermeldung vorhanden.";
+
+// The catalogue in the given folder (the PLT folder).
+std::string CataloguePath(std::string_view folder);
+
+// Whether a catalogue line stands for the message: their first 14 characters agree (a shorter
+// text must agree as a whole).
+bool MatchesMessage(std::string_view line, std::string_view message);
+
+enum class Lookup { Found, NotFound, Unreadable };
+struct MessageDescription {
+    std::string cause;
+    std::string remedy;
+};
+// Reads the catalogue anew and fills `description` when the message is found.
+Lookup LookUpMessage(const std::string& catalogue, std::string_view message, MessageDescription& description);
+
+// Cause of the message: "" without a catalogue, kNoDescription when it is not listed.
+std::string GetCause(const std::string& catalogue, std::string_view message);
+// Remedy of the message: "" without a catalogue or when it is not listed.
+std::string GetRemedy(const std::string& catalogue, std::string_view message);
+
+// Replaces cause and remedy of the message's entry. The catalogue is copied into a work file of
+// the same name in the temporary folder with the new lines and then replaces the catalogue in
+// one step. Line breaks in cause or remedy become blanks (the catalogue holds one line each).
+// A message that is not listed is refused with "<message> not found."; an unreadable catalogue
+// shows the file message and sets the abort flag. True when the catalogue was replaced.
+bool SaveMessageDescription(const std::string& catalogue, const std::string& tempFolder,
+                            std::string_view message, std::string_view cause, std::string_view remedy,
+                            ui::Dialogs& dialogs, bool& abort);
+
+}  // namespace trb::report

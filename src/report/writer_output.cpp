@@ -1,0 +1,240 @@
+// Opening a printout on its device and handing the finished file over.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "report/html_text.h"
+#include "report/report_file.h"
+#include "report/report_writer.h"
+#include "text/format.h"
+#include "ui/checked_file.h"
+
+namespace trb::report {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::array<std::string_view, kOfferedDevices> kDeviceNames = {
+    "Bildschirm",
+    "Textdrucker",
+    "Datei",
+    "Windows-Drucker",
+    "externes Textprogramm",
+    "TXT File (Excel, QPRO ...)",
+    "HTML File (Netscape, Internet Explorer ...)",
+};
+constexpr int kMaxTemporaryTries = 11;
+constexpr std::string_view kDisplayCopyName = "outwin.txt";
+
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return fs::exists(path, error);
+}
+
+// "$OUT1.TMP", "$OUT2.TMP", ... in the temporary folder: the first name not in use.
+std::string TemporaryOutputName(const std::string& tempFolder) {
+    std::string name;
+    for (int i = 1; i <= kMaxTemporaryTries; ++i) {
+        name = tempFolder + "$OUT" + text::IntText(i) + ".TMP";
+        if (!Exists(name)) break;
+    }
+    return name;
+}
+
+std::string WithExtension(std::string path, std::string_view extension) {
+    if (fs::path(path).extension().empty()) path += "." + std::string(extension);
+    return path;
+}
+
+// The raw printer device for port 1..4.
+std::string PrinterPortPath(int port) {
+    return "/dev/usb/lp" + text::IntText(std::max(port, 1) - 1);
+}
+
+}  // namespace
+
+void ReportWriter::OpenOutput(int device) {
+    for (std::size_t i = 0; i < kDeviceNames.size(); ++i) state_.deviceNames[i] = kDeviceNames[i];
+    if (device == kOnlyDeviceNames) return;
+    auto& dialogs = context_.dialogs;
+    const auto& settings = context_.settings;
+    bool& abort = context_.abort;
+
+    state_.file.reset();
+    state_.htmlTableOpen = false;
+    state_.device = settings.textDevice;
+    dialogs.SetHelpNumber(1050);
+    if (device != kChooseDevice) {
+        state_.device = device;
+    } else if (settings.textDeviceWindow) {
+        for (std::size_t i = 0; i < kDeviceNames.size(); ++i) dialogs.choiceList[i] = kDeviceNames[i];
+        int selection = state_.device;
+        dialogs.ChooseFromList("Ausgabe auf ..", kOfferedDevices, selection, abort);
+        if (abort) return;
+        state_.device = selection;
+    }
+
+    const std::string& temp = context_.tempFolder;
+    state_.pausePerPage = false;
+    switch (state_.device) {
+        case kTextPrinter: {
+            state_.outputName = PrinterPortPath(settings.printerPort);
+            dialogs.SetHelpNumber(1060);
+            state_.pausePerPage = dialogs.AskYesNoCancel("Pause nach jeder Seite ?", abort);
+            break;
+        }
+        case kTextFile: {
+            dialogs.SetHelpNumber(1070);
+            const auto chosen = dialogs.ChooseSaveFile(context_.currentCase.folder, "*.txt");
+            if (!chosen) {
+                abort = true;
+                return;
+            }
+            state_.outputName = WithExtension(*chosen, "txt");
+            ui::CheckNewFile(state_.outputName, dialogs, abort);
+            break;
+        }
+        case kTabFile:
+        case kTabFileForCase: {
+            if (state_.device == kTabFile && settings.textDeviceWindow) {
+                const auto chosen = dialogs.ChooseSaveFile(context_.currentCase.folder, "*.txt");
+                if (!chosen) {
+                    abort = true;
+                    return;
+                }
+                state_.outputName = WithExtension(*chosen, "txt");
+                ui::CheckNewFile(state_.outputName, dialogs, abort);
+            } else {
+                state_.outputName = temp + "$$$" + text::IntText(state_.exportCounter + 1) + ".txt";
+            }
+            break;
+        }
+        case kHtmlFile:
+            state_.outputName = temp + "trb.htm";
+            ui::CheckNewFile(state_.outputName, dialogs, abort);
+            break;
+        case kDosFile:
+            state_.outputName = temp + "OUTDOS.TXT";
+            break;
+        default:
+            if (state_.device <= 9) state_.outputName = TemporaryOutputName(temp);
+            break;
+    }
+    state_.pageCount = 0;
+    state_.lineCount = 0;
+    state_.bodyLines = 0;
+}
+
+void ReportWriter::Rewrite() {
+    bool& abort = context_.abort;
+    if (abort || state_.device < kScreen || state_.device > kTabFileForCase) return;
+    const bool port = state_.device == kTextPrinter;
+    state_.file = std::make_unique<ReportFile>();
+    if (!state_.file->Open(state_.outputName, port, context_.dialogs, abort)) {
+        state_.file.reset();
+        return;
+    }
+    if (port && Exists("TEXT.HXP")) {
+        // Printer set-up codes go to the printer first.
+        std::ifstream setup("TEXT.HXP", std::ios::binary);
+        std::ostringstream codes;
+        codes << setup.rdbuf();
+        state_.file->Write(codes.str(), context_.dialogs, abort);
+    }
+}
+
+std::string ReportWriter::ConvertedCopy(const std::string& file, const std::string& copy) {
+    std::ifstream in(file, std::ios::binary);
+    std::string content;
+    std::string line;
+    while (std::getline(in, line)) {
+        content += DisplayText(line, context_.settings.format);
+        content += '\n';
+    }
+    in.close();
+    ui::WriteFileChecked(copy, content, context_.dialogs, context_.abort);
+    return copy;
+}
+
+void ReportWriter::CloseOutput() {
+    bool& abort = context_.abort;
+    if (abort || !state_.file) return;
+    const auto& settings = context_.settings;
+    const int device = state_.device;
+    if ((device == kScreen || device == kTextPrinter || device == kWindowsPrinter) && state_.lineCount > 0 &&
+        (settings.printoutHeader == 2 || LineStyle() == 4)) {
+        Emit("\f", false);
+    }
+    if (IsHtmlDevice()) {
+        CloseHtmlTable();
+        WriteHtml("</BODY>");
+        WriteHtml("</HTML>");
+    }
+    state_.file->Close(context_.dialogs, abort);
+    state_.file.reset();
+    if (abort) return;
+    HandOver(state_.outputName);
+    context_.dialogs.SetBusy(false);
+}
+
+void ReportWriter::HandOver(const std::string& file) {
+    auto& dialogs = context_.dialogs;
+    const auto& settings = context_.settings;
+    const std::string displayCopy = context_.tempFolder + std::string(kDisplayCopyName);
+    std::error_code error;
+    switch (state_.device) {
+        case kScreen:
+            ConvertedCopy(file, displayCopy);
+            dialogs.ShowTextFile(displayCopy, file);
+            fs::remove(file, error);
+            break;
+        case kTextFile:
+        case kDosFile:
+            ConvertedCopy(file, displayCopy);
+            if (state_.device == kTextFile) {
+                dialogs.ShowNoteBox(file + " und Windows-Datei outwin.txt wurden angelegt..");
+            }
+            break;
+        case kWindowsPrinter:
+            // The printout is made from the display copy, which carries the characters as shown.
+            ConvertedCopy(file, displayCopy);
+            dialogs.PrintTextFile(displayCopy);
+            fs::remove(file, error);
+            break;
+        case kTextProgram: {
+            const std::string& program = settings.textProgram;
+            if (!program.empty() && !Exists(program)) {
+                dialogs.ShowErrorBox(program + " not found");
+                return;
+            }
+            dialogs.SetBusy(true);
+            ConvertedCopy(file, displayCopy);
+            if (!context_.launcher.Start(program, {displayCopy}))
+                dialogs.ShowErrorBox(program + " not found");
+            break;
+        }
+        case kTabFile:
+            ++state_.exportCounter;
+            ConvertedCopy(file, context_.tempFolder + "$$" + text::IntText(state_.exportCounter) + ".txt");
+            break;
+        case kTabFileForCase:
+            ++state_.exportCounter;
+            ConvertedCopy(file, context_.currentCase.folder + context_.currentCase.name + ".txt");
+            break;
+        case kHtmlFile: {
+            const std::string& browser = settings.htmlBrowser;
+            if (!browser.empty() && !Exists(browser)) {
+                dialogs.ShowErrorBox(browser + " not found");
+                return;
+            }
+            dialogs.SetBusy(true);
+            if (!context_.launcher.Start(browser, {file})) dialogs.ShowErrorBox(browser + " not found");
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+}  // namespace trb::report
