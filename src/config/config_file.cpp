@@ -1,0 +1,328 @@
+#include "config/config_file.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "config/config_table.h"
+#include "config/output_file.h"
+#include "text/format.h"
+
+namespace trb::config {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// Lines of a text file; past the end every line reads as empty, as a positional reader expects.
+class LineReader {
+  public:
+    explicit LineReader(std::istream& in) : in_(in) {}
+    bool AtEnd() { return in_.peek() == std::char_traits<char>::eof(); }
+    std::string Next() {
+        std::string line;
+        if (!AtEnd()) std::getline(in_, line);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return line;
+    }
+
+  private:
+    std::istream& in_;
+};
+
+int ToInt(const std::string& line) {
+    const long long value = text::TextToInt(line);
+    return value < INT_MIN || value > INT_MAX ? 0 : static_cast<int>(value);
+}
+
+std::string Upper(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text::TrimText(s);
+}
+
+// The numeric read rules; false when the row has none of them.
+real ApplyNumberRule(const ConfigRow& row, real value) {
+    switch (row.rule) {
+        case ReadRule::ZeroTo:
+            return value == 0 ? row.value : value;
+        case ReadRule::OutsideTo:
+            return value < row.low || value > row.high ? row.value : value;
+        case ReadRule::BelowTo:
+            return value < row.low ? row.value : value;
+        case ReadRule::AboveTo:
+            return value > row.high ? row.value : value;
+        default:
+            return value;
+    }
+}
+
+void ReadPlotLines(ConfigSettings& s, LineReader& reader) {
+    const int count = s.plotLineCount;
+    for (int line = 2; line <= count && !reader.AtEnd(); ++line) {
+        std::string text = reader.Next();
+        if (line <= kPlotCommandLines)
+            s.plotCommandLines[static_cast<std::size_t>(line - 1)] = std::move(text);
+    }
+    s.plotLineCount = std::clamp(count, 1, kPlotCommandLines);
+}
+
+void ReadRectangle(WindowRect& rect, LineReader& reader) {
+    const std::string line = reader.Next();
+    int fields[4] = {0, 0, 0, 0};
+    std::size_t start = 0;
+    for (int& field : fields) {
+        const auto bar = line.find('|', start);
+        field = ToInt(line.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+        if (bar == std::string::npos) break;
+        start = bar + 1;
+    }
+    if (fields[2] != 0 && fields[3] != 0 && !reader.AtEnd())
+        rect = {fields[0], fields[1], fields[2], fields[3]};
+}
+
+void ReadValue(const ConfigRow& row, ConfigSettings& s, LineReader& reader, const std::string& startFolder) {
+    switch (row.kind) {
+        case ValueKind::Text: {
+            std::string line = reader.Next();
+            std::string& target = row.ref.text(s);
+            if (line.empty() && row.rule == ReadRule::EmptyKeeps) return;
+            if (line.empty() && row.rule == ReadRule::EmptyTo) line = std::string(row.text);
+            if (text::TrimText(line).empty() && row.rule == ReadRule::EmptyToStartFolder)
+                line = text::AddBackslash(startFolder);
+            target = std::move(line);
+            return;
+        }
+        case ValueKind::Integer:
+            row.ref.integer(s) = static_cast<int>(ApplyNumberRule(row, ToInt(reader.Next())));
+            return;
+        case ValueKind::Boolean:
+            row.ref.boolean(s) = Upper(reader.Next()) == "TRUE";
+            return;
+        case ValueKind::BooleanNotFalse:
+            row.ref.boolean(s) = Upper(reader.Next()) != "FALSE";
+            return;
+        case ValueKind::Character: {
+            const std::string line = reader.Next();
+            const char c = line.empty() ? '\0' : line.front();
+            row.ref.character(s) = static_cast<char>(static_cast<int>(ApplyNumberRule(row, c)));
+            return;
+        }
+        case ValueKind::RealShort:
+        case ValueKind::Real: {
+            real value = text::TextToReal(reader.Next());
+            if (row.rule == ReadRule::ScaleX && value == 0) {
+                value = 1;
+                s.printScaleY = 1;
+            } else if (row.rule == ReadRule::BelowToScaleX && value < row.low) {
+                value = s.printScaleX;
+            } else {
+                value = ApplyNumberRule(row, value);
+            }
+            row.ref.number(s) = value;
+            return;
+        }
+        case ValueKind::PlotLines:
+            ReadPlotLines(s, reader);
+            return;
+        case ValueKind::Rectangle:
+            ReadRectangle(row.ref.rectangle(s), reader);
+            return;
+    }
+}
+
+std::string RealText(real value, bool shortForm, const text::FormatOptions& options) {
+    if (shortForm || (value < 1 && value == std::trunc(value))) return text::FormatShort(value, options);
+    return text::FormatFixed(value, 0, 7, options);
+}
+
+// Texts must stay on their line.
+std::string OneLine(std::string text) {
+    std::replace(text.begin(), text.end(), '\r', ' ');
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
+}
+
+void WriteValue(std::ostream& out, const ConfigRow& row, ConfigSettings& s,
+                const text::FormatOptions& options) {
+    switch (row.kind) {
+        case ValueKind::Text:
+            out << OneLine(row.ref.text(s)) << kLineEnd;
+            return;
+        case ValueKind::Integer:
+            out << text::IntText(row.ref.integer(s)) << kLineEnd;
+            return;
+        case ValueKind::Boolean:
+        case ValueKind::BooleanNotFalse:
+            out << (row.ref.boolean(s) ? "TRUE" : "FALSE") << kLineEnd;
+            return;
+        case ValueKind::Character: {
+            const char c = row.ref.character(s);
+            if (c != '\0' && c != '\r' && c != '\n') out << c;
+            out << kLineEnd;
+            return;
+        }
+        case ValueKind::RealShort:
+        case ValueKind::Real:
+            out << RealText(row.ref.number(s), row.kind == ValueKind::RealShort, options) << kLineEnd;
+            return;
+        case ValueKind::PlotLines: {
+            const int count = std::clamp(s.plotLineCount, 1, kPlotCommandLines);
+            for (int line = 2; line <= count; ++line)
+                out << OneLine(s.plotCommandLines[static_cast<std::size_t>(line - 1)]) << kLineEnd;
+            return;
+        }
+        case ValueKind::Rectangle: {
+            const WindowRect& r = row.ref.rectangle(s);
+            out << r.left << '|' << r.top << '|' << r.width << '|' << r.height << '|' << kLineEnd;
+            return;
+        }
+    }
+}
+
+std::string EnvironmentText(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+}  // namespace
+
+ConfigPlaces DefaultConfigPlaces() {
+    ConfigPlaces places;
+    std::error_code error;
+    places.startFolder = text::AddBackslash(std::filesystem::current_path(error).string());
+    std::string base = EnvironmentText("XDG_CONFIG_HOME");
+    if (base.empty() || base.front() != '/') {
+        const std::string home = EnvironmentText("HOME");
+        base = home.empty() ? std::string() : text::AddBackslash(home) + ".config";
+    }
+    places.fallbackFolder = base.empty() ? std::string() : text::AddBackslash(base) + "trb/";
+    places.configFolder = places.startFolder;
+    return places;
+}
+
+void ApplyWindowSizeRule(ConfigSettings& s, const ScreenInfo& screen) {
+    if (s.mainClientWidth == 0 || s.mainClientWidth == 65535) s.mainClientWidth = screen.width - 9;
+    if (s.mainClientHeight == 0 || s.mainClientHeight == 65535) s.mainClientHeight = screen.height - 91;
+}
+
+void ApplyScreenDefaults(ConfigSettings& s, const ScreenInfo& screen) {
+    ApplyWindowSizeRule(s, screen);
+    s.textWindow.height = screen.height - 80;
+    const real clientHeight = static_cast<real>(s.mainClientHeight);
+    const real windowHeight =
+        screen.mainWindowHeight > 0 ? static_cast<real>(screen.mainWindowHeight) : clientHeight + 46;
+    const real ratio = clientHeight + 46 > 0 ? windowHeight / (clientHeight + 46) : 1;
+    s.inputWindowScale = static_cast<int>(std::lround(screen.dpi / 96 * (ratio + 0.009L) * 100));
+}
+
+void ReadConfigFrom(std::istream& in, ConfigSettings& s, const std::string& startFolder,
+                    const ScreenInfo& screen) {
+    LineReader reader(in);
+    reader.Next();  // "trb Konfiguration"
+    reader.Next();  // "Version ..."
+    const auto table = ConfigTable();
+    bool skipPair = false;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const ConfigRow& row = table[i];
+        if (!row.label.empty()) reader.Next();
+        bool read = true;
+        if (row.mark == EofMark::Opt) read = !reader.AtEnd();
+        if (row.mark == EofMark::OptPair) {
+            read = !reader.AtEnd();
+            skipPair = !read;
+        } else if (skipPair) {
+            read = false;
+            skipPair = false;
+        }
+        if (read) ReadValue(row, s, reader, startFolder);
+        const bool stop = row.mark == EofMark::Stop || row.mark == EofMark::StopMonochrome;
+        if (stop && reader.AtEnd()) {
+            if (row.mark == EofMark::StopMonochrome) {
+                s.graphicsTextWidthFactor = s.cadTextWidthFactor;
+                s.graphicsTextStyle = "Arial";
+            }
+            break;
+        }
+    }
+    ApplyWindowSizeRule(s, screen);
+}
+
+void ReadConfig(ConfigSettings& s, ConfigPlaces& places, const ScreenInfo& screen, bool& abort) {
+    for (const std::string& folder : {places.startFolder, places.fallbackFolder}) {
+        if (folder.empty()) continue;
+        std::ifstream in(text::AddBackslash(folder) + std::string(kConfigFileName), std::ios::binary);
+        if (!in) continue;
+        places.configFolder = text::AddBackslash(folder);
+        ReadConfigFrom(in, s, places.startFolder, screen);
+        return;
+    }
+    ApplyScreenDefaults(s, screen);
+    abort = true;
+}
+
+void WriteConfigTo(std::ostream& out, const ConfigSettings& settings) {
+    // Reals always with "." whatever the decimal separator setting.
+    text::FormatOptions options = settings.format;
+    options.decimalSeparator = 1;
+    ConfigSettings s = settings;  // the table's accessors take a mutable record
+    out << kConfigBaseName << " Konfiguration" << kLineEnd;
+    out << "Version " << kProgramVersion << kLineEnd;
+    for (const ConfigRow& row : ConfigTable()) {
+        if (!row.label.empty()) out << row.label << kLineEnd;
+        WriteValue(out, row, s, options);
+    }
+}
+
+std::string ConfigText(const ConfigSettings& settings) {
+    std::ostringstream out;
+    WriteConfigTo(out, settings);
+    return out.str();
+}
+
+RecentFiles ReadSessionFrom(std::istream& in) {
+    RecentFiles files;
+    LineReader reader(in);
+    reader.Next();  // "trb Session <data folder>"
+    for (auto& file : files) file = reader.Next();
+    return files;
+}
+
+RecentFiles ReadSession(const std::string& configFolder) {
+    std::ifstream in(text::AddBackslash(configFolder) + std::string(kSessionFileName), std::ios::binary);
+    if (!in) return {};
+    return ReadSessionFrom(in);
+}
+
+void WriteSessionTo(std::ostream& out, const std::string& dataFolder, const RecentFiles& files) {
+    out << kConfigBaseName << " Session " << OneLine(dataFolder) << kLineEnd;
+    for (const auto& file : files) out << OneLine(file) << kLineEnd;
+}
+
+bool WriteSession(const std::string& configFolder, const std::string& dataFolder, const RecentFiles& files) {
+    std::ostringstream out;
+    WriteSessionTo(out, dataFolder, files);
+    return WriteWholeFile(text::AddBackslash(configFolder) + std::string(kSessionFileName), out.str()) == 0;
+}
+
+std::string DataFolder() {
+    namespace fs = std::filesystem;
+    const std::string overridden = EnvironmentText("TRB_DATA_DIR");
+    if (!overridden.empty()) return text::AddBackslash(overridden);
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        const fs::path installed = executable.parent_path() / ".." / "share" / "trb";
+        if (fs::is_directory(installed, error))
+            return text::AddBackslash(fs::weakly_canonical(installed, error).string());
+    }
+    return text::AddBackslash(TRB_BUILD_DATA_DIR);
+}
+
+}  // namespace trb::config

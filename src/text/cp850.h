@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "text/format_options.h"
+
+// Conversion between the stored code page 850 texts and display text (UTF-8), and the
+// single-byte forms for CAD files.
+namespace trb::text {
+
+// Texts of this many characters or more do not convert for display (they give "").
+inline constexpr std::size_t kDisplayTextLimit = 255;
+
+// Code page 850 → UTF-8. With the special-characters setting 1 the text is transliterated
+// first and box characters become "|", "+" and "-".
+std::string OemToDisplay(std::string_view oem, const FormatOptions& options);
+// UTF-8 → code page 850; characters that code page 850 lacks (and broken UTF-8) become "?".
+std::string DisplayToOem(std::string_view utf8);
+// Umlauts and special characters spelled out in ASCII ("ü" → "ue", "°" → "deg", ...).
+std::string Transliterate(std::string_view oem);
+// Code page 850 → Windows code page 1252 single bytes; box characters become "|", "+", "-",
+// characters that 1252 lacks become "?".
+std::string OemToWindows1252(std::string_view oem);
+// Text for CAD files by "CAD Text Mode": 1 unchanged, 2 Windows-1252, 3 transliterated.
+std::string CadTextCode(std::string_view oem, const FormatOptions& options);
+
+// The Unicode code point of one code page 850 byte.
+char32_t Cp850ToUnicode(unsigned char c);
+
+}  // namespace trb::text

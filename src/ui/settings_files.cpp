@@ -1,0 +1,92 @@
+#include "ui/settings_files.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+#include <cstdlib>
+#include <filesystem>
+
+#include "text/format.h"
+#include "ui/checked_file.h"
+
+namespace trb::ui {
+
+namespace {
+
+// Creates and removes a uniquely named file in the folder (never touching existing files).
+bool FolderWritable(const std::string& folder) {
+    std::string pattern = (folder.empty() ? std::string("./") : text::AddBackslash(folder)) + "x.$$$XXXXXX";
+    const int fd = mkstemp(pattern.data());
+    if (fd < 0) return false;
+    ::close(fd);
+    return ::unlink(pattern.c_str()) == 0;
+}
+
+bool FolderReadable(const std::string& folder) {
+    const std::string path = folder.empty() ? std::string(".") : folder;
+    std::error_code error;
+    return std::filesystem::is_directory(path, error) && ::access(path.c_str(), R_OK | X_OK) == 0;
+}
+
+std::string Completed(const std::string& folder, const std::string& fallback) {
+    const std::string trimmed = text::TrimText(folder);
+    return text::AddBackslash(trimmed.empty() ? fallback : trimmed);
+}
+
+std::string TemporaryDefault() {
+    const char* tmp = std::getenv("TMPDIR");
+    return tmp && *tmp ? std::string(tmp) : std::string("/tmp");
+}
+
+}  // namespace
+
+void WriteConfig(const config::ConfigSettings& settings, const config::ConfigPlaces& places, Dialogs& dialogs,
+                 bool& abort) {
+    const std::string path = text::AddBackslash(places.configFolder) + std::string(config::kConfigFileName);
+    WriteFileChecked(path, config::ConfigText(settings), dialogs, abort);
+}
+
+void ValidateFolders(config::ConfigSettings& s, const std::string& startFolder, Dialogs& dialogs) {
+    const std::string dataFolder = config::DataFolder();
+    s.cadFolder = text::AddBackslash(s.cadFolder);
+    s.tempFolder = Completed(s.tempFolder, TemporaryDefault());
+    s.dbfFolder = Completed(s.dbfFolder, dataFolder);
+    s.pltFolder = Completed(s.pltFolder, dataFolder);
+    s.ediFolder = Completed(s.ediFolder, startFolder);
+    s.defaultDataFolder = Completed(s.defaultDataFolder, startFolder);
+
+    if (!FolderWritable(s.cadFolder)) dialogs.ShowErrorBox("ung\x81ltiger CAD Ordner konfiguriert");
+    if (!FolderReadable(s.dbfFolder)) dialogs.ShowErrorBox("ung\x81ltiger DBF Ordner konfiguriert");
+    if (!FolderReadable(s.pltFolder)) dialogs.ShowErrorBox("ung\x81ltiger PLT Ordner konfiguriert");
+    if (!FolderWritable(s.tempFolder)) {
+        dialogs.ShowErrorBox("ung\x81ltiger Ordner f\x81r tempor\x84re Dateien konfiguriert");
+        std::string answer = s.tempFolder;
+        bool abort = false;
+        dialogs.AskText("Ordner f\x81r tempor\x84re Dateien", 60, answer, abort);
+        if (!abort) s.tempFolder = text::AddBackslash(answer);
+    }
+    if (!FolderWritable(s.ediFolder)) dialogs.ShowErrorBox("ung\x81ltiger EDI Ordner konfiguriert");
+    if (!FolderWritable(s.defaultDataFolder)) dialogs.ShowErrorBox("ung\x81ltiger Data Ordner konfiguriert");
+}
+
+bool AskUserFolder(const config::ConfigSettings& settings, std::string& userPart, Dialogs& dialogs) {
+    dialogs.SetHelpNumber(1120);
+    std::string name;
+    bool abort = false;
+    dialogs.AskText("Passwort (User) eingeben ...", 8, name, abort);
+    if (abort) return false;
+    const std::string folder = text::AddBackslash(settings.defaultDataFolder);
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder.empty() ? "." : folder, error))
+        dialogs.ShowErrorBox("Invalid Directory " + folder);
+    const bool malformed = name.empty() || name == ".." || name == "." ||
+                           name.find('/') != std::string::npos || name.find('\\') != std::string::npos ||
+                           (name.size() > 1 && name[1] == ':');
+    if (malformed || !std::filesystem::is_directory((folder.empty() ? "./" : folder) + name, error)) {
+        dialogs.ShowErrorBox("Ung\x81ltiges Passwort " + name + " !");
+        return false;
+    }
+    userPart = name;
+    return true;
+}
+
+}  // namespace trb::ui

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "config/config_file.h"
+#include "config/settings.h"
+#include "ui/dialogs.h"
+
+// The configuration operations that talk to the user.
+namespace trb::ui {
+
+// Writes trb.cfg into the configuration folder through the checked file operations.
+void WriteConfig(const config::ConfigSettings& settings, const config::ConfigPlaces& places, Dialogs& dialogs,
+                 bool& abort);
+
+// Completes empty folders (temporary folder from $TMPDIR, else /tmp; the others the start
+// folder), checks that the CAD, temporary, EDI and data folders are writable and the DBF and
+// PLT folders readable, reports each failure once and asks for a new temporary folder.
+void ValidateFolders(config::ConfigSettings& settings, const std::string& startFolder, Dialogs& dialogs);
+
+// Asks for the user name at start; the user folder below the default data folder. Returns
+// false when the program must end (cancelled or invalid). The user part is stored in userPart.
+bool AskUserFolder(const config::ConfigSettings& settings, std::string& userPart, Dialogs& dialogs);
+
+}  // namespace trb::ui
