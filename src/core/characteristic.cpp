@@ -27,17 +27,35 @@ constexpr real kSommerfeldTolerance = 0.001L;
 
 }  // namespace
 
-real SommerfeldOfEps(real eps, real b) {
+namespace {
+
+// The width-ratio part of the Sommerfeld number, which the eccentricity search keeps for all its steps.
+struct SommerfeldShape {
+    real b2;
+    real a1;
+    real a2;
+};
+
+SommerfeldShape ShapeOf(real b) {
     constexpr real kA1[5] = {1.1642L, -1.9456L, 7.1161L, -10.1073L, 5.0141L};
     constexpr real kA2[5] = {-1.000026L, -0.023634L, -0.4215L, -0.038817L, -0.090551L};
-    const real a1 = Quartic(kA1, b);
-    const real a2 = Quartic(kA2, b);
+    return {b * b, Quartic(kA1, b), Quartic(kA2, b)};
+}
+
+real SommerfeldOfEps(real eps, const SommerfeldShape& shape) {
     const real oneMinusEps2 = 1 - eps * eps;
-    return b * b * eps / (2 * oneMinusEps2 * oneMinusEps2) *
-           std::sqrt(kPi * kPi * oneMinusEps2 + 16 * eps * eps) * a1 * (eps - 1) / (a2 + eps);
+    return shape.b2 * eps / (2 * oneMinusEps2 * oneMinusEps2) *
+           std::sqrt(kPi * kPi * oneMinusEps2 + 16 * eps * eps) * shape.a1 * (eps - 1) / (shape.a2 + eps);
+}
+
+}  // namespace
+
+real SommerfeldOfEps(real eps, real b) {
+    return SommerfeldOfEps(eps, ShapeOf(b));
 }
 
 real EpsOfSommerfeld(real so, real b, RunStatus& status) {
+    const SommerfeldShape shape = ShapeOf(b);
     real lower = 0.01L;
     real upper = 1;
     for (int step = 1;; ++step) {
@@ -46,7 +64,7 @@ real EpsOfSommerfeld(real so, real b, RunStatus& status) {
             return 0;
         }
         const real mid = (lower + upper) * 0.5L;
-        const real d = SommerfeldOfEps(mid, b) - so;
+        const real d = SommerfeldOfEps(mid, shape) - so;
         if (d < 0) {
             lower = mid;
         } else {
