@@ -1,0 +1,65 @@
+#include "text/cp850.h"
+
+#include <gtest/gtest.h>
+
+namespace trb::text {
+namespace {
+
+TEST(OemToDisplay, ConvertsEveryCharacterToUtf8) {
+    const FormatOptions o;
+    EXPECT_EQ(OemToDisplay("Gr\x94\xE1" "e \xF8" "C \xE6m \x84\x81", o), "Größe °C µm äü");
+    EXPECT_EQ(OemToDisplay("\xC9\xCD\xBB", o), "╔═╗");
+    EXPECT_EQ(OemToDisplay("plain", o), "plain");
+    EXPECT_EQ(OemToDisplay("", o), "");
+}
+
+TEST(OemToDisplay, TextsOf255CharactersOrMoreGiveNothing) {
+    const FormatOptions o;
+    EXPECT_EQ(OemToDisplay(std::string(254, 'a'), o).size(), 254u);
+    EXPECT_EQ(OemToDisplay(std::string(255, 'a'), o), "");
+    EXPECT_EQ(OemToDisplay(std::string(1000, '\x81'), o), "");
+}
+
+TEST(OemToDisplay, PlainSettingTransliteratesAndDrawsBoxesInAscii) {
+    FormatOptions o;
+    o.specialCharacters = 1;
+    EXPECT_EQ(OemToDisplay("Gr\x94\xE1" "e 20\xF8" "C \xF1" "1 mm\xFD", o), "Groesse 20degC +/-1 mm2");
+    EXPECT_EQ(OemToDisplay("\xC9\xCD\xBB\xBA|", o), "+-+||");
+    // Letters that are no box characters keep their meaning; a "|" stays a "|".
+    EXPECT_EQ(OemToDisplay("\x86\xA1\xB5", o), "åíÁ");
+    EXPECT_EQ(OemToDisplay("a|b", o), "a|b");
+}
+
+TEST(DisplayToOem, RoundTripsAndMarksUnknownCharacters) {
+    const FormatOptions o;
+    for (int c = 1; c < 256; ++c) {
+        const std::string oem(1, static_cast<char>(c));
+        EXPECT_EQ(DisplayToOem(OemToDisplay(oem, o)), oem) << "code " << c;
+    }
+    EXPECT_EQ(DisplayToOem("€ 한"), "? ?");
+    EXPECT_EQ(DisplayToOem("a\xC3"), "a?");         // cut sequence
+    EXPECT_EQ(DisplayToOem("\xC0\xAF"), "?");  // overlong "/" is no "/"
+    EXPECT_EQ(DisplayToOem(std::string(300, 'x')).size(), 300u);  // typed text is never lost
+}
+
+TEST(Transliterate, SpellsOutSpecialCharacters) {
+    EXPECT_EQ(Transliterate("\x8E\x99\x9A\x84\x94\x81\xE1"), "AeOeUeaeoeuess");
+    EXPECT_EQ(Transliterate("\x82\xA0\xA3\xA4\xE6\xF1\xF8\xFD\xC4\xCD"), "eaunu+/-deg2--");
+    EXPECT_EQ(Transliterate("\x87"), "\x87");  // others unchanged
+}
+
+TEST(CadTextCode, FollowsTheCadTextMode) {
+    FormatOptions o;
+    const std::string text = "\x84 \xF8 \xC4 \xD5";  // ä ° ─ ı
+    o.cadTextMode = 1;
+    EXPECT_EQ(CadTextCode(text, o), text);
+    o.cadTextMode = 2;
+    EXPECT_EQ(CadTextCode(text, o), "\xE4 \xB0 - ?");
+    o.cadTextMode = 3;
+    EXPECT_EQ(CadTextCode(text, o), "ae deg - \xD5");
+    EXPECT_EQ(FormatOptions{}.cadTextMode, 2);
+    EXPECT_EQ(OemToWindows1252("\x9F"), "\x83");  // ƒ sits elsewhere in 1252
+}
+
+}  // namespace
+}  // namespace trb::text
