@@ -1,0 +1,111 @@
+#include "tables/field_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "tables/dbf_error.h"
+
+namespace trb::tables {
+
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+std::string_view TrimRight(std::string_view text) {
+    const auto last = text.find_last_not_of(' ');
+    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
+}
+
+}  // namespace
+
+std::optional<real> ParseFieldNumber(std::string_view text) {
+    text = TrimBlanks(text);
+    if (text.empty() || text.size() > 64) return std::nullopt;
+    std::string copy(text);
+    std::replace(copy.begin(), copy.end(), ',', '.');
+    std::size_t start = (copy[0] == '+') ? 1 : 0;
+    real value = 0;
+    const char* end = copy.data() + copy.size();
+    const auto result = std::from_chars(copy.data() + start, end, value, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::string FormatFixed(real value, int decimals) {
+    char buffer[128];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc()) return "*";
+    std::string text(buffer, result.ptr);
+    // "-0.00" is written as "0.00".
+    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+    return text;
+}
+
+std::string FieldTextForm(const DbfField& field, std::string_view raw, char decimalCharacter) {
+    switch (field.type) {
+        case 'N':
+        case 'F': {
+            const auto value = ParseFieldNumber(raw);
+            if (!value) return std::string(static_cast<std::size_t>(field.length), ' ');
+            std::string text = FormatFixed(*value, field.decimals);
+            if (text.size() > static_cast<std::size_t>(field.length)) text = std::string(TrimBlanks(raw));
+            if (decimalCharacter != '.') std::replace(text.begin(), text.end(), '.', decimalCharacter);
+            if (text.size() < static_cast<std::size_t>(field.length))
+                text.insert(0, static_cast<std::size_t>(field.length) - text.size(), ' ');
+            return text;
+        }
+        case 'L':
+            return StoredLogicalIsTrue(raw) ? "T" : "F";
+        default:
+            return std::string(TrimRight(raw));
+    }
+}
+
+bool StoredLogicalIsTrue(std::string_view raw) {
+    if (raw.empty()) return false;
+    const char c = raw[0];
+    return c == 'T' || c == 't' || c == 'Y' || c == 'y' || c == 'J' || c == 'j';
+}
+
+std::string EncodeFieldNumber(const DbfField& field, real value) {
+    if (field.type != 'N' && field.type != 'F') throw DbfError(DbfErrorCode::InvalidField, field.name);
+    if (!std::isfinite(value)) throw DbfError(DbfErrorCode::OutOfRange, field.name);
+    const std::string text = FormatFixed(value, field.decimals);
+    const auto length = static_cast<std::size_t>(field.length);
+    if (text.size() > length) throw DbfError(DbfErrorCode::OutOfRange, field.name);
+    return std::string(length - text.size(), ' ') + text;
+}
+
+std::string EncodeFieldText(const DbfField& field, std::string_view text) {
+    const auto length = static_cast<std::size_t>(field.length);
+    switch (field.type) {
+        case 'N':
+        case 'F': {
+            if (TrimBlanks(text).empty()) return std::string(length, ' ');
+            return EncodeFieldNumber(field, ParseFieldNumber(text).value_or(0));
+        }
+        case 'L':
+            return StoredLogicalIsTrue(TrimBlanks(text)) ? "T" : "F";
+        case 'D': {
+            std::string date(TrimBlanks(text).substr(0, 8));
+            date.resize(8, ' ');
+            return date;
+        }
+        case 'C': {
+            std::string stored(text.substr(0, length));
+            stored.resize(length, ' ');
+            return stored;
+        }
+        default:
+            throw DbfError(DbfErrorCode::InvalidField, field.name);
+    }
+}
+
+}  // namespace trb::tables

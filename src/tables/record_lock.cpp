@@ -1,0 +1,42 @@
+#include "tables/record_lock.h"
+
+#include <fcntl.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <thread>
+
+#include "tables/dbf_error.h"
+
+namespace trb::tables {
+
+namespace {
+
+int SetLock(int fd, short type, std::uint64_t offset, std::uint64_t length) {
+    struct flock lock {};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = static_cast<off_t>(offset);
+    lock.l_len = static_cast<off_t>(length);
+    return ::fcntl(fd, F_SETLK, &lock);
+}
+
+}  // namespace
+
+bool LockRange(int fd, std::uint64_t offset, std::uint64_t length, std::chrono::milliseconds patience) {
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    auto pause = std::chrono::microseconds(200);
+    for (;;) {
+        if (SetLock(fd, F_WRLCK, offset, length) == 0) return true;
+        if (errno != EACCES && errno != EAGAIN && errno != EINTR) throw DbfError(DbfErrorCode::LockViolation);
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, std::chrono::microseconds(20000));
+    }
+}
+
+void UnlockRange(int fd, std::uint64_t offset, std::uint64_t length) {
+    SetLock(fd, F_UNLCK, offset, length);
+}
+
+}  // namespace trb::tables

@@ -1,0 +1,105 @@
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "tables/dbf_table.h"
+#include "temp_folder.h"
+
+namespace trb::tables {
+namespace {
+
+// Two processes append to one table at the same time under the append lock; every record of both
+// must arrive, none twice.
+TEST(LockTest, ConcurrentAppendsUnderTheAppendLockLoseNothing) {
+    TempFolder folder;
+    const auto path = folder / "shared.dbf";
+    DbfTable::Create(path, {{"WHO", 'C', 1, 0}, {"SEQ", 'N', 6, 0}});
+    constexpr int kPerProcess = 300;
+
+    std::vector<pid_t> children;
+    for (char who : {'a', 'b'}) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            int status = 0;
+            try {
+                DbfTable t;
+                t.Open(path);
+                for (int i = 0; i < kPerProcess; ++i) {
+                    if (!t.ALock()) {
+                        status = 2;
+                        break;
+                    }
+                    t.SetFieldText(1, std::string(1, who));
+                    t.SetFieldNumber(2, i);
+                    t.AppendRec();
+                    t.UnLock();
+                }
+            } catch (...) {
+                status = 3;
+            }
+            ::_exit(status);
+        }
+        children.push_back(pid);
+    }
+    for (pid_t pid : children) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+    }
+
+    DbfTable t;
+    t.Open(path);
+    ASSERT_EQ(t.RecordCount(), 2 * kPerProcess);
+    std::set<std::string> seen;
+    for (int r = 1; r <= t.RecordCount(); ++r) seen.insert(t.Peek(r, 1) + t.Peek(r, 2));
+    EXPECT_EQ(seen.size(), static_cast<std::size_t>(2 * kPerProcess));
+}
+
+// A lock held by another process is refused once the patience runs out, and granted after release.
+TEST(LockTest, LocksHeldElsewhereAreRefused) {
+    TempFolder folder;
+    const auto path = folder / "t.dbf";
+    DbfTable::Create(path, {{"A", 'C', 1, 0}});
+    int toChild[2], toParent[2];
+    ASSERT_EQ(::pipe(toChild), 0);
+    ASSERT_EQ(::pipe(toParent), 0);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        DbfTable t;
+        t.Open(path);
+        const char ok = t.FLock() ? 'y' : 'n';
+        (void)!::write(toParent[1], &ok, 1);
+        char go;
+        (void)!::read(toChild[0], &go, 1);
+        t.UnLock();
+        (void)!::write(toParent[1], &ok, 1);
+        char done;
+        (void)!::read(toChild[0], &done, 1);
+        ::_exit(0);
+    }
+    char reply = 0;
+    ASSERT_EQ(::read(toParent[0], &reply, 1), 1);
+    ASSERT_EQ(reply, 'y');
+    DbfTable t;
+    t.Open(path);
+    t.SetLockPatience(std::chrono::milliseconds(50));
+    EXPECT_FALSE(t.ALock());
+    EXPECT_FALSE(t.FLock());
+    EXPECT_THROW(t.Pack(), std::exception);  // needs the table to itself
+    (void)!::write(toChild[1], "g", 1);
+    ASSERT_EQ(::read(toParent[0], &reply, 1), 1);
+    EXPECT_TRUE(t.ALock());
+    t.UnLock();
+    (void)!::write(toChild[1], "d", 1);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+}
+
+}  // namespace
+}  // namespace trb::tables
