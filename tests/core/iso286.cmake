@@ -1,3 +1,4 @@
 target_sources(core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/iso286_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/iso286_tables_test.cpp
 )
