@@ -1,0 +1,106 @@
+#include "app/batch.h"
+
+#include <filesystem>
+#include <ostream>
+
+#include "app/case_json.h"
+#include "core/calculation.h"
+#include "report/result_report.h"
+#include "text/cp850.h"
+#include "text/format.h"
+#include "ui/batch_dialogs.h"
+#include "ui/checked_file.h"
+#include "ui/settings_files.h"
+
+namespace trb::app {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Reads the case named on the command line; false (with the message shown) when it cannot be read.
+bool ReadCommandLineCase(Program& program, const std::string& caseFile) {
+    program.abort = false;
+    auto context = program.CaseFiles();
+    casefile::ReadCaseFile(context, caseFile);
+    if (program.abort) return false;
+    program.caseFile.name = fs::path(caseFile).stem().string();
+    program.caseFile.folder.clear();
+    program.caseFile.commandLineFile = true;
+    core::RunCalculation(program.record, program.status, program.abort);
+    program.abort = false;
+    return true;
+}
+
+void PrintMessages(const Program& program, std::ostream& errors) {
+    for (int i = 1; i <= program.status.MessageCount(); ++i) {
+        errors << text::OemToDisplay(program.status.Message(i), program.settings.format) << '\n';
+    }
+}
+
+}  // namespace
+
+void PrepareBatchProgram(Program& program) {
+    program.places = config::DefaultConfigPlaces();
+    config::ReadConfig(program.settings, program.places, config::ScreenInfo{}, program.abort);
+    program.abort = false;
+    ui::ValidateFolders(program.settings, program.places.startFolder, program.dialogs);
+    program.abort = false;
+    if (program.settings.language > 0) program.texts.SwitchLanguage(program.settings.language);
+    program.dialogs.programTitle = program.texts.ProgramTitle();
+}
+
+int RunReportBatch(Program& program, const std::string& caseFile, std::ostream& errors) {
+    if (!ReadCommandLineCase(program, caseFile)) return kExitUnreadableCase;
+    if (program.status.calculationFailed) {
+        PrintMessages(program, errors);
+        return kExitCalculationFailed;
+    }
+    auto writer = program.Writer();
+    report::WriteResultReport(writer, program.record, program.texts, program.RunMessages(),
+                              report::kTabFileForCase);
+    return program.abort ? kExitUnreadableCase : kExitOk;
+}
+
+int RunJsonBatch(Program& program, const std::string& caseFile) {
+    if (!ReadCommandLineCase(program, caseFile)) return kExitUnreadableCase;
+    const std::string target = fs::path(caseFile).replace_extension(".json").string();
+    const bool written = ui::WriteFileChecked(target, CaseJson(program.record, program.status),
+                                              program.dialogs, program.abort);
+    return written ? kExitOk : kExitUnreadableCase;
+}
+
+int RunBatch(const CommandLine& commandLine, std::ostream& out, std::ostream& errors,
+             const CadBatchRunner& cad) {
+    const CommandLineMode& mode = commandLine.mode;
+    if (std::holds_alternative<ShowHelp>(mode)) {
+        for (const std::string& line : CommandLineHelpLines()) out << line << '\n';
+        return kExitOk;
+    }
+    if (const auto* missing = std::get_if<MissingExtension>(&mode)) {
+        errors << "Fehler : " << text::OemToDisplay(MissingExtensionText(), {}) << " (" << missing->name
+               << ")\n";
+        return kExitBadArguments;
+    }
+    if (const auto* bad = std::get_if<BadArguments>(&mode)) {
+        errors << "Fehler : unbekannter Parameter \"" << bad->argument << "\" (trb /? zeigt die Hilfe)\n";
+        return kExitBadArguments;
+    }
+
+    ui::BatchDialogs dialogs(errors, commandLine.noGui);
+    ui::ProcessLauncher launcher;
+    Program program(dialogs, launcher);
+    program.noGui = commandLine.noGui;
+    PrepareBatchProgram(program);
+    if (const auto* report = std::get_if<ReportBatch>(&mode))
+        return RunReportBatch(program, report->caseFile, errors);
+    if (const auto* json = std::get_if<JsonBatch>(&mode)) return RunJsonBatch(program, json->caseFile);
+    if (const auto* drawing = std::get_if<CadBatch>(&mode)) {
+        if (cad) return cad(program, *drawing);
+        errors << "Fehler : CAD-Ausgabe ist in diesem Programm nicht verf\xC3\xBCgbar\n";
+        return kExitBadArguments;
+    }
+    return kExitBadArguments;
+}
+
+}  // namespace trb::app

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+#include "app/command_line.h"
+#include "app/program.h"
+
+// The command-line modes that run without any window.
+namespace trb::app {
+
+// Exit codes of the batch modes.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUnreadableCase = 1;  // the case file could not be read (or the output not written)
+inline constexpr int kExitBadArguments = 2;    // unknown option, missing extension, mode not available
+inline constexpr int kExitCalculationFailed = 3;  // "/I": a fatal calculation error, no report written
+
+// Start-up of a batch run: configuration, folder checks and the stored language.
+void PrepareBatchProgram(Program& program);
+
+// "/I": reads the case, calculates it and writes the result report as "<case name>.txt" in the
+// current folder (tab-separated, UTF-8).
+int RunReportBatch(Program& program, const std::string& caseFile, std::ostream& errors);
+
+// "/JSON": reads the case into the program-start record, calculates it and writes "<case>.json"
+// beside the case file.
+int RunJsonBatch(Program& program, const std::string& caseFile);
+
+// Where the "/CADi:j" mode plugs in once the drawing output exists.
+using CadBatchRunner = std::function<int(Program& program, const CadBatch& request)>;
+
+// Runs a batch mode of the command line (help, "/I", "/JSON", "/CADi:j", and the errors) and
+// returns the program's exit code. Nothing interactive is shown; messages go to `errors`.
+int RunBatch(const CommandLine& commandLine, std::ostream& out, std::ostream& errors,
+             const CadBatchRunner& cad = {});
+
+}  // namespace trb::app

@@ -1,0 +1,208 @@
+#include "app/case_json.h"
+
+#include <charconv>
+#include <cmath>
+#include <variant>
+
+#include "text/cp850.h"
+
+namespace trb::app {
+
+namespace {
+
+using core::TRBrecord;
+using Member =
+    std::variant<real TRBrecord::*, std::string TRBrecord::*, std::uint16_t TRBrecord::*, bool TRBrecord::*>;
+
+struct Field {
+    const char* name;
+    Member member;
+};
+
+#define TRB_FIELD(name)         \
+    Field {                     \
+#name, &TRBrecord::name \
+    }
+
+const Field kFields[] = {
+    // inputs
+    TRB_FIELD(db),
+    TRB_FIELD(dbmax),
+    TRB_FIELD(dbmin),
+    TRB_FIELD(rzb),
+    TRB_FIELD(nb),
+    TRB_FIELD(alpha1b),
+    TRB_FIELD(b),
+    TRB_FIELD(dh),
+    TRB_FIELD(omega),
+    TRB_FIELD(ds),
+    TRB_FIELD(dsmax),
+    TRB_FIELD(dsmin),
+    TRB_FIELD(rzs),
+    TRB_FIELD(ns),
+    TRB_FIELD(alpha1s),
+    TRB_FIELD(rho),
+    TRB_FIELD(pe),
+    TRB_FIELD(t1),
+    TRB_FIELD(ta),
+    TRB_FIELD(c),
+    TRB_FIELD(f),
+    TRB_FIELD(a),
+    TRB_FIELD(k),
+    TRB_FIELD(toldb),
+    TRB_FIELD(tolds),
+    TRB_FIELD(schmier),
+    TRB_FIELD(druckschmierung),
+    TRB_FIELD(zufuhr),
+    TRB_FIELD(bg),
+    TRB_FIELD(bp),
+    TRB_FIELD(phia),
+    TRB_FIELD(phie),
+    TRB_FIELD(plim),
+    TRB_FIELD(tblim),
+    TRB_FIELD(h0lim),
+    TRB_FIELD(de),
+    TRB_FIELD(din1850rec),
+    TRB_FIELD(bfactor),
+    // results
+    TRB_FIELD(ws),
+    TRB_FIELD(wb),
+    TRB_FIELD(weff),
+    TRB_FIELD(us),
+    TRB_FIELD(ub),
+    TRB_FIELD(re),
+    TRB_FIELD(relim),
+    TRB_FIELD(dt20),
+    TRB_FIELD(teff),
+    TRB_FIELD(eta40),
+    TRB_FIELD(nu40),
+    TRB_FIELD(nueff),
+    TRB_FIELD(etaeff),
+    TRB_FIELD(seff),
+    TRB_FIELD(smin),
+    TRB_FIELD(smax),
+    TRB_FIELD(s20),
+    TRB_FIELD(s20min),
+    TRB_FIELD(s20max),
+    TRB_FIELD(psimin),
+    TRB_FIELD(psimax),
+    TRB_FIELD(psieff),
+    TRB_FIELD(psim),
+    TRB_FIELD(dpsi),
+    TRB_FIELD(p),
+    TRB_FIELD(epsilon),
+    TRB_FIELD(e),
+    TRB_FIELD(so),
+    TRB_FIELD(h0),
+    TRB_FIELD(mupsi),
+    TRB_FIELD(mu),
+    TRB_FIELD(p0),
+    TRB_FIELD(pa),
+    TRB_FIELD(t2),
+    TRB_FIELD(t2new),
+    TRB_FIELD(tb),
+    TRB_FIELD(tbnew),
+    TRB_FIELD(q1),
+    TRB_FIELD(q1c),
+    TRB_FIELD(q2),
+    TRB_FIELD(q2c),
+    TRB_FIELD(q),
+    TRB_FIELD(pq),
+    TRB_FIELD(eta20),
+    TRB_FIELD(epstr20),
+    TRB_FIELD(epstreff),
+    TRB_FIELD(sotr20),
+    TRB_FIELD(sotreff),
+    TRB_FIELD(ntr20),
+    TRB_FIELD(ntreff),
+};
+
+#undef TRB_FIELD
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// A code page 850 text as a JSON string.
+std::string JsonString(std::string_view oem) {
+    std::string out = "\"";
+    for (char byte : oem) {
+        const char32_t c = text::Cp850ToUnicode(static_cast<unsigned char>(byte));
+        if (c == U'"' || c == U'\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[(c >> 4) & 0xF];
+            out += kHex[c & 0xF];
+        } else {
+            AppendUtf8(out, c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string JsonNumber(real x) {
+    if (!std::isfinite(x)) return "null";
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 21);
+    return std::string(buffer, result.ptr);
+}
+
+std::string FieldValue(const TRBrecord& record, const Member& member) {
+    return std::visit(
+        [&](auto pointer) -> std::string {
+            const auto& value = record.*pointer;
+            using T = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<T, real>) {
+                return JsonNumber(value);
+            } else if constexpr (std::is_same_v<T, std::string>) {
+                return JsonString(value);
+            } else if constexpr (std::is_same_v<T, bool>) {
+                return value ? "true" : "false";
+            } else {
+                return std::to_string(value);
+            }
+        },
+        member);
+}
+
+}  // namespace
+
+const std::vector<std::string>& RecordFieldNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> list;
+        for (const Field& field : kFields) list.emplace_back(field.name);
+        return list;
+    }();
+    return names;
+}
+
+std::string CaseJson(const core::TRBrecord& record, const core::RunStatus& status) {
+    std::string out = "{\n";
+    for (const Field& field : kFields) {
+        out += "  \"";
+        out += field.name;
+        out += "\": " + FieldValue(record, field.member) + ",\n";
+    }
+    out += "  \"messages\": [";
+    for (int i = 1; i <= status.MessageCount(); ++i) {
+        out += (i > 1 ? ", " : "") + JsonString(status.Message(i));
+    }
+    out += "],\n  \"failed\": ";
+    out += status.calculationFailed ? "true" : "false";
+    out += "\n}\n";
+    return out;
+}
+
+}  // namespace trb::app

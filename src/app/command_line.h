@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+// The command line, decided before any window exists.
+namespace trb::app {
+
+// "?" or "/?": the command-line help screen.
+struct ShowHelp {};
+// No case on the command line: the normal start.
+struct NormalStart {};
+// A case file alone (`readCase`: it is read and becomes the case), or with "/E" or "/G" (the name
+// becomes the case name and nothing is read).
+struct CaseStart {
+    std::string caseFile;
+    bool readCase = true;
+};
+// "/I": the result report of the case as a tab-separated file named after the case.
+struct ReportBatch {
+    std::string caseFile;
+};
+// "/JSON": every input and result of the case, its messages and the failed flag as a JSON file
+// named after the case, beside it.
+struct JsonBatch {
+    std::string caseFile;
+};
+// "/CADi:j": the production drawing on CAD device i (1 DXF, 2 IGES, 5 text dump); j is read
+// and carried along.
+struct CadBatch {
+    std::string caseFile;
+    int device = 0;
+    int index = 0;
+};
+// The case file name has no extension: "Erweiterung .trb muß mit angegeben werden".
+struct MissingExtension {
+    std::string name;
+};
+// An option this program does not know, or more than one option.
+struct BadArguments {
+    std::string argument;
+};
+
+using CommandLineMode = std::variant<NormalStart, ShowHelp, CaseStart, ReportBatch, JsonBatch, CadBatch,
+                                     MissingExtension, BadArguments>;
+
+struct CommandLine {
+    CommandLineMode mode;
+    bool noGui = false;  // "/NOGUI" anywhere (any case): no message viewer, no interactive question
+};
+
+// The arguments after the program name.
+CommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+// Whether the mode ends the program without a window.
+bool IsBatchMode(const CommandLineMode& mode);
+
+// The lines of the command-line help screen.
+const std::vector<std::string>& CommandLineHelpLines();
+
+// The message for a case file name without extension (code page 850).
+std::string MissingExtensionText();
+
+}  // namespace trb::app

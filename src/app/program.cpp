@@ -1,0 +1,45 @@
+#include "app/program.h"
+
+#include "docs/documentation.h"
+#include "report/message_catalogue.h"
+#include "text/format.h"
+
+namespace trb::app {
+
+Program::Program(ui::Dialogs& dialogs_, ui::Launcher& launcher_) : dialogs(dialogs_), launcher(launcher_) {
+    dialogs.UseFormat(settings.format);
+    dialogs.programTitle = texts.ProgramTitle();
+    docs::InitDocumentation(title, changes, drawingInfo, text::DateText(settings.format));
+}
+
+casefile::CaseFileContext Program::CaseFiles() {
+    return casefile::CaseFileContext{casefile::CaseContent{record, title, changes, drawingInfo, documents},
+                                     caseFile,
+                                     settings,
+                                     texts.ProgramTitle(),
+                                     dialogs,
+                                     abort};
+}
+
+std::string Program::Catalogue() const {
+    return report::CataloguePath(settings.pltFolder);
+}
+
+report::ReportWriter Program::Writer() {
+    report::CaseName name;
+    name.folder = caseFile.folder.empty() ? std::string() : text::AddBackslash(caseFile.folder);
+    name.name = caseFile.name;
+    return report::ReportWriter(
+        writer,
+        report::WriterContext{settings, dialogs, launcher, abort, status, title, texts.ProgramTitle(),
+                              std::string(config::kProgramVersion), name, report::TemporaryFolder(settings),
+                              Catalogue(), text::DateText(settings.format), text::TimeText()});
+}
+
+report::RunMessagesContext Program::RunMessages(report::DescriptionEditor editor) {
+    return report::RunMessagesContext{
+        status, dialogs,          Catalogue(), report::TemporaryFolder(settings), settings.helpLevel,
+        noGui,  std::move(editor)};
+}
+
+}  // namespace trb::app
