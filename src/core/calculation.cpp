@@ -72,15 +72,17 @@ void FinalStage(TRBrecord& r, RunStatus& status, bool& abort) {
     r.relim = 41.3L * std::sqrt(r.db / r.seff);
     r.eta20 = DynamicViscosity(ViscosityAt(r.nu40, 40, 20), r.rho);
 
-    // With no film limit, or no mean clearance, the transition eccentricity reaches 1, where the
-    // Sommerfeld number has no value.
+    // The transition eccentricity must lie between 0 and 1: with no film limit or no mean clearance it
+    // reaches 1, where the Sommerfeld number has no value; a film limit of half the clearance or more
+    // puts it at or below 0, where the transition speed is infinite or negative.
     if (!(r.h0lim > 0)) return Fatal(status, abort, "Fatal  : h0lim <= 0 !", true);
     if (!(r.psim > 0)) return Fatal(status, abort, "Fatal  : psi m <= 0 !", true);
-    const real widthRatio = r.b / r.db;
     r.epstr20 = 1 - 2 * r.h0lim / (r.db * r.psim);
+    r.epstreff = 1 - 2 * r.h0lim / (r.db * r.psieff);
+    if (!(r.epstr20 > 0 && r.epstreff > 0)) return Fatal(status, abort, "Fatal  : h0lim >= s/2 !", true);
+    const real widthRatio = r.b / r.db;
     r.sotr20 = SommerfeldOfEps(r.epstr20, widthRatio);
     r.ntr20 = r.psim * r.psim * r.p * 1e6L / (r.eta20 * r.sotr20 * kTwoPi);
-    r.epstreff = 1 - 2 * r.h0lim / (r.db * r.psieff);
     r.sotreff = SommerfeldOfEps(r.epstreff, widthRatio);
     r.ntreff = r.psieff * r.psieff * r.p * 1e6L / (r.etaeff * r.sotreff * kTwoPi);
 

@@ -134,6 +134,18 @@ const std::vector<Check> kChecks = {
      true},
     // No film limit leaves the transition at eccentricity 1, where the Sommerfeld number has no value.
     {"NoFilmLimit", [](TRBrecord& r) { r.h0lim = 0; }, {"Fatal  : h0lim <= 0 !"}, true, true},
+    // A film limit beyond half the mean clearance (0.06 mm) can never be reached.
+    {"FilmLimitBeyondTheClearance",
+     [](TRBrecord& r) { r.h0lim = 0.07L; },
+     {"Fatal  : h0lim >= s/2 !"},
+     true,
+     true},
+    // Bore limits swapped so far that the mean clearance vanishes although the smallest one is positive.
+    {"NoMeanClearance",
+     [](TRBrecord& r) { r.dbmin = 120.2L, r.dbmax = 119.6L, r.alpha1b = 1e-4L; },
+     {"Fehler : Dmax<Dmin !", "Fatal  : psi m <= 0 !"},
+     true,
+     true},
     // Limit checks after the iteration, all evaluated.
     {"LimitChecks",
      [](TRBrecord& r) { r.h0lim = 0.02L, r.tblim = 60, r.plim = 4, r.pe = 6; },
@@ -193,7 +205,7 @@ TEST(Calculation, TwelfthTextIsDroppedAndRepeatedWarningsAppearOnce) {
     record.dbmax = 120.05L;
     record.zufuhr = kPocketOppositeLoad;
     record.bp = 2;
-    record.h0lim = 0.5L;
+    record.h0lim = 0.05L;  // below half the mean clearance of 0.12 mm, above the film
     record.tblim = 0;
     record.plim = 0;
     record.pe = 40;
