@@ -14,34 +14,36 @@ namespace {
 constexpr real kTwoPi = 2 * kPi;
 constexpr real kConvergence = 0.1L;  // K between the relaxed and the new temperature
 
-// A fatal finding: the text, the failed flag and, where asked, the abort flag. The caller ends at once.
-void Fatal(RunStatus& status, bool& abort, std::string_view text, bool setsAbort) {
+// A fatal finding: the text, the failed flag and, where asked, the abort flag. The caller ends at once;
+// the result false tells it so.
+bool Fatal(RunStatus& status, bool& abort, std::string_view text, bool setsAbort) {
     status.AddMessage(text);
     status.calculationFailed = true;
     if (setsAbort) abort = true;
+    return false;
 }
 
 // The input checks before any result is written; false when one of them was fatal.
 bool CheckInputs(const TRBrecord& r, RunStatus& status, bool& abort) {
-    if (!(r.db > 0)) return Fatal(status, abort, "Fatal  : dB = 0 !", true), false;
-    if (!(r.dbmax > 0)) return Fatal(status, abort, "Fatal  : Dmax = 0 !", true), false;
-    if (!(r.dbmin > 0)) return Fatal(status, abort, "Fatal  : Dmin = 0 !", true), false;
-    if (!(r.dsmin > 0)) return Fatal(status, abort, "Fatal  : dmin = 0 !", true), false;
-    if (!(r.dsmax > 0)) return Fatal(status, abort, "Fatal  : dmax = 0 !", true), false;
+    if (!(r.db > 0)) return Fatal(status, abort, "Fatal  : dB = 0 !", true);
+    if (!(r.dbmax > 0)) return Fatal(status, abort, "Fatal  : Dmax = 0 !", true);
+    if (!(r.dbmin > 0)) return Fatal(status, abort, "Fatal  : Dmin = 0 !", true);
+    if (!(r.dsmin > 0)) return Fatal(status, abort, "Fatal  : dmin = 0 !", true);
+    if (!(r.dsmax > 0)) return Fatal(status, abort, "Fatal  : dmax = 0 !", true);
     // Every size deviates from the bore's nominal diameter, the shaft sizes too.
     if (RelDeviation(r.dbmax, r.db) > 5) status.AddMessage("Fehler : Dmax !");
     if (RelDeviation(r.dbmin, r.db) > 5) status.AddMessage("Fehler : Dmin !");
     if (RelDeviation(r.dsmax, r.db) > 5) status.AddMessage("Fehler : dmax !");
     if (RelDeviation(r.dsmin, r.db) > 5) status.AddMessage("Fehler : dmin !");
     if (RelDeviation(r.ds, r.db) > 2) status.AddMessage("Fehler : Dnom<>dnom !");
-    if (!(r.b > 0)) return Fatal(status, abort, "Fatal  : B <= 0 !", true), false;
-    if (!(r.rho > 0)) return Fatal(status, abort, "Fatal  : rho = 0 !", true), false;
-    if (!(r.c > 0)) return Fatal(status, abort, "Fatal  : c = 0 !", true), false;
-    if (!(r.f > 0)) return Fatal(status, abort, "Fatal  : F = 0 !", true), false;
+    if (!(r.b > 0)) return Fatal(status, abort, "Fatal  : B <= 0 !", true);
+    if (!(r.rho > 0)) return Fatal(status, abort, "Fatal  : rho = 0 !", true);
+    if (!(r.c > 0)) return Fatal(status, abort, "Fatal  : c = 0 !", true);
+    if (!(r.f > 0)) return Fatal(status, abort, "Fatal  : F = 0 !", true);
     if (r.dsmax < r.dsmin) status.AddMessage("Fehler : dmax<dmin !");
     if (r.dbmax < r.dbmin) status.AddMessage("Fehler : Dmax<Dmin !");
-    if (!(r.dbmin > r.dsmax)) return Fatal(status, abort, "Fatal  : Dmin<dmax !", false), false;
-    if (!(r.de > r.db)) return Fatal(status, abort, "Fatal  : de<dB !", false), false;
+    if (!(r.dbmin > r.dsmax)) return Fatal(status, abort, "Fatal  : Dmin<dmax !", false);
+    if (!(r.de > r.db)) return Fatal(status, abort, "Fatal  : de<dB !", false);
     return true;
 }
 
@@ -50,36 +52,48 @@ bool CheckInputs(const TRBrecord& r, RunStatus& status, bool& abort) {
 // wider than the bearing.
 bool CheckSupply(const TRBrecord& r, RunStatus& status, bool& abort) {
     const int code = r.zufuhr;
-    if (!(r.db > r.dh)) return Fatal(status, abort, "Fatal  : dH>dB !", false), false;
-    if (!(r.b > r.dh)) return Fatal(status, abort, "Fatal  : dH>B !", false), false;
+    if (!(r.db > r.dh)) return Fatal(status, abort, "Fatal  : dH>dB !", false);
+    if (!(r.b > r.dh)) return Fatal(status, abort, "Fatal  : dH>B !", false);
     const bool hole = code >= kHoleOppositeLoad && code <= kTwoHolesAt90;
     const bool groove = code == kRingGroove || code == kPartialGroove;
     const bool pocket = code >= kPocketOppositeLoad && code <= kTwoPocketsAt90;
-    if (hole && !(r.dh > 0)) return Fatal(status, abort, "Fatal  : dH = 0 !", true), false;
-    if (groove && !(r.bg > 0)) return Fatal(status, abort, "Fatal  : bG = 0 !", true), false;
+    if (hole && !(r.dh > 0)) return Fatal(status, abort, "Fatal  : dH = 0 !", true);
+    if (groove && !(r.bg > 0)) return Fatal(status, abort, "Fatal  : bG = 0 !", true);
     if (code == kPartialGroove && !(r.phie > r.phia))
-        return Fatal(status, abort, "Fatal  : phiA >= phiE !", true), false;
-    if (pocket && !(r.bp > 0)) return Fatal(status, abort, "Fatal  : bp = 0 !", true), false;
-    if (groove && !(r.b > r.bg)) return Fatal(status, abort, "Fatal  : bG>=B !", false), false;
-    if (pocket && !(r.b > r.bp)) return Fatal(status, abort, "Fatal  : bp>=B !", false), false;
+        return Fatal(status, abort, "Fatal  : phiA >= phiE !", true);
+    if (pocket && !(r.bp > 0)) return Fatal(status, abort, "Fatal  : bp = 0 !", true);
+    if (groove && !(r.b > r.bg)) return Fatal(status, abort, "Fatal  : bG>=B !", false);
+    if (pocket && !(r.b > r.bp)) return Fatal(status, abort, "Fatal  : bp>=B !", false);
     return true;
 }
 
 // Transition to mixed friction and the limit checks, after the temperature iteration.
 void FinalStage(TRBrecord& r, RunStatus& status, bool& abort) {
     r.re = r.rho * r.us * r.seff * 0.0005L / r.etaeff;
-    if (!(r.seff > 0)) return Fatal(status, abort, "Fatal  : s <= 0 !", true);
+    if (!(r.seff > 0)) {
+        Fatal(status, abort, "Fatal  : s <= 0 !", true);
+        return;
+    }
     r.relim = 41.3L * std::sqrt(r.db / r.seff);
     r.eta20 = DynamicViscosity(ViscosityAt(r.nu40, 40, 20), r.rho);
 
     // The transition eccentricity must lie between 0 and 1: with no film limit or no mean clearance it
     // reaches 1, where the Sommerfeld number has no value; a film limit of half the clearance or more
     // puts it at or below 0, where the transition speed is infinite or negative.
-    if (!(r.h0lim > 0)) return Fatal(status, abort, "Fatal  : h0lim <= 0 !", true);
-    if (!(r.psim > 0)) return Fatal(status, abort, "Fatal  : psi m <= 0 !", true);
+    if (!(r.h0lim > 0)) {
+        Fatal(status, abort, "Fatal  : h0lim <= 0 !", true);
+        return;
+    }
+    if (!(r.psim > 0)) {
+        Fatal(status, abort, "Fatal  : psi m <= 0 !", true);
+        return;
+    }
     r.epstr20 = 1 - 2 * r.h0lim / (r.db * r.psim);
     r.epstreff = 1 - 2 * r.h0lim / (r.db * r.psieff);
-    if (!(r.epstr20 > 0 && r.epstreff > 0)) return Fatal(status, abort, "Fatal  : h0lim >= s/2 !", true);
+    if (!(r.epstr20 > 0 && r.epstreff > 0)) {
+        Fatal(status, abort, "Fatal  : h0lim >= s/2 !", true);
+        return;
+    }
     const real widthRatio = r.b / r.db;
     r.sotr20 = SommerfeldOfEps(r.epstr20, widthRatio);
     r.ntr20 = r.psim * r.psim * r.p * 1e6L / (r.eta20 * r.sotr20 * kTwoPi);
@@ -120,14 +134,26 @@ void OperatingPoint(TRBrecord& r, RunStatus& status, bool& abort) {
     r.psim = (r.psimin + r.psimax) / 2;
     r.dpsi = (r.alpha1b - r.alpha1s) * r.dt20;
     r.psieff = r.psim + r.dpsi;
-    if (!(r.psieff > 0)) return Fatal(status, abort, "Fatal  : psi eff <= 0 !", true);
-    if (!(r.etaeff > 0)) return Fatal(status, abort, "Fatal  : eta eff <= 0 !", true);
+    if (!(r.psieff > 0)) {
+        Fatal(status, abort, "Fatal  : psi eff <= 0 !", true);
+        return;
+    }
+    if (!(r.etaeff > 0)) {
+        Fatal(status, abort, "Fatal  : eta eff <= 0 !", true);
+        return;
+    }
 
     r.so = r.psieff * r.psieff * r.f / (r.db * 0.001L * r.b * 0.001L * r.etaeff * r.weff);
-    if (!(r.so > 0)) return Fatal(status, abort, "Fatal  : Sommerfeld = 0 !", true);
+    if (!(r.so > 0)) {
+        Fatal(status, abort, "Fatal  : Sommerfeld = 0 !", true);
+        return;
+    }
     const real widthRatio = r.b / r.db;
     r.epsilon = EpsOfSommerfeld(r.so, widthRatio, status);
-    if (r.epsilon == 0) return Fatal(status, abort, "Fatal  : epsilon = 0 !", true);
+    if (r.epsilon == 0) {
+        Fatal(status, abort, "Fatal  : epsilon = 0 !", true);
+        return;
+    }
     r.e = r.epsilon * r.seff * 0.5L;
     r.h0 = r.db * 0.5L * r.psieff * (1 - r.epsilon);
 
@@ -143,7 +169,10 @@ void OperatingPoint(TRBrecord& r, RunStatus& status, bool& abort) {
         r.q2c = SupplyPressureFlowCharacteristic(supply, r.epsilon, r.q2c, status);
         r.q2 = db3 * r.psieff * r.psieff * r.psieff * r.pe * 1e6L / r.etaeff * r.q2c;
         r.q = r.q1 + r.q2;
-        if (!(r.q > 0)) return Fatal(status, abort, "Fatal  : q <= 0 !", true);
+        if (!(r.q > 0)) {
+            Fatal(status, abort, "Fatal  : q <= 0 !", true);
+            return;
+        }
         const real heatPerKelvin = LubricantHeatPerKelvin(r.rho, r.c, r.q);
         r.t2new = r.p0 / heatPerKelvin + r.t1;
         r.t2 = (r.t2 + r.t2new) / 2;  // the iteration relaxes by halves
@@ -151,12 +180,21 @@ void OperatingPoint(TRBrecord& r, RunStatus& status, bool& abort) {
     } else {
         r.q2 = 0;
         r.q = r.q1;
-        if (!(r.k > 0)) return Fatal(status, abort, "Fatal  : k <= 0 !", true);
-        if (!(r.a > 0)) return Fatal(status, abort, "Fatal  : A <= 0 !", true);
+        if (!(r.k > 0)) {
+            Fatal(status, abort, "Fatal  : k <= 0 !", true);
+            return;
+        }
+        if (!(r.a > 0)) {
+            Fatal(status, abort, "Fatal  : A <= 0 !", true);
+            return;
+        }
         r.tbnew = r.p0 / (r.k * r.a) + r.ta;
         r.tb = (r.tb + r.tbnew) / 2;
         r.pa = r.p0;
-        if (!(r.q > 0)) return Fatal(status, abort, "Fatal  : q <= 0 !", true);
+        if (!(r.q > 0)) {
+            Fatal(status, abort, "Fatal  : q <= 0 !", true);
+            return;
+        }
     }
 }
 
@@ -169,14 +207,23 @@ int RunCalculation(TRBrecord& r, RunStatus& status, bool& abort) {
     r.us = r.ws * r.db * 0.0005L;
     r.ub = r.wb * r.db * 0.0005L;
 
-    if (r.schmier == 0) return Fatal(status, abort, "Fatal  : visko !", false), 0;
+    if (r.schmier == 0) {
+        Fatal(status, abort, "Fatal  : visko !", false);
+        return 0;
+    }
     r.nu40 = ViscosityClassNu40(r.schmier);
     // A class index beyond the table cannot come from the class list; it has no viscosity either.
-    if (!(r.nu40 > 0)) return Fatal(status, abort, "Fatal  : visko !", false), 0;
+    if (!(r.nu40 > 0)) {
+        Fatal(status, abort, "Fatal  : visko !", false);
+        return 0;
+    }
 
     r.p = r.f / (r.db * r.b);
     r.weff = std::fabs(r.wb + r.ws);
-    if (r.weff == 0) return Fatal(status, abort, "Fatal  : n eff = 0 !", true), 0;
+    if (r.weff == 0) {
+        Fatal(status, abort, "Fatal  : n eff = 0 !", true);
+        return 0;
+    }
 
     if (r.druckschmierung) {
         if (!CheckSupply(r, status, abort)) return 0;
