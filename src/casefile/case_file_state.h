@@ -12,6 +12,7 @@ inline constexpr const char* kCaseExtension = "trb";
 inline constexpr const char* kDefaultCaseName = "null";  // "null.trb", the default case
 inline constexpr const char* kVersionText = "1.6";
 
+// Names, folders and paths are kept as the file system spells them (UTF-8).
 struct CaseFileState {
     std::string name;    // without folder and extension; empty for an unnamed case
     std::string folder;  // the case's folder, with or without a final "/"
@@ -24,10 +25,10 @@ struct CaseFileState {
 // ".trb" behind; any other name is taken as it stands.
 std::string CaseFilePath(std::string_view folder, std::string_view name);
 
-// The file of the current case, as the save question shows it.
+// The file of the current case: folder + name + ".trb", or the full path of a command-line file.
 std::string CurrentCaseFile(const CaseFileState& state);
 
-// Puts the case `name` of the current folder into entry 1 of the recent list.
+// Puts the case `name` of the current folder (folder + name + ".trb") into entry 1 of the recent list.
 void AddRecentFile(CaseFileState& state, std::string_view name);
 
 }  // namespace trb::casefile

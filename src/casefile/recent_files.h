@@ -16,7 +16,8 @@ void AddRecentPath(RecentFileList& list, std::string_view path);
 // Entries i+1..4 move up by one; entry 4 becomes empty. i counts from 1.
 void RemoveRecentFile(RecentFileList& list, int i);
 // "&" + i + " " + the path; a path of 50 or more characters with two different "/" shows its text
-// up to the first "/", "..." and its text from the last "/" on. Code page 850 like the path.
+// up to the first "/", "..." and its text from the last "/" on. UTF-8 like the path (menu captions are
+// UTF-8).
 std::string RecentFileCaption(const RecentFileList& list, int i);
 
 }  // namespace trb::casefile

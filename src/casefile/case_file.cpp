@@ -1,0 +1,188 @@
+#include "casefile/case_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "config/settings.h"
+#include "text/cp850.h"
+#include "text/format.h"
+#include "ui/checked_file.h"
+#include "ui/dialogs.h"
+
+namespace trb::casefile {
+
+namespace {
+
+// Case files are a few kilobytes; anything beyond this is not read.
+constexpr std::streamsize kMaxCaseFileSize = 1 << 20;
+constexpr std::string_view kArchiveName = "aktuell";
+
+// Paths are kept as the file system spells them (UTF-8); messages are code page 850.
+std::string Shown(std::string_view path) {
+    return text::DisplayToOem(path);
+}
+
+std::string FolderOf(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
+}
+
+// The file name without folder and without its last extension.
+std::string StemOf(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    std::string_view file = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = file.rfind('.');
+    if (dot != std::string_view::npos && dot > 0) file = file.substr(0, dot);
+    return std::string(file);
+}
+
+bool Exists(std::string_view path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(std::filesystem::path(path), error);
+}
+
+// The whole file (at most kMaxCaseFileSize bytes); false when it cannot be opened.
+bool Slurp(std::string_view path, std::string& content) {
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    if (!in) return false;
+    content.resize(static_cast<std::size_t>(kMaxCaseFileSize));
+    in.read(content.data(), kMaxCaseFileSize);
+    content.resize(static_cast<std::size_t>(in.gcount()));
+    return !in.bad();
+}
+
+// The first line of a case file is a rule of dashes; a file without it is not a case file, and reading
+// it would fill the case with zeros.
+bool LooksLikeCaseFile(std::string_view content) {
+    return content.size() >= 2 && content[0] == '-' && content[1] == '-';
+}
+
+void WriteTo(CaseFileContext& context, const std::string& path) {
+    std::ostringstream out;
+    WriteCaseContent(out, context.content, context.settings.format, context.programTitle);
+    ui::WriteFileChecked(path, out.str(), context.dialogs, context.abort);
+}
+
+}  // namespace
+
+void WriteCaseFile(CaseFileContext& context, std::string_view name) {
+    CaseFileState& state = context.state;
+    if (state.commandLineFile) {
+        if (context.settings.archiveMode && name != kArchiveName) {
+            context.dialogs.ShowErrorBox(ui::Dialogs::kArchiveModeRefusal);
+            context.abort = true;
+            return;
+        }
+        if (!context.settings.archiveMode) state.commandLineFile = false;
+    }
+
+    if (!name.empty()) {
+        const std::string path = CaseFilePath(state.folder, name);
+        ui::CheckNewFile(path, context.dialogs, context.abort);
+        if (!context.abort) WriteTo(context, path);
+        return;
+    }
+
+    const std::string filter = std::string("*.") + kCaseExtension + "|*." + kCaseExtension;
+    const auto chosen = context.dialogs.ChooseSaveFile(state.folder, filter);
+    if (!chosen) {
+        context.abort = true;
+        return;
+    }
+    const std::string folder = FolderOf(*chosen).empty() ? state.folder : FolderOf(*chosen);
+    const std::string chosenName = StemOf(*chosen);
+    const std::string path = text::AddBackslash(folder) + chosenName + "." + kCaseExtension;
+    ui::CheckNewFile(path, context.dialogs, context.abort);
+    if (context.abort) return;
+    WriteTo(context, path);
+    if (context.abort) return;
+    state.folder = folder;
+    state.name = chosenName;
+    state.commandLineFile = false;
+}
+
+void ReadCaseFile(CaseFileContext& context, std::string_view name) {
+    const std::string path = CaseFilePath(context.state.folder, name);
+    std::string content;
+    if (!Slurp(path, content)) {
+        context.dialogs.ShowErrorBox("Datei " + Shown(path) + " nicht gefunden oder kein Zugriffsrecht !");
+        context.abort = true;
+        return;
+    }
+    if (!LooksLikeCaseFile(content)) {
+        context.dialogs.ShowErrorBox("Datei " + Shown(path) + " ist keine Falldatei !");
+        context.abort = true;
+        return;
+    }
+    // A file that ends early is read as far as it goes; the fields after its end keep their values.
+    ReadCaseContent(content, context.content);
+    if (!context.state.commandLineFile) context.state.name = StemOf(path);
+}
+
+void SaveCase(CaseFileContext& context) {
+    const bool asked = context.dialogs.overwriteQueryOn;
+    context.dialogs.overwriteQueryOn = false;
+    // The full file of the current case, so that a name containing "." is saved where it came from.
+    WriteCaseFile(context, context.state.name.empty() ? std::string() : CurrentCaseFile(context.state));
+    context.dialogs.overwriteQueryOn = asked;
+}
+
+void AskSaveChanges(CaseFileContext& context) {
+    CaseFileState& state = context.state;
+    if (state.commandLineFile && context.settings.archiveMode) {
+        state.modified = false;
+        return;
+    }
+    if (!state.modified) return;
+    if (!state.name.empty()) {
+        const bool yes = context.dialogs.AskYesNoCancel(
+            "Datei speichern (" + Shown(CurrentCaseFile(state)) + ") ?", context.abort);
+        if (context.abort) return;
+        if (yes) {
+            SaveCase(context);
+            if (!context.abort) state.modified = false;
+        } else {
+            state.modified = false;
+        }
+        return;
+    }
+    const bool discard = context.dialogs.AskYesNoCancel("Bisherige Eingaben verwerfen ?", context.abort);
+    if (discard) {
+        state.modified = false;
+    } else {
+        context.abort = true;
+    }
+}
+
+RecentOpenResult OpenRecentFile(CaseFileContext& context, int i) {
+    AskSaveChanges(context);
+    if (context.abort) return RecentOpenResult::Cancelled;
+    if (i < 1 || i > kRecentFileCount) return RecentOpenResult::NotFound;
+    CaseFileState& state = context.state;
+    const std::string path = state.recent[static_cast<std::size_t>(i - 1)];
+    if (path.empty() || !Exists(path)) {
+        RemoveRecentFile(state.recent, i);
+        context.dialogs.ShowNoteBox("File " + Shown(path) + " not found !");
+        return RecentOpenResult::NotFound;
+    }
+    state.commandLineFile = false;
+    state.name = StemOf(path);
+    state.folder = FolderOf(path);
+    ReadCaseFile(context, path);
+    if (context.abort) return RecentOpenResult::ReadFailed;
+    AddRecentPath(state.recent, path);
+    state.modified = false;
+    return RecentOpenResult::Opened;
+}
+
+bool LoadDefaultCase(CaseFileContext& context) {
+    if (!Exists(CaseFilePath(context.state.folder, kDefaultCaseName))) return false;
+    ReadCaseFile(context, kDefaultCaseName);
+    context.state.name.clear();
+    context.state.modified = false;
+    return !context.abort;
+}
+
+}  // namespace trb::casefile

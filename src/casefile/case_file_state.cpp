@@ -1,0 +1,29 @@
+#include "casefile/case_file_state.h"
+
+#include "text/format.h"
+
+namespace trb::casefile {
+
+std::string CaseFilePath(std::string_view folder, std::string_view name) {
+    const std::size_t slash = name.rfind('/');
+    const std::string_view filePart = slash == std::string_view::npos ? name : name.substr(slash + 1);
+    if (filePart.find('.') != std::string_view::npos) return std::string(name);
+    const std::string prefix = slash == std::string_view::npos ? text::AddBackslash(folder) : std::string();
+    return prefix + std::string(name) + "." + kCaseExtension;
+}
+
+std::string CurrentCaseFile(const CaseFileState& state) {
+    if (state.commandLineFile) return state.name;
+    return text::AddBackslash(state.folder) + state.name + "." + kCaseExtension;
+}
+
+void AddRecentFile(CaseFileState& state, std::string_view name) {
+    if (state.commandLineFile) {
+        AddRecentPath(state.recent, CaseFilePath({}, name));
+    } else {
+        AddRecentPath(state.recent,
+                      text::AddBackslash(state.folder) + std::string(name) + "." + kCaseExtension);
+    }
+}
+
+}  // namespace trb::casefile
