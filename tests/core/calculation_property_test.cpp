@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <random>
+#include <vector>
 
 #include "core/calculation.h"
 
@@ -76,6 +79,56 @@ TEST(CalculationProperties, RealisticCasesConverge) {
                     EXPECT_GT(r.teff, pressure ? r.t1 : r.ta);
                 }
             }
+        }
+    }
+}
+
+// Inputs anywhere in their type's range, zero and negative included: a run either stops with a fatal
+// message or every result it reports is a finite number.
+TEST(CalculationProperties, ArbitraryInputsNeverGiveSilentNonFiniteResults) {
+    std::mt19937_64 random(31652);
+    const auto value = [&random](double low, double high) {
+        switch (random() % 8) {
+            case 0:
+                return real{0};
+            case 1:
+                return -static_cast<real>(std::uniform_real_distribution<double>(low, high)(random));
+            default:
+                return static_cast<real>(std::uniform_real_distribution<double>(low, high)(random));
+        }
+    };
+    const std::vector<std::function<void(TRBrecord&)>> changes = {
+        [&](TRBrecord& r) { r.dbmax = r.db + value(0, 1); },
+        [&](TRBrecord& r) { r.dsmin = r.db - value(0, 1); },
+        [&](TRBrecord& r) { r.b = value(0.1, 300); },
+        [&](TRBrecord& r) { r.f = value(1, 1e7); },
+        [&](TRBrecord& r) { r.ns = value(0.01, 1000); },
+        [&](TRBrecord& r) { r.nb = value(0.01, 1000); },
+        [&](TRBrecord& r) { r.schmier = static_cast<std::uint16_t>(random() % 20); },
+        [&](TRBrecord& r) { r.t1 = value(0, 300); },
+        [&](TRBrecord& r) { r.ta = value(0, 300); },
+        [&](TRBrecord& r) { r.pe = value(0, 100); },
+        [&](TRBrecord& r) { r.zufuhr = static_cast<std::uint16_t>(random() % 10); },
+        [&](TRBrecord& r) { r.dh = value(0, 100); },
+        [&](TRBrecord& r) { r.bg = value(0, 100); },
+        [&](TRBrecord& r) { r.bp = value(0, 100); },
+        [&](TRBrecord& r) { r.phia = value(0, 400), r.phie = value(0, 400); },
+        [&](TRBrecord& r) { r.druckschmierung = !r.druckschmierung; },
+        [&](TRBrecord& r) { r.k = value(0, 1000), r.a = value(0, 10); },
+        [&](TRBrecord& r) { r.h0lim = value(0, 0.2); },
+        [&](TRBrecord& r) { r.alpha1b = value(0, 1e-3), r.alpha1s = value(0, 1e-3); },
+    };
+    for (int i = 0; i < 5000; ++i) {
+        TRBrecord r;
+        LoadExampleCase(r);
+        for (std::uint64_t n = random() % 4; n-- > 0;) changes[random() % changes.size()](r);
+        RunStatus status;
+        bool abort = false;
+        RunCalculation(r, status, abort);
+        if (status.calculationFailed) continue;
+        for (const real result : {r.teff, r.t2, r.tb, r.so, r.epsilon, r.h0, r.mu, r.p0, r.pa, r.q, r.pq,
+                                  r.re, r.relim, r.ntr20, r.ntreff}) {
+            ASSERT_TRUE(std::isfinite(static_cast<double>(result))) << "case " << i;
         }
     }
 }
