@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <istream>
+#include <locale>
 #include <ostream>
 #include <sstream>
 
@@ -180,7 +181,8 @@ void WriteValue(std::ostream& out, const ConfigRow& row, ConfigSettings& s,
         }
         case ValueKind::Rectangle: {
             const WindowRect& r = row.ref.rectangle(s);
-            out << r.left << '|' << r.top << '|' << r.width << '|' << r.height << '|' << kLineEnd;
+            out << text::IntText(r.left) << '|' << text::IntText(r.top) << '|' << text::IntText(r.width)
+                << '|' << text::IntText(r.height) << '|' << kLineEnd;
             return;
         }
     }
@@ -268,9 +270,11 @@ void ReadConfig(ConfigSettings& s, ConfigPlaces& places, const ScreenInfo& scree
 }
 
 void WriteConfigTo(std::ostream& out, const ConfigSettings& settings) {
-    // Reals always with "." whatever the decimal separator setting.
+    // Reals always with "." whatever the decimal separator setting, and with their full
+    // decimals whatever the display decimals: a display setting must not round stored values.
     text::FormatOptions options = settings.format;
     options.decimalSeparator = 1;
+    options.decimals = 3;
     ConfigSettings s = settings;  // the table's accessors take a mutable record
     out << kConfigBaseName << " Konfiguration" << kLineEnd;
     out << "Version " << kProgramVersion << kLineEnd;
@@ -282,6 +286,7 @@ void WriteConfigTo(std::ostream& out, const ConfigSettings& settings) {
 
 std::string ConfigText(const ConfigSettings& settings) {
     std::ostringstream out;
+    out.imbue(std::locale::classic());
     WriteConfigTo(out, settings);
     return out.str();
 }

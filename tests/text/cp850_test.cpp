@@ -7,7 +7,11 @@ namespace {
 
 TEST(OemToDisplay, ConvertsEveryCharacterToUtf8) {
     const FormatOptions o;
-    EXPECT_EQ(OemToDisplay("Gr\x94\xE1" "e \xF8" "C \xE6m \x84\x81", o), "Größe °C µm äü");
+    EXPECT_EQ(OemToDisplay("Gr\x94\xE1"
+                           "e \xF8"
+                           "C \xE6m \x84\x81",
+                           o),
+              "Größe °C µm äü");
     EXPECT_EQ(OemToDisplay("\xC9\xCD\xBB", o), "╔═╗");
     EXPECT_EQ(OemToDisplay("plain", o), "plain");
     EXPECT_EQ(OemToDisplay("", o), "");
@@ -23,7 +27,12 @@ TEST(OemToDisplay, TextsOf255CharactersOrMoreGiveNothing) {
 TEST(OemToDisplay, PlainSettingTransliteratesAndDrawsBoxesInAscii) {
     FormatOptions o;
     o.specialCharacters = 1;
-    EXPECT_EQ(OemToDisplay("Gr\x94\xE1" "e 20\xF8" "C \xF1" "1 mm\xFD", o), "Groesse 20degC +/-1 mm2");
+    EXPECT_EQ(OemToDisplay("Gr\x94\xE1"
+                           "e 20\xF8"
+                           "C \xF1"
+                           "1 mm\xFD",
+                           o),
+              "Groesse 20degC +/-1 mm2");
     EXPECT_EQ(OemToDisplay("\xC9\xCD\xBB\xBA|", o), "+-+||");
     // Letters that are no box characters keep their meaning; a "|" stays a "|".
     EXPECT_EQ(OemToDisplay("\x86\xA1\xB5", o), "åíÁ");
@@ -37,8 +46,8 @@ TEST(DisplayToOem, RoundTripsAndMarksUnknownCharacters) {
         EXPECT_EQ(DisplayToOem(OemToDisplay(oem, o)), oem) << "code " << c;
     }
     EXPECT_EQ(DisplayToOem("€ 한"), "? ?");
-    EXPECT_EQ(DisplayToOem("a\xC3"), "a?");         // cut sequence
-    EXPECT_EQ(DisplayToOem("\xC0\xAF"), "?");  // overlong "/" is no "/"
+    EXPECT_EQ(DisplayToOem("a\xC3"), "a?");                       // cut sequence
+    EXPECT_EQ(DisplayToOem("\xC0\xAF"), "?");                     // overlong "/" is no "/"
     EXPECT_EQ(DisplayToOem(std::string(300, 'x')).size(), 300u);  // typed text is never lost
 }
 

@@ -46,8 +46,12 @@ TEST(Units, EnglishParsingReturnsMetricValues) {
 
 TEST(Units, LabelsInBothSpecialCharacterSettings) {
     FormatOptions o;
-    EXPECT_EQ(TemperatureUnit(o), "\xF8" "C");
-    EXPECT_EQ(RoughnessUnit(o), "\xE6" "m");
+    EXPECT_EQ(TemperatureUnit(o),
+              "\xF8"
+              "C");
+    EXPECT_EQ(RoughnessUnit(o),
+              "\xE6"
+              "m");
     EXPECT_EQ(AreaUnit(o), "m\xFD");
     EXPECT_EQ(ViscosityUnit(o), "mm\xFD/s");
     EXPECT_EQ(AngleUnit(o), "\xF8");
@@ -55,7 +59,9 @@ TEST(Units, LabelsInBothSpecialCharacterSettings) {
     EXPECT_EQ(LengthUnit(o), "in");
     EXPECT_EQ(ForceUnit(o), "lbf");
     EXPECT_EQ(PressureUnit(o), "psi");
-    EXPECT_EQ(TemperatureUnit(o), "\xF8" "F");
+    EXPECT_EQ(TemperatureUnit(o),
+              "\xF8"
+              "F");
     o.specialCharacters = 1;
     EXPECT_EQ(TemperatureUnit(o), " F");
     EXPECT_EQ(RoughnessUnit(o), "uin");
