@@ -2,7 +2,27 @@
 
 #include <string_view>
 
+#include "config/settings.h"
+
 namespace trb::cad {
+
+CadSettings CadSettingsFromConfig(const config::ConfigSettings& config) {
+    CadSettings settings;
+    for (std::size_t n = 1; n < settings.layerNames.size(); ++n) {
+        settings.layerNames[n] = config.layers[n].name;
+        settings.layerColors[n] = config.layers[n].colour;
+    }
+    settings.layerColors[0] = config.layers[0].colour;
+    for (std::size_t i = 0; i < settings.penColors.size(); ++i) {
+        settings.penColors[i] = config.colourLayers[i].colour;
+    }
+    settings.monochromeLayers = config.layerMonochrome;
+    settings.dxfDecimals = config.decimalsCad;
+    settings.fontFile = config.cadTextStyle;
+    settings.format = config.format;
+    settings.tempFolder = config.tempFolder;
+    return settings;
+}
 
 std::string DxfSafeLayerName(std::string_view name) {
     constexpr std::string_view kForbidden = "/\\\":;?*|=<>";
@@ -15,12 +35,14 @@ std::string DxfSafeLayerName(std::string_view name) {
     return safe;
 }
 
+std::string StandardLayerName(const CadSettings& settings, int layer) {
+    if (layer < 1 || layer > 5) return std::to_string(layer);
+    std::string name = DxfSafeLayerName(settings.layerNames[static_cast<std::size_t>(layer)]);
+    return name.empty() ? std::to_string(layer) : name;
+}
+
 std::string PenLayerName(const CadSettings& settings, int pen) {
-    if (pen == 0) return "0";
-    if (settings.layerMode == 0 && pen >= 1 && pen <= 5) {
-        std::string name = DxfSafeLayerName(settings.layerNames[static_cast<std::size_t>(pen)]);
-        if (!name.empty()) return name;
-    }
+    if (settings.layerMode == 0 && pen >= 1 && pen <= 5) return StandardLayerName(settings, pen);
     return std::to_string(pen);
 }
 

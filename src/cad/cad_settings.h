@@ -6,6 +6,10 @@
 
 #include "text/format_options.h"
 
+namespace trb::config {
+struct ConfigSettings;
+}
+
 namespace trb::cad {
 
 // The part of the configuration the CAD file devices read: the layer table, the colour pens,
@@ -25,9 +29,16 @@ struct CadSettings {
     std::string tempFolder;  // where the IGES parameter data is collected; empty = system default
 };
 
+// The CAD settings of the program's configuration (layer mode 0: the driver sets another).
+CadSettings CadSettingsFromConfig(const config::ConfigSettings& config);
+
 // A layer name as DXF allows it: characters DXF forbids (/ \ " : ; ? * | = < > and control
 // characters) become "_", at most 32 characters; an empty name stays empty.
 std::string DxfSafeLayerName(std::string_view name);
+
+// The DXF name of standard layer 1..5 from the configuration (the layer number when the
+// configured name is empty); "0" for layer 0.
+std::string StandardLayerName(const CadSettings& settings, int layer);
 
 // The layer an entity drawn with pen n goes to: the configured name of standard layer 1..5 in
 // layer mode 0, "0" for pen 0, otherwise the pen number. Always a DXF-safe, non-empty name.
