@@ -1,6 +1,5 @@
 #include "app/example_run.h"
 
-#include <array>
 #include <cstdio>
 #include <ostream>
 #include <string>

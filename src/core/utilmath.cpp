@@ -3,7 +3,6 @@
 #include <math.h>
 
 #include <cmath>
-#include <limits>
 
 namespace trb::core {
 
