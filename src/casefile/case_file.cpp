@@ -75,7 +75,12 @@ void WriteCaseFile(CaseFileContext& context, std::string_view name) {
             context.abort = true;
             return;
         }
-        if (!context.settings.archiveMode) state.commandLineFile = false;
+        if (!context.settings.archiveMode) {
+            // From now on the case lives in a folder like any other.
+            state.commandLineFile = false;
+            state.folder = FolderOf(state.name);
+            state.name = StemOf(state.name);
+        }
     }
 
     if (!name.empty()) {
@@ -118,7 +123,10 @@ void ReadCaseFile(CaseFileContext& context, std::string_view name) {
     }
     // A file that ends early is read as far as it goes; the fields after its end keep their values.
     ReadCaseContent(content, context.content);
-    if (!context.state.commandLineFile) context.state.name = StemOf(path);
+    if (!context.state.commandLineFile) {
+        if (name.find('/') != std::string_view::npos) context.state.folder = FolderOf(path);
+        context.state.name = StemOf(path);
+    }
 }
 
 void SaveCase(CaseFileContext& context) {

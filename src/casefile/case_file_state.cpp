@@ -7,9 +7,10 @@ namespace trb::casefile {
 std::string CaseFilePath(std::string_view folder, std::string_view name) {
     const std::size_t slash = name.rfind('/');
     const std::string_view filePart = slash == std::string_view::npos ? name : name.substr(slash + 1);
-    if (filePart.find('.') != std::string_view::npos) return std::string(name);
-    const std::string prefix = slash == std::string_view::npos ? text::AddBackslash(folder) : std::string();
-    return prefix + std::string(name) + "." + kCaseExtension;
+    std::string path = slash == std::string_view::npos ? text::AddBackslash(folder) : std::string();
+    path += name;
+    if (filePart.find('.') == std::string_view::npos) path += std::string(".") + kCaseExtension;
+    return path;
 }
 
 std::string CurrentCaseFile(const CaseFileState& state) {

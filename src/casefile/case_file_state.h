@@ -21,8 +21,8 @@ struct CaseFileState {
     RecentFileList recent;
 };
 
-// The file a case name refers to: a name whose file part has no "." gets the folder in front and
-// ".trb" behind; any other name is taken as it stands.
+// The file a case name refers to: a name without a folder gets the folder in front, and a name whose
+// file part has no "." gets ".trb" behind.
 std::string CaseFilePath(std::string_view folder, std::string_view name);
 
 // The file of the current case: folder + name + ".trb", or the full path of a command-line file.

@@ -140,7 +140,8 @@ TEST_F(CaseFileTest, FailedWriteKeepsThePreviousFile) {
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_TRUE(abort);
-    EXPECT_FALSE(dialogs.Entries("box").empty());
+    ASSERT_FALSE(dialogs.Entries("box").empty());
+    EXPECT_EQ(dialogs.Entries("box")[0].text, "Diskette/Platte voll");
     EXPECT_EQ(ReadWholeFile(File("lager.trb")), before);
     for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
         EXPECT_EQ(entry.path().filename(), "lager.trb") << "no temporary file left behind";
@@ -177,9 +178,14 @@ TEST_F(CaseFileTest, ArchiveModeRefusesEveryNameButAktuell) {
     EXPECT_TRUE(state.commandLineFile);
 
     settings.archiveMode = false;
-    Write("frei");
+    auto context = Context();
+    SaveCase(context);
     EXPECT_FALSE(abort);
     EXPECT_FALSE(state.commandLineFile);
+    EXPECT_TRUE(std::filesystem::exists(File("fall.trb")));
+    EXPECT_EQ(state.folder, folder.Folder());
+    EXPECT_EQ(state.name, "fall");
+    EXPECT_EQ(CurrentCaseFile(state), folder.Folder() + "fall.trb");
 }
 
 TEST_F(CaseFileTest, AskSaveChangesForANamedCase) {

@@ -55,7 +55,8 @@ TEST(RecentFiles, LongPathsAreShortenedInTheCaption) {
 TEST(CaseFileState, PathsOfCaseNames) {
     EXPECT_EQ(CaseFilePath("/daten", "lager"), "/daten/lager.trb");
     EXPECT_EQ(CaseFilePath("/daten/", "lager"), "/daten/lager.trb");
-    EXPECT_EQ(CaseFilePath("/daten/", "lager.alt"), "lager.alt");
+    EXPECT_EQ(CaseFilePath("/daten/", "lager.alt"), "/daten/lager.alt");
+    EXPECT_EQ(CaseFilePath("/daten/", "/x/lager.alt"), "/x/lager.alt");
     EXPECT_EQ(CaseFilePath("/daten/", "/x/y.z/lager"), "/x/y.z/lager.trb");
     EXPECT_EQ(CaseFilePath("", "lager"), "lager.trb");
 
