@@ -10,7 +10,6 @@ namespace trb::casefile {
 
 inline constexpr const char* kCaseExtension = "trb";
 inline constexpr const char* kDefaultCaseName = "null";  // "null.trb", the default case
-inline constexpr const char* kVersionText = "1.6";
 
 // Names, folders and paths are kept as the file system spells them (UTF-8).
 struct CaseFileState {

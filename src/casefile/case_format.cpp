@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "casefile/case_file_state.h"
+#include "config/config_file.h"
 #include "docs/case_lines.h"
 #include "docs/documentation.h"
 #include "docs/documentation_section.h"
@@ -124,7 +124,7 @@ void WriteCaseContent(std::ostream& out, const CaseContent& content, const text:
     docs::CaseLineWriter lines(out);
     lines.Line(kRule);
     lines.Line(programTitle);
-    lines.Line(std::string("Version ") + kVersionText);
+    lines.Line("Version " + std::string(config::kProgramVersion));
     lines.Line("");
     lines.Line(kRule);
     for (const auto& remark : content.title.remarks) lines.Line(remark);
