@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cad/cad_numbers.h"
+#include "config/settings.h"
 
 namespace trb::cad {
 namespace {
@@ -25,6 +26,26 @@ TEST(CadSettings, PensNameTheirLayerByMode) {
     settings.layerMode = 2;
     EXPECT_EQ(PenLayerName(settings, 1), "1");
     EXPECT_EQ(PenLayerName(settings, 0), "0");
+}
+
+TEST(CadSettings, TakesLayersPensAndFormatFromTheConfiguration) {
+    config::ConfigSettings config;
+    config.layers[5].name = "KONTUR";
+    config.layers[5].colour = 7;
+    config.colourLayers[0].colour = 9;   // pen 16
+    config.colourLayers[15].colour = 4;  // pen 31
+    config.layerMonochrome = true;
+    config.decimalsCad = 4;
+    config.format.cadTextMode = 3;
+    const CadSettings settings = CadSettingsFromConfig(config);
+    EXPECT_EQ(settings.layerNames[0], "0");
+    EXPECT_EQ(settings.layerNames[5], "KONTUR");
+    EXPECT_EQ(settings.layerColors[5], 7);
+    EXPECT_EQ(settings.penColors[0], 9);
+    EXPECT_EQ(settings.penColors[15], 4);
+    EXPECT_TRUE(settings.monochromeLayers);
+    EXPECT_EQ(settings.dxfDecimals, 4);
+    EXPECT_EQ(settings.format.cadTextMode, 3);
 }
 
 TEST(CadNumbers, FixedTextIsPlainAndLocaleFree) {
