@@ -81,7 +81,6 @@ ToleranceZone Zone(const PositionRule& rule, int grade, const SizeRanges& r, rea
             return {ei, ei + it};
         }
         case Family::ShaftLower:
-            return {magnitude, magnitude + it};
         case Family::HoleLower:
             return {magnitude, magnitude + it};
         case Family::HoleZero:
