@@ -146,13 +146,18 @@ void ReportWriter::Rewrite() {
 
 std::string ReportWriter::ConvertedCopy(const std::string& file, const std::string& copy) {
     std::ifstream in(file, std::ios::binary);
-    std::string content;
-    std::string line;
-    while (std::getline(in, line)) {
-        content += DisplayText(line, context_.settings.format);
-        content += '\n';
-    }
+    std::ostringstream original;
+    original << in.rdbuf();
     in.close();
+    const std::string text = original.str();
+    std::string content;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        content += DisplayText(std::string_view(text).substr(start, end - start), context_.settings.format);
+        if (end < text.size()) content += '\n';
+        start = end + 1;
+    }
     ui::WriteFileChecked(copy, content, context_.dialogs, context_.abort);
     return copy;
 }
