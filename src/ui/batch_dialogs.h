@@ -33,6 +33,7 @@ class BatchDialogs : public Dialogs {
     void ShowTextViewer(const std::string& file, const std::string& printFile) override;
     void PrintText(const std::string& file, int pages) override;
     void ShowScreen(const std::string& caption, const std::vector<std::string>& lines) override;
+    bool CanAskAgain() const override { return false; }
 
   private:
     std::ostream& errors_;

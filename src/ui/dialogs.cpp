@@ -135,13 +135,17 @@ void Dialogs::AskReal(std::string_view prompt, real& value, real maximum, real m
         if (entry != shown && !text::ParseReal(entry, candidate)) {
             Beep();
             ShowErrorBox("Ung\x81ltige Eingabe \"" + entry + "\" !");
-            continue;
+            if (CanAskAgain()) continue;
+            abort = true;
+            return;
         }
         if (candidate < minimum || candidate > maximum) {
             Beep();
             ShowErrorBox("G\x81ltiger Wertebereich: " + text::FormatShort(minimum, format) + " .. " +
                          text::FormatShort(maximum, format) + " !");
-            continue;
+            if (CanAskAgain()) continue;
+            abort = true;
+            return;
         }
         value = candidate;
         return;
@@ -163,13 +167,17 @@ bool Dialogs::AskIntegerRange(std::string_view prompt, long long& value, long lo
         if (entry != shown && !text::ParseInt(entry, candidate)) {
             Beep();
             ShowErrorBox("Ung\x81ltige Eingabe \"" + entry + "\" !");
-            continue;
+            if (CanAskAgain()) continue;
+            abort = true;
+            return false;
         }
         if (candidate < lower || candidate > upper) {
             Beep();
             ShowErrorBox("G\x81ltiger Wertebereich: " + text::IntText(lower) + " .. " + text::IntText(upper) +
                          " !");
-            continue;
+            if (CanAskAgain()) continue;
+            abort = true;
+            return false;
         }
         value = candidate;
         return true;

@@ -126,6 +126,9 @@ class Dialogs {
     virtual void PrintText(const std::string& file, int pages) = 0;
     virtual void ShowScreen(const std::string& caption, const std::vector<std::string>& lines) = 0;
     virtual void Beep() {}
+    // False where nobody could answer a repeated question (batch runs): a refused entry
+    // then ends the question as cancelled instead of asking again.
+    virtual bool CanAskAgain() const { return true; }
 
   private:
     std::string Display(std::string_view oem) const;
