@@ -1,0 +1,164 @@
+#include "report/result_report.h"
+#include "core/calculation.h"
+#include "report_fixture.h"
+
+namespace trb::report::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class Variant { Example, Convection, Pocket, Groove };
+
+// The result report of a calculated case compared with a checked-in file. The temporary folder
+// in the output is written as "<tmp>". With TRB_UPDATE_GOLDEN set the files are written instead.
+class ResultReportTest : public WriterFixture {
+  protected:
+    void SetUp() override {
+        WriterFixture::SetUp();
+        fs::remove_all(folder);
+        folder = fs::temp_directory_path() / ("trbg" + std::to_string(::getpid()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        settings.tempFolder = folder.string() + "/";
+        title.drawingName = "Radialgleitlager";
+        title.drawingNumber = core::kExampleDrawingNumber;
+        title.remarks = {"Beispiel <DIN 31652> & Co.", "", ""};
+    }
+
+    void Calculate(Variant variant) {
+        core::LoadExampleCase(record);
+        switch (variant) {
+            case Variant::Convection:
+                record.druckschmierung = false;
+                record.k = 20;
+                record.a = 0.3L;
+                record.ta = 40;
+                break;
+            case Variant::Pocket:
+                record.zufuhr = core::kPocketAt90;
+                record.bp = 2;  // narrow: bp/B below 0.05
+                break;
+            case Variant::Groove:
+                record.zufuhr = core::kPartialGroove;
+                record.bg = 10;
+                record.phia = 120;
+                record.phie = 240;
+                break;
+            case Variant::Example:
+                break;
+        }
+        bool runAbort = false;
+        core::RunCalculation(record, status, runAbort);
+    }
+
+    // Writes the report on `device` and returns the file a user gets to see (UTF-8).
+    std::string Report(int device) {
+        ReportWriter w = Writer();
+        WriteResultReport(w, record, texts,
+                          RunMessagesContext{status, dialogs, catalogue, folder.string(), 1, false, {}},
+                          device);
+        EXPECT_FALSE(abort);
+        std::string text;
+        if (device == kDosFile) text = ReadFile(folder / "outwin.txt");
+        if (device == kTabFileForCase) text = ReadFile(folder / "case.txt");
+        if (device == kHtmlFile) text = ReadFile(folder / "trb.htm");
+        const std::string path = folder.string();
+        for (auto pos = text.find(path); pos != std::string::npos; pos = text.find(path, pos))
+            text.replace(pos, path.size(), "<tmp>");
+        return text;
+    }
+
+    void ExpectGolden(const std::string& text, const std::string& name) {
+        const fs::path golden = fs::path(TRB_TEST_DATA_DIR) / name;
+        if (std::getenv("TRB_UPDATE_GOLDEN") != nullptr) {
+            WriteFile(golden, text);
+            return;
+        }
+        ASSERT_TRUE(fs::exists(golden)) << golden;
+        const auto expected = Lines(ReadFile(golden));
+        const auto actual = Lines(text);
+        for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i) {
+            ASSERT_EQ(actual[i], expected[i]) << name << " line " << i + 1;
+        }
+        EXPECT_EQ(actual.size(), expected.size()) << name;
+    }
+
+    core::TRBrecord record;
+    text::LanguageTexts texts;
+};
+
+TEST_F(ResultReportTest, ExampleInGermanOnTextTabAndHtml) {
+    Calculate(Variant::Example);
+    ExpectGolden(Report(kDosFile), "example_de_metric.txt");
+    ExpectGolden(Report(kTabFileForCase), "example_de_metric_tab.txt");
+    ExpectGolden(Report(kHtmlFile), "example_de_metric.htm");
+}
+
+TEST_F(ResultReportTest, ExampleInEnglishAndInInches) {
+    Calculate(Variant::Example);
+    texts.SwitchLanguage(text::kEnglish);
+    ExpectGolden(Report(kDosFile), "example_en_metric.txt");
+    settings.format.units = 1;
+    ExpectGolden(Report(kDosFile), "example_en_inch.txt");
+    ExpectGolden(Report(kTabFileForCase), "example_en_inch_tab.txt");
+    texts.SwitchLanguage(text::kGerman);
+    ExpectGolden(Report(kDosFile), "example_de_inch.txt");
+}
+
+TEST_F(ResultReportTest, ConvectionCasePrintsTheHousingRowsInsteadOfTheLubricantRows) {
+    Calculate(Variant::Convection);
+    const std::string text = Report(kDosFile);
+    EXPECT_NE(text.find("Konvektion"), std::string::npos);
+    EXPECT_EQ(text.find("Schmierstoffzuf\xC3\xBChrdruck"), std::string::npos);
+    EXPECT_EQ(text.find(" Q1 "), std::string::npos);
+    ExpectGolden(text, "convection_de_metric.txt");
+    ExpectGolden(Report(kTabFileForCase), "convection_de_metric_tab.txt");
+    ExpectGolden(Report(kHtmlFile), "convection_de_metric.htm");
+}
+
+TEST_F(ResultReportTest, SupplyFeaturesPrintTheirOwnDimensions) {
+    Calculate(Variant::Pocket);
+    const std::string pocket = Report(kDosFile);
+    EXPECT_NE(pocket.find("Breite Schmiertasche"), std::string::npos);
+    EXPECT_EQ(pocket.find("Schmierlochdurchmesser"), std::string::npos);
+    EXPECT_NE(pocket.find("Warnung: bp/B < 0.05 !"), std::string::npos);
+    ExpectGolden(pocket, "pocket_de_metric.txt");
+    ExpectGolden(Report(kTabFileForCase), "pocket_de_metric_tab.txt");
+    ExpectGolden(Report(kHtmlFile), "pocket_de_metric.htm");
+
+    status.ClearMessages();
+    Calculate(Variant::Groove);
+    const std::string groove = Report(kTabFileForCase);
+    EXPECT_NE(groove.find("Schmiernutbreite\tbG\tmm\t"), std::string::npos);
+    EXPECT_NE(groove.find("Schmiernutwinkel Start\tphi A\t\xC2\xB0\t      120"), std::string::npos);
+    EXPECT_NE(groove.find("Schmiernutwinkel Ende\tphi E\t\xC2\xB0\t      240"), std::string::npos);
+}
+
+TEST_F(ResultReportTest, StationaryBearingOmitsItsSpeedRowsAndMoreDecimalsWidenValues) {
+    Calculate(Variant::Example);
+    std::string text = Report(kTabFileForCase);
+    EXPECT_EQ(text.find("\tnB\t"), std::string::npos);
+    EXPECT_NE(text.find("\tnS\t"), std::string::npos);
+    EXPECT_NE(text.find("Dichte\trho\tkg/m3\t      900\n"), std::string::npos);
+    settings.format.decimals = 4;
+    text = Report(kTabFileForCase);
+    EXPECT_NE(text.find("\tv eff\tmm\xC2\xB2/s\t    30,060\n"), std::string::npos);
+    EXPECT_NE(text.find("\tp\tMPa\t      5,00\n"), std::string::npos);
+}
+
+TEST_F(ResultReportTest, FailedRunShowsTheMessagesInsteadOfAReport) {
+    core::RunCalculation(record, status, abort);  // the program-start record: "Fatal  : Dmax = 0 !"
+    abort = false;
+    ASSERT_TRUE(status.calculationFailed);
+    dialogs.ReplyCancel();
+    ReportWriter w = Writer();
+    WriteResultReport(w, record, texts,
+                      RunMessagesContext{status, dialogs, catalogue, folder.string(), 1, false, {}},
+                      kDosFile);
+    EXPECT_FALSE(fs::exists(folder / "OUTDOS.TXT"));
+    ASSERT_EQ(dialogs.Entries("radio").size(), 1u);
+    EXPECT_EQ(dialogs.Entries("radio")[0].items.front(), "Fatal  : Dmax = 0 !");
+}
+
+}  // namespace
+}  // namespace trb::report::testing
