@@ -1,4 +1,6 @@
 #include "report/result_report.h"
+#include <cstdio>
+
 #include "core/calculation.h"
 #include "report_fixture.h"
 
@@ -16,7 +18,10 @@ class ResultReportTest : public WriterFixture {
     void SetUp() override {
         WriterFixture::SetUp();
         fs::remove_all(folder);
-        folder = fs::temp_directory_path() / ("trbg" + std::to_string(::getpid()));
+        // A name of fixed length, so the header box looks the same whatever the process number.
+        char name[32];
+        std::snprintf(name, sizeof name, "trbg%08d", static_cast<int>(::getpid()));
+        folder = fs::temp_directory_path() / name;
         fs::remove_all(folder);
         fs::create_directories(folder);
         settings.tempFolder = folder.string() + "/";
