@@ -1,5 +1,7 @@
 #include "docs/documentation.h"
 
+#include "text/format.h"
+
 namespace trb::docs {
 
 void InitDocumentation(TitleData& title, ChangeLog& changes, DrawingInfo& info, std::string_view today) {
@@ -24,6 +26,20 @@ int TextItemRowsToStore(const std::array<std::string, DrawingInfo::kMaxTextItems
     int rows = 1;
     while (rows < DrawingInfo::kMaxTextItems && !blank(rowTexts[static_cast<std::size_t>(rows)])) ++rows;
     return rows;
+}
+
+void StoreTextItems(DrawingInfo& info, const std::array<TextItemCells, DrawingInfo::kMaxTextItems>& rows) {
+    std::array<std::string, DrawingInfo::kMaxTextItems> texts;
+    for (std::size_t i = 0; i < rows.size(); ++i) texts[i] = rows[i].text;
+    info.textItemCount = TextItemRowsToStore(texts);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(info.textItemCount); ++i) {
+        TextItem& item = info.textItems[i];
+        item.x = text::TextToReal(rows[i].x);
+        item.y = text::TextToReal(rows[i].y);
+        item.h = text::TextToReal(rows[i].h);
+        item.phi = text::TextToReal(rows[i].phi);
+        item.text = CutTo(rows[i].text, TextItem::kTextLength);
+    }
 }
 
 std::string CutTo(std::string_view text, std::size_t length) {

@@ -23,6 +23,15 @@ void ResetDocumentation(TitleData& title, ChangeLog& changes, DrawingInfo& info,
 // on until the row after the last taken one has a blank text, at most 8; so always at least one.
 int TextItemRowsToStore(const std::array<std::string, DrawingInfo::kMaxTextItems>& rowTexts);
 
+// One row of the text-item grid of the drawing-information form, as typed.
+struct TextItemCells {
+    std::string x, y, h, phi, text;
+};
+
+// Stores the grid rows as the form's OK does: the rows TextItemRowsToStore takes, numbers that do not
+// parse as 0, texts cut to 80 characters.
+void StoreTextItems(DrawingInfo& info, const std::array<TextItemCells, DrawingInfo::kMaxTextItems>& rows);
+
 // `text` cut to at most `length` bytes.
 std::string CutTo(std::string_view text, std::size_t length);
 

@@ -128,5 +128,24 @@ TEST(Documentation, TextItemRowsStopBeforeTheFirstBlankFollower) {
     EXPECT_EQ(TextItemRowsToStore(rows), 8);
 }
 
+TEST(Documentation, StoringTheTextItemGrid) {
+    DrawingInfo info;
+    std::array<TextItemCells, 8> rows{};
+    StoreTextItems(info, rows);
+    EXPECT_EQ(info.textItemCount, 1);  // one empty item
+    EXPECT_EQ(info.textItems[0].text, "");
+
+    rows[0] = {"12,5", "abc", "3.5", "", "Oben"};
+    rows[1] = {"1", "2", "3", "4", std::string(100, 'L')};
+    rows[3] = {"9", "9", "9", "9", "nicht gespeichert"};
+    StoreTextItems(info, rows);
+    ASSERT_EQ(info.textItemCount, 2);
+    EXPECT_EQ(info.textItems[0].x, 12.5L);
+    EXPECT_EQ(info.textItems[0].y, 0);
+    EXPECT_EQ(info.textItems[0].h, 3.5L);
+    EXPECT_EQ(info.textItems[1].text.size(), 80u);
+    EXPECT_EQ(info.textItems[3].text, "");
+}
+
 }  // namespace
 }  // namespace trb::docs
