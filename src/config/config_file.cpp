@@ -217,11 +217,23 @@ void ApplyWindowSizeRule(ConfigSettings& s, const ScreenInfo& screen) {
 void ApplyScreenDefaults(ConfigSettings& s, const ScreenInfo& screen) {
     ApplyWindowSizeRule(s, screen);
     s.textWindow.height = screen.height - 80;
-    const real clientHeight = static_cast<real>(s.mainClientHeight);
+    s.inputWindowScale = InputWindowScaleFor(screen, s.mainClientHeight);
+}
+
+int InputWindowScaleFor(const ScreenInfo& screen, int mainClientHeight) {
+    const real clientHeight = static_cast<real>(mainClientHeight);
     const real windowHeight =
         screen.mainWindowHeight > 0 ? static_cast<real>(screen.mainWindowHeight) : clientHeight + 46;
     const real ratio = clientHeight + 46 > 0 ? windowHeight / (clientHeight + 46) : 1;
-    s.inputWindowScale = static_cast<int>(std::lround(screen.dpi / 96 * (ratio + 0.009L) * 100));
+    return static_cast<int>(std::lround(screen.dpi / 96 * (ratio + 0.009L) * 100));
+}
+
+bool ReadConfigFile(const std::string& path, ConfigSettings& settings, const std::string& startFolder,
+                    const ScreenInfo& screen) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    ReadConfigFrom(in, settings, startFolder, screen);
+    return true;
 }
 
 void ReadConfigFrom(std::istream& in, ConfigSettings& s, const std::string& startFolder,

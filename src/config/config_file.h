@@ -38,6 +38,10 @@ ConfigPlaces DefaultConfigPlaces();
 // Reads trb.cfg from the start folder, else from the fallback folder. Without a file the
 // defaults stand, the window sizes follow the screen and the abort flag is set.
 void ReadConfig(ConfigSettings& settings, ConfigPlaces& places, const ScreenInfo& screen, bool& abort);
+// Reads the configuration file at `path` (an imported configuration); false when it cannot
+// be opened (the settings are then unchanged).
+bool ReadConfigFile(const std::string& path, ConfigSettings& settings, const std::string& startFolder,
+                    const ScreenInfo& screen);
 // Reads a configuration from a stream (lines 1 and 2 included).
 void ReadConfigFrom(std::istream& in, ConfigSettings& settings, const std::string& startFolder,
                     const ScreenInfo& screen);
@@ -48,6 +52,8 @@ std::string ConfigText(const ConfigSettings& settings);
 
 // Rules applied when no configuration file exists.
 void ApplyScreenDefaults(ConfigSettings& settings, const ScreenInfo& screen);
+// "Input Window Scale %" that suits the screen's pixel density and window frame.
+int InputWindowScaleFor(const ScreenInfo& screen, int mainClientHeight);
 // Main window client size from the screen when the stored size is 0 or 65535.
 void ApplyWindowSizeRule(ConfigSettings& settings, const ScreenInfo& screen);
 
