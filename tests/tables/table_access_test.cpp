@@ -1,0 +1,189 @@
+#include "tables/table_access.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_table_window.h"
+#include "tables/reference_tables.h"
+#include "temp_folder.h"
+#include "ui/scripted_dialogs.h"
+
+namespace trb::tables {
+namespace {
+
+class TableAccessTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::create_directories(dbf.Path());
+        for (const char* name : {"din1850g.dbf", "h0lim.dbf", "psi_m.dbf"})
+            std::filesystem::copy_file(std::filesystem::path(TRB_SOURCE_DATA_DIR) / name, dbf / name);
+    }
+    TableAccess Access() { return TableAccess(window, dialogs, {dbf.Path(), temp.Path(), work.Path()}); }
+    // Makes the write check fail in the dBase folder, also for root: its test file name is taken
+    // by a folder.
+    void BlockWriteCheck() { std::filesystem::create_directory(dbf / "TEST.$$$"); }
+
+    TempFolder dbf, temp, work;
+    FakeTableWindow window;
+    ui::ScriptedDialogs dialogs;
+    core::RunStatus status;
+    bool abort = false;
+};
+
+TEST_F(TableAccessTest, BushingSelectionSortedAndRemembered) {
+    auto access = Access();
+    window.choose = [](DbfTable& t) { t.Go(10); };
+    std::uint16_t remembered = 0;
+    const auto bushing = SelectDin1850Bushing(access, remembered, status, abort);
+    ASSERT_TRUE(bushing);
+    EXPECT_FALSE(abort);
+    EXPECT_EQ(remembered, 10);
+    EXPECT_EQ(window.lastMode, kSelectionMode);
+    EXPECT_EQ(window.lastView.title2, "DIN 1850 G");
+    EXPECT_EQ(dialogs.CurrentHelpNumber(), 9510);
+    EXPECT_FALSE(access.IsOpen());
+    EXPECT_TRUE(std::filesystem::exists(temp / "din1850g.ndx"));
+    // Listed by bore, then outer diameter, then width.
+    DbfTable t;
+    t.Open(dbf / "din1850g.dbf");
+    double previous = -1;
+    ASSERT_EQ(static_cast<int>(window.order.size()), t.RecordCount());
+    for (int r : window.order) {
+        const double key =
+            std::stod(t.Peek(r, 1)) * 10000 + std::stod(t.Peek(r, 2)) * 100 + std::stod(t.Peek(r, 3));
+        EXPECT_LT(previous, key);
+        previous = key;
+    }
+    EXPECT_EQ(bushing->bore, t.Peek(10, 1));
+    EXPECT_EQ(bushing->width, t.Peek(10, 3));
+
+    // The next selection opens on the remembered bushing; cancel keeps it and gives nothing.
+    window.choose = nullptr;
+    window.answerOk = false;
+    EXPECT_FALSE(SelectDin1850Bushing(access, remembered, status, abort));
+    EXPECT_EQ(window.startRecord, 10);
+    EXPECT_EQ(remembered, 10);
+    EXPECT_FALSE(abort);
+}
+
+TEST_F(TableAccessTest, RememberedRecordBeyondTheEndTakesTheLast) {
+    auto access = Access();
+    std::uint16_t remembered = 5000;
+    window.answerOk = false;
+    SelectDin1850Bushing(access, remembered, status, abort);
+    DbfTable t;
+    t.Open(dbf / "din1850g.dbf");
+    EXPECT_EQ(window.startRecord, t.RecordCount());
+    ASSERT_EQ(status.MessageCount(), 1);
+    EXPECT_EQ(status.Message(1), "DBF #5000 not found.");
+}
+
+TEST_F(TableAccessTest, ReadOnlyDbfFolderWorksOnACopy) {
+    BlockWriteCheck();
+    auto access = Access();
+    window.choose = [](DbfTable& t) { t.Go(3); };
+    std::uint16_t remembered = 0;
+    const auto bushing = SelectDin1850Bushing(access, remembered, status, abort);
+    ASSERT_TRUE(bushing);
+    EXPECT_TRUE(window.lastView.workingOnCopy);
+    EXPECT_EQ(window.lastView.filePath, (temp / "din1850g.dbf").string());
+    EXPECT_TRUE(std::filesystem::exists(temp / "din1850g.dbf"));
+
+    // Editing a copy: the window is told so.
+    access.ShowTableForEditing("h0lim", 1234, abort);
+    EXPECT_EQ(window.lastMode, kEditingMode);
+    EXPECT_TRUE(window.lastView.workingOnCopy);
+    EXPECT_EQ(window.lastView.title2, "h0lim");
+    EXPECT_EQ(dialogs.CurrentHelpNumber(), 1234);
+}
+
+TEST_F(TableAccessTest, WriteProtectedTablesInAWritableFolder) {
+    auto access = Access();
+    std::filesystem::permissions(dbf / "din1850g.dbf", std::filesystem::perms::owner_read);
+    // The reference table is opened in place ...
+    access.OpenTable("din1850g", abort);
+    EXPECT_FALSE(abort);
+    EXPECT_FALSE(access.WorkingOnCopy());
+    EXPECT_EQ(access.Dataset().Path(), dbf / "din1850g.dbf");
+    EXPECT_FALSE(std::filesystem::exists(dbf / "TEST.$$$"));
+    // ... the printout table is worked on as a writable copy.
+    DbfTable::Create(dbf / "printout.dbf", PrintoutFields());
+    std::filesystem::permissions(dbf / "printout.dbf", std::filesystem::perms::owner_read);
+    OpenPrintoutTable(access, abort);
+    EXPECT_FALSE(abort);
+    EXPECT_TRUE(access.WorkingOnCopy());
+    EXPECT_EQ(access.Dataset().Path(), temp / "printout.dbf");
+    const auto perms = std::filesystem::status(temp / "printout.dbf").permissions();
+    EXPECT_NE(perms & std::filesystem::perms::owner_write, std::filesystem::perms::none);
+    access.AppendRecord(abort);
+    EXPECT_FALSE(abort);
+    EXPECT_EQ(access.RecordCount(), 1);
+}
+
+TEST_F(TableAccessTest, PrintoutTableCreatedStoredAndChosen) {
+    auto access = Access();
+    dialogs.Reply("Plotter A3");
+    PrintoutValues values;
+    values.xscale = 1.25L;
+    values.yorigin = -21;
+    values.landscape = false;
+    values.borderline = true;
+    AppendPrintoutRecord(access, values, abort);
+    ASSERT_FALSE(abort);
+    ASSERT_TRUE(std::filesystem::exists(dbf / "printout.dbf"));  // created when missing
+
+    int remembered = 0;
+    window.choose = [](DbfTable& t) { t.Go(1); };
+    const auto chosen = ChoosePrintoutRecord(access, remembered, status, abort);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(remembered, 1);
+    EXPECT_EQ(chosen->xscale, "    1.2500");
+    EXPECT_EQ(chosen->yorigin, "   -21");
+    EXPECT_FALSE(chosen->landscape);
+    EXPECT_TRUE(chosen->monochrom);
+    EXPECT_TRUE(chosen->borderline);
+    EXPECT_EQ(dialogs.CurrentHelpNumber(), 1040);
+    EXPECT_EQ(window.lastView.title1, "Printout");
+
+    // A printout table in the working folder is preferred.
+    DbfTable::Create(work / "printout.dbf", PrintoutFields());
+    OpenPrintoutTable(access, abort);
+    EXPECT_EQ(access.Dataset().Path(), work / "printout.dbf");
+    EXPECT_EQ(access.RecordCount(), 0);
+}
+
+TEST_F(TableAccessTest, NamesFieldsAndFailures) {
+    auto access = Access();
+    access.OpenTable("h0lim.dbf", abort);
+    EXPECT_FALSE(abort);
+    EXPECT_EQ(access.FieldName(1), "DMAX");
+    EXPECT_EQ(access.FieldName(0), "");
+    EXPECT_EQ(access.FieldName(7), "");
+    EXPECT_EQ(access.PeekText(3, 5, abort), "  9.0");
+    EXPECT_EQ(access.PeekText(7, 5, abort), "");
+    EXPECT_FALSE(abort);
+    access.ReadLogical("nofield", abort);
+    EXPECT_TRUE(abort);
+    abort = false;
+
+    // A name with an extension is used as it is.
+    std::filesystem::copy_file(dbf / "psi_m.dbf", dbf / "psi.tab");
+    access.OpenTable("psi.tab", abort);
+    EXPECT_FALSE(abort);
+    EXPECT_EQ(access.RecordCount(), 3);
+
+    access.OpenTable("missing", abort);
+    EXPECT_TRUE(abort);
+    EXPECT_FALSE(access.IsOpen());
+    ASSERT_FALSE(dialogs.Entries("box").empty());
+    EXPECT_NE(dialogs.Entries("box").back().text.find("nicht gefunden oder kein Zugriffsrecht"),
+              std::string::npos);
+
+    abort = false;
+    WriteBytes(dbf / "bad.dbf", "this is no table at all, only text that goes on");
+    access.OpenTable("bad", abort);
+    EXPECT_TRUE(abort);
+    EXPECT_EQ(dialogs.Entries("box").back().text, "Keine dBASE-Datei : bad.dbf");
+}
+
+}  // namespace
+}  // namespace trb::tables
