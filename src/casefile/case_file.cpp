@@ -98,7 +98,7 @@ void WriteCaseFile(CaseFileContext& context, std::string_view name) {
     }
     const std::string folder = FolderOf(*chosen).empty() ? state.folder : FolderOf(*chosen);
     const std::string chosenName = StemOf(*chosen);
-    const std::string path = text::AddBackslash(folder) + chosenName + "." + kCaseExtension;
+    const std::string path = InFolder(folder, chosenName + "." + kCaseExtension);
     ui::CheckNewFile(path, context.dialogs, context.abort);
     if (context.abort) return;
     WriteTo(context, path);

@@ -1,29 +1,31 @@
 #include "casefile/case_file_state.h"
 
-#include "text/format.h"
-
 namespace trb::casefile {
+
+std::string InFolder(std::string_view folder, std::string_view file) {
+    std::string path(folder);
+    if (!path.empty() && path.back() != '/') path += '/';
+    return path + std::string(file);
+}
 
 std::string CaseFilePath(std::string_view folder, std::string_view name) {
     const std::size_t slash = name.rfind('/');
     const std::string_view filePart = slash == std::string_view::npos ? name : name.substr(slash + 1);
-    std::string path = slash == std::string_view::npos ? text::AddBackslash(folder) : std::string();
-    path += name;
+    std::string path = slash == std::string_view::npos ? InFolder(folder, name) : std::string(name);
     if (filePart.find('.') == std::string_view::npos) path += std::string(".") + kCaseExtension;
     return path;
 }
 
 std::string CurrentCaseFile(const CaseFileState& state) {
     if (state.commandLineFile) return state.name;
-    return text::AddBackslash(state.folder) + state.name + "." + kCaseExtension;
+    return InFolder(state.folder, state.name + "." + kCaseExtension);
 }
 
 void AddRecentFile(CaseFileState& state, std::string_view name) {
     if (state.commandLineFile) {
         AddRecentPath(state.recent, CaseFilePath({}, name));
     } else {
-        AddRecentPath(state.recent,
-                      text::AddBackslash(state.folder) + std::string(name) + "." + kCaseExtension);
+        AddRecentPath(state.recent, InFolder(state.folder, std::string(name) + "." + kCaseExtension));
     }
 }
 

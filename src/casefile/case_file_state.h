@@ -20,6 +20,11 @@ struct CaseFileState {
     RecentFileList recent;
 };
 
+// `folder` + `file` with exactly the separator between them that is needed (none for an empty folder).
+// Unlike the display-oriented folder joining, any last character of the folder counts (a folder may end
+// in "-", "." or a non-ASCII letter).
+std::string InFolder(std::string_view folder, std::string_view file);
+
 // The file a case name refers to: a name without a folder gets the folder in front, and a name whose
 // file part has no "." gets ".trb" behind.
 std::string CaseFilePath(std::string_view folder, std::string_view name);

@@ -1,5 +1,7 @@
 #include "docs/case_lines.h"
 
+#include <algorithm>
+
 namespace trb::docs {
 
 void CaseLineWriter::Line(std::string_view text) {
@@ -21,7 +23,6 @@ bool CaseLineReader::Next(std::string& line) {
         if (content_[pos_] == '\r' && pos_ + 1 < content_.size() && content_[pos_ + 1] == '\n') ++pos_;
         ++pos_;
     }
-    ++linesRead_;
     return true;
 }
 

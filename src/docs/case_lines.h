@@ -14,7 +14,6 @@ class CaseLineWriter {
   public:
     explicit CaseLineWriter(std::ostream& out) : out_(out) {}
     void Line(std::string_view text);
-    bool Good() const { return static_cast<bool>(out_); }
 
   private:
     std::ostream& out_;
@@ -31,13 +30,10 @@ class CaseLineReader {
     bool Next(std::string& line);
     // Skips n lines; false when the content ended first.
     bool Skip(int n);
-    // Number of lines handed out or skipped so far.
-    int LinesRead() const { return linesRead_; }
 
   private:
     std::string_view content_;
     std::size_t pos_ = 0;
-    int linesRead_ = 0;
 };
 
 }  // namespace trb::docs

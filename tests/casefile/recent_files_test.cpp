@@ -59,6 +59,8 @@ TEST(CaseFileState, PathsOfCaseNames) {
     EXPECT_EQ(CaseFilePath("/daten/", "/x/lager.alt"), "/x/lager.alt");
     EXPECT_EQ(CaseFilePath("/daten/", "/x/y.z/lager"), "/x/y.z/lager.trb");
     EXPECT_EQ(CaseFilePath("", "lager"), "lager.trb");
+    EXPECT_EQ(CaseFilePath("/daten/Maß", "lager"), "/daten/Maß/lager.trb");
+    EXPECT_EQ(CaseFilePath("/daten/v1.", "lager"), "/daten/v1./lager.trb");
 
     CaseFileState state;
     state.folder = "/daten";
