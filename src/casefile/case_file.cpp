@@ -43,8 +43,10 @@ bool Exists(std::string_view path) {
     return std::filesystem::is_regular_file(std::filesystem::path(path), error);
 }
 
-// The whole file (at most kMaxCaseFileSize bytes); false when it cannot be opened.
+// The whole file (at most kMaxCaseFileSize bytes); false when it cannot be opened. Only regular files
+// are read: a folder or a pipe is no case file (and a pipe would block).
 bool Slurp(std::string_view path, std::string& content) {
+    if (!Exists(path)) return false;
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
     if (!in) return false;
     content.resize(static_cast<std::size_t>(kMaxCaseFileSize));
