@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "app/case_json.h"
+#include "core/calculation.h"
+
+namespace trb::app {
+namespace {
+
+// The members of the record as its header declares them, in order.
+std::vector<std::string> DeclaredRecordFields() {
+    std::ifstream in(std::string(TRB_SOURCE_DATA_DIR) + "/../src/core/record.h");
+    std::vector<std::string> names;
+    std::string line;
+    bool inRecord = false;
+    const std::regex member(R"(^\s+(real|std::string|std::uint16_t|bool)\s+(\w+)\s*(=|;))");
+    while (std::getline(in, line)) {
+        if (line.find("struct TRBrecord") != std::string::npos) inRecord = true;
+        if (inRecord && line.rfind("};", 0) == 0) break;
+        std::smatch match;
+        if (inRecord && std::regex_search(line, match, member)) names.push_back(match[2]);
+    }
+    return names;
+}
+
+// The text after "key": up to the end of its line, without the trailing comma.
+std::string ValueOf(const std::string& json, const std::string& key) {
+    const auto start = json.find("\"" + key + "\": ");
+    if (start == std::string::npos) return {};
+    const auto from = start + key.size() + 4;
+    std::string value = json.substr(from, json.find('\n', from) - from);
+    if (!value.empty() && value.back() == ',') value.pop_back();
+    return value;
+}
+
+TEST(CaseJson, KeysAreExactlyTheRecordFieldsInDeclarationOrder) {
+    const auto declared = DeclaredRecordFields();
+    ASSERT_GT(declared.size(), 80u);
+    EXPECT_EQ(RecordFieldNames(), declared);
+}
+
+TEST(CaseJson, RealsSurviveTheRoundTripAndTextsAreEscapedUtf8) {
+    core::TRBrecord record;
+    core::LoadExampleCase(record);
+    record.toldb = "H7 \"\x84\"\\";
+    core::RunStatus status;
+    bool abort = false;
+    core::RunCalculation(record, status, abort);
+    const std::string json = CaseJson(record, status);
+
+    for (const auto& [key, value] : std::vector<std::pair<std::string, real>>{{"teff", record.teff},
+                                                                              {"epsilon", record.epsilon},
+                                                                              {"h0", record.h0},
+                                                                              {"psieff", record.psieff},
+                                                                              {"dbmin", record.dbmin},
+                                                                              {"ntreff", record.ntreff}}) {
+        const std::string text = ValueOf(json, key);
+        EXPECT_EQ(std::strtold(text.c_str(), nullptr), value) << key << " = " << text;
+    }
+    EXPECT_EQ(ValueOf(json, "toldb"), "\"H7 \\\"\xC3\xA4\\\"\\\\\"");
+    EXPECT_EQ(ValueOf(json, "tolds"), "\"\"");
+    EXPECT_EQ(ValueOf(json, "druckschmierung"), "true");
+    EXPECT_EQ(ValueOf(json, "schmier"), "11");
+    EXPECT_EQ(ValueOf(json, "messages"), "[\"Warnung: t2>tBlim !\"]");
+    EXPECT_EQ(ValueOf(json, "failed"), "false");
+    EXPECT_EQ(json.front(), '{');
+    EXPECT_EQ(json.substr(json.size() - 2), "}\n");
+}
+
+TEST(CaseJson, FailedRunKeepsItsMessagesInOrder) {
+    core::TRBrecord record;
+    core::RunStatus status;
+    bool abort = false;
+    core::RunCalculation(record, status, abort);
+    status.AddMessage("Fehler : second");
+    const std::string json = CaseJson(record, status);
+    EXPECT_EQ(ValueOf(json, "messages"), "[\"Fatal  : Dmax = 0 !\", \"Fehler : second\"]");
+    EXPECT_EQ(ValueOf(json, "failed"), "true");
+}
+
+}  // namespace
+}  // namespace trb::app

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "app/command_line.h"
+
+namespace trb::app {
+namespace {
+
+CommandLine Parse(std::vector<std::string> arguments) {
+    return parseCommandLine(arguments);
+}
+
+// The mode of the parsed arguments when it is a T.
+template <class T>
+std::optional<T> As(std::vector<std::string> arguments) {
+    const CommandLine line = parseCommandLine(arguments);
+    if (const T* mode = std::get_if<T>(&line.mode)) return *mode;
+    return std::nullopt;
+}
+
+TEST(CommandLine, HelpNormalStartAndCaseStarts) {
+    EXPECT_TRUE(std::holds_alternative<NormalStart>(Parse({}).mode));
+    EXPECT_TRUE(std::holds_alternative<ShowHelp>(Parse({"?"}).mode));
+    EXPECT_TRUE(std::holds_alternative<ShowHelp>(Parse({"/?"}).mode));
+    const auto read = As<CaseStart>({"lager.trb"});
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->caseFile, "lager.trb");
+    EXPECT_TRUE(read->readCase);
+    for (const char* option : {"/E", "/e", "/G", "/g"}) {
+        const auto named = As<CaseStart>({"test.edi", option});
+        ASSERT_TRUE(named.has_value()) << option;
+        EXPECT_FALSE(named->readCase) << "the name only becomes the case name";
+    }
+}
+
+TEST(CommandLine, BatchModesInAnyCaseWithNoGuiAnywhere) {
+    auto line = Parse({"/home/user/lager.trb", "/i"});
+    ASSERT_TRUE(std::holds_alternative<ReportBatch>(line.mode))
+        << "an absolute path is a name, not an option";
+    EXPECT_EQ(std::get<ReportBatch>(line.mode).caseFile, "/home/user/lager.trb");
+    EXPECT_FALSE(line.noGui);
+
+    line = Parse({"/NoGui", "lager.trb", "/I"});
+    EXPECT_TRUE(std::holds_alternative<ReportBatch>(line.mode));
+    EXPECT_TRUE(line.noGui);
+    line = Parse({"lager.trb", "/json", "/NOGUI"});
+    EXPECT_TRUE(std::holds_alternative<JsonBatch>(line.mode));
+    EXPECT_TRUE(line.noGui);
+    EXPECT_TRUE(Parse({"lager.trb", "/nogui"}).noGui);
+    EXPECT_TRUE(std::holds_alternative<CaseStart>(Parse({"lager.trb", "/nogui"}).mode));
+}
+
+TEST(CommandLine, CadOptionCarriesDeviceAndIndex) {
+    auto cad = As<CadBatch>({"lager.trb", "/CAD1:3"});
+    ASSERT_TRUE(cad.has_value());
+    EXPECT_EQ(cad->device, 1);
+    EXPECT_EQ(cad->index, 3);
+    cad = As<CadBatch>({"lager.trb", "/cad5:12"});
+    ASSERT_TRUE(cad.has_value());
+    EXPECT_EQ(cad->device, 5);
+    EXPECT_EQ(cad->index, 12);
+    cad = As<CadBatch>({"lager.trb", "/CAD"});
+    ASSERT_TRUE(cad.has_value());
+    EXPECT_EQ(cad->device, 0) << "a missing digit is no device";
+}
+
+TEST(CommandLine, BadArgumentsAreRecognised) {
+    const auto missing = As<MissingExtension>({"lager", "/I"});
+    ASSERT_TRUE(missing.has_value());
+    EXPECT_EQ(missing->name, "lager");
+    EXPECT_TRUE(std::holds_alternative<MissingExtension>(Parse({"cases.d/lager"}).mode))
+        << "a dot in the folder is no extension";
+    EXPECT_TRUE(std::holds_alternative<BadArguments>(Parse({"lager.trb", "/X"}).mode));
+    EXPECT_TRUE(std::holds_alternative<BadArguments>(Parse({"lager.trb", "/I", "more"}).mode));
+    EXPECT_TRUE(std::holds_alternative<BadArguments>(Parse({"/I"}).mode))
+        << "an option where the name belongs";
+}
+
+TEST(CommandLine, BatchModesAreThoseWithoutAWindow) {
+    EXPECT_FALSE(IsBatchMode(NormalStart{}));
+    EXPECT_FALSE(IsBatchMode(CaseStart{"a.trb", true}));
+    EXPECT_TRUE(IsBatchMode(ShowHelp{}));
+    EXPECT_TRUE(IsBatchMode(ReportBatch{"a.trb"}));
+    EXPECT_TRUE(IsBatchMode(JsonBatch{"a.trb"}));
+    EXPECT_TRUE(IsBatchMode(MissingExtension{"a"}));
+}
+
+TEST(CommandLine, HelpScreenFitsTheTextScreenAndNamesEveryOption) {
+    const auto& lines = CommandLineHelpLines();
+    EXPECT_LE(lines.size(), 22u);
+    std::string all;
+    for (const auto& line : lines) all += line + "\n";
+    for (const char* option : {"/I ", "/CADi:j", "/NOGUI", "/JSON", "/?"}) {
+        EXPECT_NE(all.find(option), std::string::npos) << option;
+    }
+}
+
+}  // namespace
+}  // namespace trb::app
