@@ -53,7 +53,7 @@ struct DiagramFrameRequest {
 // A diagram's plot area and axes: maps data units to drawing units, draws the frame and the
 // curves, which are clipped to the plot area.
 class DiagramFrame {
-public:
+  public:
     explicit DiagramFrame(Driver& driver) : driver_(driver) {}
 
     void SetPlotArea(real x0, real y0, real width, real height);
@@ -76,7 +76,7 @@ public:
     void DiagramMoveTo(real x, real y);
     void DiagramLineTo(real x, real y);
 
-private:
+  private:
     AxisLimits AutomaticAxis(real a, real b, AxisScale scale) const;
     void DrawXAxis(const DiagramFrameRequest& request, const text::FormatOptions& format);
     void DrawYAxis(const DiagramFrameRequest& request, const text::FormatOptions& format);

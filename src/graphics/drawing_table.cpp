@@ -1,0 +1,44 @@
+#include "graphics/drawing_table.h"
+
+#include "graphics/driver.h"
+
+namespace trb::graphics {
+
+real FramedTableWidth(const FramedTable& table, real h) {
+    real width = 0;
+    for (real factor : table.widthFactors) width += 0.9L * factor * h;
+    return width;
+}
+
+void DrawFramedTable(Driver& driver, const FramedTable& table, real h) {
+    const real width = FramedTableWidth(table, h);
+    const real rowHeight = 2 * h;
+    const real inset = 0.3L * h;
+    // A table without title starts with its first row.
+    const std::size_t titleRows = table.title.empty() ? 0 : 1;
+    const real bottom = table.y - rowHeight * static_cast<real>(table.rows.size() + titleRows);
+    driver.CadTextStyle(2, 0, h, 0.75L * h);
+
+    driver.CadRectangle(table.x, table.y, table.x + width, bottom);
+    driver.CadText(table.title, table.x + inset, table.y - 1.5L * h);
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        const real top = table.y - rowHeight * static_cast<real>(i + titleRows);
+        if (top != table.y) driver.CadLine(table.x, top, table.x + width, top);
+        real x = table.x;
+        const auto& row = table.rows[i];
+        for (std::size_t c = 0; c < table.widthFactors.size(); ++c) {
+            if (c < row.size()) driver.CadText(row[c], x + inset, top - 1.5L * h);
+            x += 0.9L * table.widthFactors[c] * h;
+        }
+    }
+    // Column lines below the title row.
+    if (!table.rows.empty()) {
+        real x = table.x;
+        for (std::size_t c = 0; c + 1 < table.widthFactors.size(); ++c) {
+            x += 0.9L * table.widthFactors[c] * h;
+            driver.CadLine(x, table.y - rowHeight * static_cast<real>(titleRows), x, bottom);
+        }
+    }
+}
+
+}  // namespace trb::graphics
