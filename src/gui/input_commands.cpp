@@ -1,0 +1,128 @@
+#include "gui/input_commands.h"
+
+#include <filesystem>
+
+#include "core/calculation.h"
+#include "gui/trbinp1.h"
+#include "gui/trbinp2.h"
+#include "gui/trbinp3.h"
+#include "gui/viskot.h"
+#include "report/run_messages.h"
+
+namespace trb::gui {
+
+// Hands the table to the main window's table window when there is one, else to the chooser.
+class InputCommands::ForwardingWindow : public tables::TableWindow {
+  public:
+    ForwardingWindow(tables::TableWindow* window, tables::TableWindow& fallback)
+        : window_(window), fallback_(fallback) {}
+    bool ShowTableWindow(tables::DbfTable& table, const tables::TableWindowView& view, int mode) override {
+        return (window_ ? *window_ : fallback_).ShowTableWindow(table, view, mode);
+    }
+
+  private:
+    tables::TableWindow* window_;
+    tables::TableWindow& fallback_;
+};
+
+namespace {
+
+std::filesystem::path WorkingFolder() {
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? std::filesystem::path() : folder;
+}
+
+}  // namespace
+
+InputCommands::InputCommands(app::Program& program, QWidget* mainWindow, InputHooks hooks)
+    : program_(program),
+      mainWindow_(mainWindow),
+      hooks_(std::move(hooks)),
+      chooser_(program.settings, mainWindow),
+      window_(std::make_unique<ForwardingWindow>(hooks_.tableWindow, chooser_)),
+      tables_(*window_, program.dialogs, tables::FoldersFromSettings(program.settings, WorkingFolder())) {}
+
+InputCommands::~InputCommands() = default;
+
+InputContext InputCommands::Context() {
+    tables_.SetFolders(tables::FoldersFromSettings(program_.settings, WorkingFolder()));
+    return InputContext{program_.record,  program_.status, program_.abort, program_.settings, program_.texts,
+                        program_.dialogs, tables_,         steps_,         hooks_.help,       mainWindow_};
+}
+
+template <class Form>
+void InputCommands::RunDialog() {
+    InputContext context = Context();
+    Form form(context, mainWindow_);
+    // A dialog closed in any other way than by its buttons counts as cancelled.
+    program_.abort = true;
+    form.exec();
+}
+
+void InputCommands::Calculate() {
+    program_.dialogs.SetBusy(true);
+    core::RunCalculation(program_.record, program_.status, program_.abort);
+    program_.dialogs.SetBusy(false);
+}
+
+void InputCommands::FinishEdit() {
+    // A cancelled dialog stored nothing; the run starts clean so that it shows the converged
+    // state of the case rather than a single iteration step.
+    program_.abort = false;
+    Calculate();
+    program_.abort = false;
+    if (hooks_.refreshAfterRun) hooks_.refreshAfterRun();
+    program_.caseFile.modified = true;
+}
+
+void InputCommands::EditBaseData() {
+    RunDialog<TForm_trbinp1>();
+    FinishEdit();
+}
+
+void InputCommands::EditLubrication() {
+    RunDialog<TForm_trbinp2>();
+    FinishEdit();
+}
+
+void InputCommands::EditLimits() {
+    RunDialog<TForm_trbinp3>();
+    FinishEdit();
+}
+
+void InputCommands::QuickInput() {
+    program_.abort = false;
+    if (hooks_.titleData) hooks_.titleData();
+    if (!program_.abort) RunDialog<TForm_trbinp1>();
+    if (!program_.abort) RunDialog<TForm_trbinp2>();
+    if (!program_.abort) RunDialog<TForm_trbinp3>();
+    const bool confirmed = !program_.abort;
+    program_.abort = false;
+    Calculate();
+    program_.abort = false;
+    if (!confirmed) return;
+    program_.caseFile.modified = true;
+    if (hooks_.showRunMessages) {
+        hooks_.showRunMessages();
+    } else {
+        report::ShowRunMessages(program_.RunMessages(), program_.abort);
+    }
+    program_.abort = false;
+}
+
+void InputCommands::EditQuick() {
+    QuickInput();
+    // The case was calculated in any case, and a dialog confirmed before a later one was cancelled
+    // has stored its fields.
+    if (hooks_.refreshAfterRun) hooks_.refreshAfterRun();
+    program_.caseFile.modified = true;
+}
+
+void InputCommands::ViscosityConverter() {
+    TForm_viskot form(program_.abort, program_.settings, mainWindow_);
+    form.exec();
+    program_.abort = false;
+}
+
+}  // namespace trb::gui
