@@ -1,5 +1,7 @@
 #include "config/config_file.h"
 
+#include <pwd.h>
+#include <unistd.h>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -326,6 +328,20 @@ bool WriteSession(const std::string& configFolder, const std::string& dataFolder
     std::ostringstream out;
     WriteSessionTo(out, dataFolder, files);
     return WriteWholeFile(text::AddBackslash(configFolder) + std::string(kSessionFileName), out.str()) == 0;
+}
+
+std::string TemporaryFolder() {
+    const std::string folder = EnvironmentText("TMPDIR");
+    return text::AddBackslash(folder.empty() ? std::string("/tmp") : folder);
+}
+
+std::string UserName() {
+    for (const char* name : {"USER", "LOGNAME"}) {
+        const std::string value = EnvironmentText(name);
+        if (!value.empty()) return value;
+    }
+    const passwd* account = getpwuid(getuid());
+    return account && account->pw_name ? std::string(account->pw_name) : std::string();
 }
 
 std::string DataFolder() {

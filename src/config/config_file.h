@@ -66,6 +66,11 @@ RecentFiles ReadSessionFrom(std::istream& in);
 bool WriteSession(const std::string& configFolder, const std::string& dataFolder, const RecentFiles& files);
 void WriteSessionTo(std::ostream& out, const std::string& dataFolder, const RecentFiles& files);
 
+// The user's temporary folder: $TMPDIR, else "/tmp/" (ends with "/").
+std::string TemporaryFolder();
+// The user's login name: $USER, else $LOGNAME, else the account name.
+std::string UserName();
+
 // The program's data folder: $TRB_DATA_DIR, else <exe dir>/../share/trb when installed,
 // else the source tree's data folder. Ends with "/".
 std::string DataFolder();

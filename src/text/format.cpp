@@ -35,11 +35,11 @@ std::string FixedDigits(real magnitude, int decimals) {
         return digits;
     }
     // Huge magnitudes: printf, with a decimal comma of a foreign C locale turned back.
-    char buffer[128];
-    const int n = std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals, magnitude);
-    std::string text = n > 0 && n < static_cast<int>(sizeof buffer)
-                           ? std::string(buffer, static_cast<std::size_t>(n))
-                           : std::string("0");
+    const int n = std::snprintf(nullptr, 0, "%.*Lf", decimals, magnitude);
+    if (n <= 0) return "0";
+    std::string text(static_cast<std::size_t>(n) + 1, '\0');
+    std::snprintf(text.data(), text.size(), "%.*Lf", decimals, magnitude);
+    text.resize(static_cast<std::size_t>(n));
     std::replace(text.begin(), text.end(), ',', '.');
     return text;
 }
@@ -63,7 +63,7 @@ std::string Pad(std::string text, int width, bool left) {
 
 Layout SignificantLayout(real x, int n) {
     real v = std::fabs(x);
-    if (x == 0) v = 0.5L;
+    if (x == 0 || !std::isfinite(x)) v = 0.5L;
     const int e = DecimalExponent(v);
     Layout layout;
     if (e >= n) {
@@ -101,13 +101,13 @@ std::string FormatFixed(real x, int width, int decimals, const FormatOptions& op
 }
 
 std::string FormatShort(real x, const FormatOptions& options) {
-    if (!(std::fabs(x) >= 0.00001L)) return "0";
+    if (!std::isfinite(x) || !(std::fabs(x) >= 0.00001L)) return "0";
     const Layout l = SignificantLayout(x, 3);
     return FormatFixed(x, l.integerDigits, l.decimals, options);
 }
 
 std::string FormatLong(real x, const FormatOptions& options) {
-    if (!(std::fabs(x) >= 0.00001L)) return "0";
+    if (!std::isfinite(x) || !(std::fabs(x) >= 0.00001L)) return "0";
     const Layout l = SignificantLayout(x, 6);
     return FormatFixed(x, l.integerDigits, l.decimals, options);
 }

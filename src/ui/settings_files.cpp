@@ -32,11 +32,6 @@ std::string Completed(const std::string& folder, const std::string& fallback) {
     return text::AddBackslash(trimmed.empty() ? fallback : trimmed);
 }
 
-std::string TemporaryDefault() {
-    const char* tmp = std::getenv("TMPDIR");
-    return tmp && *tmp ? std::string(tmp) : std::string("/tmp");
-}
-
 }  // namespace
 
 void WriteConfig(const config::ConfigSettings& settings, const config::ConfigPlaces& places, Dialogs& dialogs,
@@ -48,7 +43,7 @@ void WriteConfig(const config::ConfigSettings& settings, const config::ConfigPla
 void ValidateFolders(config::ConfigSettings& s, const std::string& startFolder, Dialogs& dialogs) {
     const std::string dataFolder = config::DataFolder();
     s.cadFolder = text::AddBackslash(s.cadFolder);
-    s.tempFolder = Completed(s.tempFolder, TemporaryDefault());
+    s.tempFolder = Completed(s.tempFolder, config::TemporaryFolder());
     s.dbfFolder = Completed(s.dbfFolder, dataFolder);
     s.pltFolder = Completed(s.pltFolder, dataFolder);
     s.ediFolder = Completed(s.ediFolder, startFolder);

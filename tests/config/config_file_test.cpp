@@ -221,6 +221,17 @@ TEST_F(TempFolder, TheFallbackFolderIsUsedAndRemembered) {
     EXPECT_EQ(text::DateText(2026, 12, 9, s.format), "09/12/2026");
 }
 
+TEST(Environment, TemporaryFolderAndUserName) {
+    const char* previous = std::getenv("TMPDIR");
+    const std::string saved = previous ? previous : "";
+    setenv("TMPDIR", "/var/tmp", 1);
+    EXPECT_EQ(TemporaryFolder(), "/var/tmp/");
+    unsetenv("TMPDIR");
+    EXPECT_EQ(TemporaryFolder(), "/tmp/");
+    if (previous) setenv("TMPDIR", saved.c_str(), 1);
+    EXPECT_FALSE(UserName().empty());
+}
+
 TEST(DataFolder, FollowsTheEnvironmentOverride) {
     const char* previous = std::getenv("TRB_DATA_DIR");
     const std::string saved = previous ? previous : "";

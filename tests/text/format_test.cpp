@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace trb::text {
 namespace {
 
@@ -59,6 +61,10 @@ TEST(FormatFixed, PadsRoundsAndAvoidsNegativeZero) {
     EXPECT_EQ(FormatFixed(0.000000001L, 1, 2, o), "0.00");
     EXPECT_EQ(FormatFixed(123456, 2, 1, o), "123456.0");
     EXPECT_EQ(FormatFixed(1e25L, 1, 0, o).size(), 26u);
+    EXPECT_EQ(FormatShort(1e300L, o).size(), 301u);
+    EXPECT_EQ(FormatShort(std::numeric_limits<real>::infinity(), o), "0");
+    EXPECT_EQ(FormatShort(std::numeric_limits<real>::quiet_NaN(), o), "0");
+    EXPECT_EQ(FormatLong(-std::numeric_limits<real>::infinity(), o), "0");
 }
 
 TEST(FormatOther, LongRightAutoAndEngineering) {
