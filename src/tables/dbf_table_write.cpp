@@ -169,7 +169,7 @@ void DbfTable::IndexOn(std::string_view expression, const std::filesystem::path&
     for (std::uint32_t r = 1; r <= structure_.recordCount; ++r)
         entries.push_back({key.Evaluate(ReadRecord(static_cast<int>(r))), r});
     SortNdxEntries(entries, key.IsNumeric());
-    WriteFileReplacing(ndxPath, BuildNdx(key.Text(), key.IsNumeric(), key.KeyLength(), entries));
+    WriteFileReplacing(ndxPath, BuildNdx(key.Text(), key.IsNumeric(), key.KeyLength(), entries), false);
 }
 
 void DbfTable::LoadIndex(const std::filesystem::path& ndxPath) {

@@ -116,14 +116,14 @@ void FileHandle::Close() {
     fd_ = -1;
 }
 
-void WriteFileReplacing(const std::filesystem::path& target, const std::string& bytes) {
+void WriteFileReplacing(const std::filesystem::path& target, const std::string& bytes, bool durable) {
     std::filesystem::path temporary = target;
     temporary += ".$$$";
     {
         FileHandle file = FileHandle::Create(temporary);
         try {
             file.WriteAt(0, bytes.data(), bytes.size());
-            file.Sync();
+            if (durable) file.Sync();
         } catch (...) {
             file.Close();
             std::error_code ignored;

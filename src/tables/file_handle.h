@@ -46,7 +46,8 @@ class FileHandle {
 };
 
 // Writes `bytes` to a temporary file beside `target` and renames it into place, so a failed write
-// never destroys the previous file.
-void WriteFileReplacing(const std::filesystem::path& target, const std::string& bytes);
+// never destroys the previous file. `durable` flushes the data to the disk before the rename;
+// files that are rebuilt on every use (sort indexes) skip that.
+void WriteFileReplacing(const std::filesystem::path& target, const std::string& bytes, bool durable = true);
 
 }  // namespace trb::tables

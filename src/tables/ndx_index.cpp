@@ -81,7 +81,8 @@ std::string BuildNdx(std::string_view expression, bool numeric, int keyLength,
         char* e = page.data() + kNodeHeader + slot * entrySize;
         WriteLe32(e, child);
         WriteLe32(e + 4, record);
-        std::memcpy(e + 8, key.data(), std::min(key.size(), static_cast<std::size_t>(keyLength)));
+        if (!key.empty())
+            std::memcpy(e + 8, key.data(), std::min(key.size(), static_cast<std::size_t>(keyLength)));
     };
 
     // Leaves.
@@ -119,7 +120,7 @@ std::string BuildNdx(std::string_view expression, bool numeric, int keyLength,
     WriteLe16(header.data() + 14, static_cast<std::uint16_t>(maxKeys));
     WriteLe16(header.data() + 16, numeric ? 1 : 0);
     WriteLe16(header.data() + 18, static_cast<std::uint16_t>(entrySize));
-    std::memcpy(header.data() + 24, expression.data(), expression.size());
+    std::copy(expression.begin(), expression.end(), header.begin() + 24);
     std::string file = std::move(header);
     for (const std::string& p : pages) file += p;
     return file;
