@@ -5,7 +5,6 @@
 
 #include "app/case_json.h"
 #include "core/calculation.h"
-#include "report/result_report.h"
 #include "text/cp850.h"
 #include "text/format.h"
 #include "ui/batch_dialogs.h"
@@ -56,9 +55,7 @@ int RunReportBatch(Program& program, const std::string& caseFile, std::ostream& 
         PrintMessages(program, errors);
         return kExitCalculationFailed;
     }
-    auto writer = program.Writer();
-    report::WriteResultReport(writer, program.record, program.texts, program.RunMessages(),
-                              report::kTabFileForCase);
+    program.PrintResultReport(report::kTabFileForCase);
     return program.abort ? kExitUnreadableCase : kExitOk;
 }
 

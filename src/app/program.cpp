@@ -1,7 +1,9 @@
 #include "app/program.h"
 
 #include "docs/documentation.h"
+#include "report/change_log_report.h"
 #include "report/message_catalogue.h"
+#include "report/result_report.h"
 #include "text/format.h"
 
 namespace trb::app {
@@ -40,6 +42,21 @@ report::RunMessagesContext Program::RunMessages(report::DescriptionEditor editor
     return report::RunMessagesContext{
         status, dialogs,          Catalogue(), report::TemporaryFolder(settings), settings.helpLevel,
         noGui,  std::move(editor)};
+}
+
+void Program::PrintResultReport(int device) {
+    auto printout = Writer();
+    report::WriteResultReport(printout, record, texts, RunMessages(), device);
+}
+
+void Program::PrintChangeLog(bool toScreen) {
+    auto printout = Writer();
+    report::WriteChangeLog(printout, toScreen ? report::kScreen : report::kChooseDevice, changes, drawingInfo,
+                           settings.drawingIndexStyle);
+}
+
+void Program::ShowRunMessages(report::DescriptionEditor editor) {
+    report::ShowRunMessages(RunMessages(std::move(editor)), abort);
 }
 
 }  // namespace trb::app

@@ -53,6 +53,12 @@ class Program {
     report::RunMessagesContext RunMessages(report::DescriptionEditor editor = {});
     // The error-message catalogue in the PLT folder.
     std::string Catalogue() const;
+
+    // The printouts of the menu commands: the result report ("&Ausdruck"; device 0 lets the
+    // settings decide), the change log on the screen or the chosen device, and the message browser.
+    void PrintResultReport(int device = report::kChooseDevice);
+    void PrintChangeLog(bool toScreen);
+    void ShowRunMessages(report::DescriptionEditor editor = {});
 };
 
 }  // namespace trb::app
