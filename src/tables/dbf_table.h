@@ -136,6 +136,7 @@ class DbfTable {
     std::uint32_t Step(std::uint32_t from, int direction) const;
     std::uint32_t Edge(int direction) const;
     void RebuildIndex();
+    void ReleasePackLock(bool hadFileLock);
     void LoadIndex(const std::filesystem::path& ndxPath);
     std::string BlankRecord() const;
 

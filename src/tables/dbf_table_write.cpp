@@ -153,11 +153,19 @@ void DbfTable::Pack() {
         file_.Truncate(end + 1);
         RebuildIndex();
     } catch (...) {
-        if (!hadFileLock) UnlockRange(file_.Descriptor(), kAppendLockOffset, kFileLockLength);
+        ReleasePackLock(hadFileLock);
         throw;
     }
-    if (!hadFileLock) UnlockRange(file_.Descriptor(), kAppendLockOffset, kFileLockLength);
+    ReleasePackLock(hadFileLock);
     First();
+}
+
+// Releasing the file range also releases an append lock this process holds inside it; that one
+// is taken again.
+void DbfTable::ReleasePackLock(bool hadFileLock) {
+    if (hadFileLock) return;
+    UnlockRange(file_.Descriptor(), kAppendLockOffset, kFileLockLength);
+    if (appendLocked_) LockRange(file_.Descriptor(), kAppendLockOffset, 1, std::chrono::milliseconds(0));
 }
 
 void DbfTable::IndexOn(std::string_view expression, const std::filesystem::path& ndxPath) {

@@ -26,6 +26,8 @@ class TableWindow {
     virtual ~TableWindow() = default;
     // Shows the table modally in `mode`; true when closed with OK, false when cancelled.
     virtual bool ShowTableWindow(DbfTable& table, const TableWindowView& view, int mode) = 0;
+    // Called before a sort index is built, so the window behind is repainted first.
+    virtual void RefreshGraphicsWindow() {}
 };
 
 }  // namespace trb::tables

@@ -46,6 +46,44 @@ TEST_F(BulkTest, PackRemovesDeletedRecordsAndShrinksTheFile) {
     EXPECT_EQ(ReadBytes(path).back(), '\x1A');
 }
 
+TEST_F(BulkTest, PackKeepsMemosAndTheActiveIndex) {
+    const auto memoTable = folder / "memo.dbf";
+    DbfTable::Create(memoTable, {{"KEY", 'N', 4, 0}, {"NOTE", 'M', 10, 0}});
+    DbfTable t;
+    t.Open(memoTable);
+    for (int i = 5; i >= 1; --i) {
+        t.Insert();
+        t.SetFieldNumber(1, i);
+        t.SetMemoText(2, "note " + std::to_string(i));
+        t.Post();
+    }
+    const auto ndx = folder / "memo.ndx";
+    t.IndexOn("KEY", ndx);
+    t.SetIndexTo(ndx);
+    ASSERT_TRUE(t.ALock());  // an append lock held while packing survives it
+    t.Go(2);
+    t.Delete();
+    t.Pack();
+    ASSERT_EQ(t.RecordCount(), 4);
+    std::vector<std::string> notes;
+    for (t.First(); !t.Eof(); t.Next()) notes.push_back(t.MemoText(2));
+    EXPECT_EQ(notes, (std::vector<std::string>{"note 1", "note 2", "note 3", "note 5"}));
+    t.AppendRec();
+    t.UnLock();
+    EXPECT_EQ(t.RecordCount(), 5);
+}
+
+TEST_F(BulkTest, MovingAwayPostsAPendingEdit) {
+    table.Go(1);
+    table.SetFieldText(1, "changed");
+    EXPECT_EQ(table.State(), DbfTable::BufferState::Edit);
+    table.Next();
+    EXPECT_EQ(table.Peek(1, 1), "changed");
+    table.SetFieldText(1, "dropped");
+    table.Cancel();
+    EXPECT_EQ(table.Peek(2, 1), "Welle");
+}
+
 TEST_F(BulkTest, DelimitedTextRoundTrip) {
     table.Go(1);
     table.SetFieldText(4, "20240229");

@@ -1,6 +1,7 @@
 #include "tables/table_access.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "fake_table_window.h"
 #include "tables/reference_tables.h"
@@ -94,6 +95,17 @@ TEST_F(TableAccessTest, ReadOnlyDbfFolderWorksOnACopy) {
     EXPECT_TRUE(window.lastView.workingOnCopy);
     EXPECT_EQ(window.lastView.title2, "h0lim");
     EXPECT_EQ(dialogs.CurrentHelpNumber(), 1234);
+}
+
+TEST_F(TableAccessTest, WriteProtectedDbfFolder) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
+    std::filesystem::permissions(dbf.Path(),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    auto access = Access();
+    access.OpenTable("psi_m", abort);
+    EXPECT_FALSE(abort);
+    EXPECT_TRUE(access.WorkingOnCopy());
+    EXPECT_EQ(access.PeekText(1, 2, abort), " 1.320");
 }
 
 TEST_F(TableAccessTest, WriteProtectedTablesInAWritableFolder) {
