@@ -1,0 +1,175 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "cad/device.h"
+#include "core/real.h"
+#include "core/run_status.h"
+#include "graphics/driver_settings.h"
+#include "graphics/graphics_window.h"
+
+namespace trb::ui {
+class Dialogs;
+class Launcher;
+}  // namespace trb::ui
+
+namespace trb::graphics {
+
+class ScreenDevice;
+
+// The questions of the plot device that belong to the plot configuration: editing a command
+// line in the plot dialog, and building one from plot parameters. Either may be absent.
+class PlotCommandEditor {
+  public:
+    virtual ~PlotCommandEditor() = default;
+    // The plot dialog on `commandLine`; false when cancelled.
+    virtual bool EditCommandLine(std::string& commandLine) = 0;
+    // The chain of parameter questions; nothing when cancelled.
+    virtual std::optional<std::string> BuildCommandLine() = 0;
+};
+
+// What the driver works with besides its own state.
+struct DriverContext {
+    GraphicsWindow& window;
+    ui::Dialogs& dialogs;
+    ui::Launcher& launcher;
+    core::RunStatus& status;
+    bool& abort;
+    PlotCommandEditor* plotEditor = nullptr;
+};
+
+// The drawing output driver: every drawing and diagram is written through these operations,
+// which keep the drawing state (pen, text style, current point, polylines, symbol scale,
+// limits) and send the drawing to the chosen output device: 1 DXF file, 2 IGES file, 3 screen,
+// 4 plot, 5 text dump.
+class Driver {
+  public:
+    Driver(DriverContext context, DriverSettings settings);
+    ~Driver();
+    Driver(const Driver&) = delete;
+    Driver& operator=(const Driver&) = delete;
+
+    void SetSettings(const DriverSettings& settings) { settings_ = settings; }
+    const DriverSettings& Settings() const { return settings_; }
+    // The current case file (folder and name); file outputs are named after it.
+    void SetCaseFile(std::string path) { caseFile_ = std::move(path); }
+    // Batch mode names file outputs after the case without asking.
+    void SetBatchMode(bool batch) { batch_ = batch; }
+
+    int DeviceCode() const { return device_; }
+    const std::string& OutputFileName() const { return fileName_; }
+    const std::string& PlotCommandLine() const { return plotCommand_; }
+    // The device of a file output, for tests and for devices that need more than the interface.
+    cad::CadDevice* Device() { return output_.get(); }
+
+    // ----- a drawing, in this order -----
+    void CadOpen(int device);
+    void CadLimits(real xmin, real ymin, real xmax, real ymax);
+    void CadTables(int kind);
+    void CadBlocksBegin();
+    void CadEndSection();
+    void CadBlockBegin(std::string_view name);
+    void CadBlockEnd();
+    void CadEntitiesBegin();
+    void CadClose();
+
+    // ----- pens, styles, texts -----
+    void CadColor(int n);
+    void CadLineStyle(int n);
+    void CadTextStyle(int font, real angle, real height, real width);
+    void CadText(std::string_view text, real x, real y);
+    void CadLineSpacing(real f) { lineSpacing_ = f; }
+    void CadTextPosition(real x, real y);
+    void CadTextLine(std::string_view text);
+    void CadSymbolScale(real v) { symbolScale_ = v * settings_.dimensionFactor; }
+
+    // ----- entities -----
+    void CadMoveTo(real x, real y);
+    void CadLineTo(real x, real y);
+    void CadPolarMoveTo(real r, real a);
+    void CadPolarLineTo(real r, real a);
+    void CadRectangle(real x1, real y1, real x2, real y2);
+    void CadLine(real x1, real y1, real x2, real y2);
+    void CadCircle(real x, real y, real r);
+    void CadArc(real x, real y, real phi1, real phi2, real r);
+    void CadSolid(real x1, real y1, real x2, real y2, real x3, real y3, real x4, real y4);
+    // flags 1 = closed; phi is the included angle (radians) of the side from this vertex on.
+    void CadPolylineBegin(int flags);
+    void CadVertex(real phi, real x, real y);
+    void CadPolylineEnd();
+    void CadInsert(std::string_view name, real xscale, real yscale, real angle, real x, real y);
+
+    // ----- symbols and dimensions -----
+    void CadArrow(real angle, real x, real y);
+    void CadDimHorizontal(std::string_view text, std::string_view upper, std::string_view lower, real x1,
+                          real x2, real y);
+    void CadDimVertical(std::string_view text, std::string_view upper, std::string_view lower, real y1,
+                        real y2, real x);
+    void CadDimHorizontalExt(std::string_view text, std::string_view upper, std::string_view lower, real xa,
+                             real ya, real xb, real yb, real y);
+    void CadDimVerticalExt(std::string_view text, std::string_view upper, std::string_view lower, real xa,
+                           real ya, real xb, real yb, real x);
+
+    // ----- state the drawing routines read -----
+    int Pen() const { return pen_; }
+    const cad::TextStyle& TextStyle() const { return style_; }
+    real SymbolScale() const { return symbolScale_; }
+    real LimitWidth() const { return xmax_ - xmin_; }
+    real LimitHeight() const { return ymax_ - ymin_; }
+    real Xmin() const { return xmin_; }
+    real Ymin() const { return ymin_; }
+    core::RunStatus& Status() { return ctx_.status; }
+    bool& Abort() { return ctx_.abort; }
+    GraphicsWindow& Window() { return ctx_.window; }
+
+    // Puts a prepared device in place (for tests and embedders); `code` says which kind it is.
+    void UseDevice(int code, std::unique_ptr<cad::CadDevice> device);
+
+  private:
+    bool ChooseDevice(int& device);
+    bool ChoosePlotCommandLine();
+    bool OpenFileOutput(int device);
+    void FinishFileOutput();
+    void StartPlot();
+    void Footer();
+    void Logos();
+    bool Screen() const { return device_ == kDeviceScreen; }
+    ScreenDevice* ScreenOutput();
+    void VertexOnDevice(real phi, real x, real y);
+    void PolylineSegmentTo(real x, real y);
+    void ToleranceTexts(std::string_view upper, std::string_view lower, real at, real base, bool vertical);
+
+    DriverContext ctx_;
+    DriverSettings settings_;
+    std::string caseFile_;
+    bool batch_ = false;
+
+    int device_ = kDeviceScreen;
+    std::unique_ptr<cad::CadDevice> output_;
+    std::ostringstream buffer_;  // the file output until CadClose writes it
+    std::string fileName_;
+    std::string plotCommand_;
+    bool blockSection_ = false;
+    std::set<std::string, std::less<>> definedBlocks_;
+
+    int pen_ = 0;
+    cad::TextStyle style_;
+    real lineSpacing_ = 1;
+    real curX_ = 0, curY_ = 0;
+    real textX_ = 0, textY_ = 0;
+    real symbolScale_ = 1;
+    real xmin_ = 0, ymin_ = 0, xmax_ = 160, ymax_ = 120;
+
+    // Polylines on devices without polylines.
+    int polylineFlags_ = 0;
+    int vertexCount_ = 0;
+    real firstX_ = 0, firstY_ = 0;
+    real previousPhi_ = 0;
+};
+
+}  // namespace trb::graphics

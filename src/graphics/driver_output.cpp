@@ -1,0 +1,210 @@
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+
+#include "cad/dxf_device.h"
+#include "cad/iges_device.h"
+#include "cad/text_dump_device.h"
+#include "graphics/driver.h"
+#include "graphics/plot_command.h"
+#include "graphics/screen_device.h"
+#include "text/format.h"
+#include "ui/checked_file.h"
+#include "ui/dialogs.h"
+#include "ui/launcher.h"
+
+namespace trb::graphics {
+
+namespace {
+
+std::string Extension(int device) {
+    switch (device) {
+        case kDeviceDxf:
+            return "dxf";
+        case kDeviceIges:
+            return "igs";
+        default:
+            return "txt";
+    }
+}
+
+// The case file's path without its extension.
+std::string WithoutExtension(const std::string& path) {
+    std::filesystem::path p(path);
+    if (p.has_extension()) p.replace_extension();
+    return p.string();
+}
+
+cad::IgesHeader TodaysHeader(const std::string& fileName, const std::string& version) {
+    const auto today =
+        std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
+    cad::IgesHeader header;
+    header.fileName = std::filesystem::path(fileName).filename().string();
+    header.version = version;
+    header.year = static_cast<int>(today.year());
+    header.month = static_cast<int>(static_cast<unsigned>(today.month()));
+    header.day = static_cast<int>(static_cast<unsigned>(today.day()));
+    return header;
+}
+
+}  // namespace
+
+bool Driver::ChooseDevice(int& device) {
+    ui::Dialogs& d = ctx_.dialogs;
+    const char* items[] = {"DXF", "IGES", "Kontrollausgabe auf Bildschirm",
+                           "Ausgabe auf Laserprinter/Plotter mit TRACEON", "TXT"};
+    for (std::size_t i = 0; i < 5; ++i) d.choiceList[i] = items[i];
+    int selection = device_ >= 1 && device_ <= 5 ? device_ : kDeviceScreen;
+    d.SetHelpNumber(2050);
+    d.ChooseFromList("CAD-Code", 5, selection, ctx_.abort);
+    if (ctx_.abort) return false;
+    device = selection;
+    if (device == kDevicePlot) return ChoosePlotCommandLine();
+    return true;
+}
+
+bool Driver::ChoosePlotCommandLine() {
+    ui::Dialogs& d = ctx_.dialogs;
+    const int count =
+        std::clamp(settings_.plotLineCount, 1, static_cast<int>(settings_.plotCommandLines.size()));
+    int index = std::clamp(settings_.plotLineIndex, 1, count);
+    if (count >= 2) {
+        for (int i = 0; i < count; ++i) {
+            d.choiceList[static_cast<std::size_t>(i)] =
+                settings_.plotCommandLines[static_cast<std::size_t>(i)].substr(0, ui::kChoiceTextLength);
+        }
+        d.SetHelpNumber(2055);
+        d.ChooseFromList("TRACEON Command Line", count, index, ctx_.abort);
+        if (ctx_.abort) return false;
+    }
+    settings_.plotLineIndex = index;
+    std::string& line = settings_.plotCommandLines[static_cast<std::size_t>(index - 1)];
+    if (ctx_.plotEditor && !ctx_.plotEditor->EditCommandLine(line)) {
+        ctx_.abort = true;
+        return false;
+    }
+    d.SetHelpNumber(2060);
+    d.AskText("TRACEON-Kommandozeile (0=Parameter)", 60, line, ctx_.abort);
+    if (ctx_.abort) return false;
+    if (line.empty() || line.front() == '0') {
+        std::optional<std::string> built;
+        if (ctx_.plotEditor) built = ctx_.plotEditor->BuildCommandLine();
+        if (!built) {
+            ctx_.abort = true;
+            return false;
+        }
+        line = *built;
+    }
+    plotCommand_ = line;
+    return true;
+}
+
+bool Driver::OpenFileOutput(int device) {
+    const std::string extension = Extension(device);
+    if (batch_) {
+        fileName_ = WithoutExtension(caseFile_) + "." + extension;
+        return true;
+    }
+    const std::string filter = "*." + extension + "|*." + extension + "|*.*|*.*";
+    const std::optional<std::string> chosen = ctx_.dialogs.ChooseSaveFile(settings_.cadFolder, filter);
+    if (!chosen || chosen->empty()) {
+        ctx_.abort = true;
+        fileName_.clear();
+        return false;
+    }
+    fileName_ = *chosen;
+    // Only the file's own name decides whether an extension is there.
+    if (std::filesystem::path(fileName_).filename().string().find('.') == std::string::npos) {
+        fileName_ += "." + extension;
+    }
+    return true;
+}
+
+void Driver::CadOpen(int device) {
+    if (device == kDeviceAsk && !ChooseDevice(device)) return;
+    if (device < kDeviceDxf || device > kDeviceText) device = kDeviceScreen;
+    output_.reset();
+    buffer_.str({});
+    buffer_.clear();
+    fileName_.clear();
+    device_ = device;
+    definedBlocks_.clear();
+    blockSection_ = false;
+    lineSpacing_ = 1;
+    symbolScale_ = settings_.dimensionFactor;
+    pen_ = 0;
+    style_ = {};
+    switch (device) {
+        case kDeviceScreen:
+            output_ = std::make_unique<ScreenDevice>(ctx_.window, settings_, ctx_.status, ctx_.abort);
+            output_->Open();
+            output_->LineStyle(0);
+            return;
+        case kDevicePlot:
+            fileName_ = TempPath(settings_, "traceon.dxf");
+            if (plotCommand_.empty()) {
+                const int index = std::clamp(settings_.plotLineIndex, 1, 5);
+                plotCommand_ = settings_.plotCommandLines[static_cast<std::size_t>(index - 1)];
+            }
+            output_ = std::make_unique<cad::DxfDevice>(buffer_, settings_.cad, true);
+            break;
+        case kDeviceDxf:
+            if (!OpenFileOutput(device)) return;
+            output_ = std::make_unique<cad::DxfDevice>(buffer_, settings_.cad, true);
+            break;
+        case kDeviceIges: {
+            if (!OpenFileOutput(device)) return;
+            cad::CadSettings cad = settings_.cad;
+            if (cad.tempFolder.empty())
+                cad.tempFolder = std::filesystem::path(TempPath(settings_, "x")).parent_path();
+            output_ = std::make_unique<cad::IgesDevice>(
+                buffer_, cad, TodaysHeader(fileName_, settings_.programVersion), ctx_.status);
+            break;
+        }
+        default:
+            if (!OpenFileOutput(device)) return;
+            output_ = std::make_unique<cad::TextDumpDevice>(buffer_, settings_.cad);
+            break;
+    }
+    output_->Open();
+}
+
+void Driver::Footer() {
+    const real w = LimitWidth(), h = LimitHeight();
+    CadTextStyle(2, 0, 0.006L * w, 0.0045L * h);
+    CadColor(30);
+    const std::string text = text::DateText(settings_.cad.format) + " " + text::TimeText() + " " +
+                             settings_.programName + " " + settings_.programVersion + " " +
+                             caseFile_.substr(0, 120);
+    CadText(text, xmin_ + 0.002L * w, ymin_ + 0.005L * h);
+}
+
+void Driver::CadClose() {
+    if (!output_) return;
+    output_->Close();
+    if (device_ != kDeviceScreen) FinishFileOutput();
+    if (device_ == kDevicePlot && !ctx_.abort) StartPlot();
+    if (device_ == kDevicePlot) ctx_.window.SetOldCursor();
+    output_.reset();
+}
+
+void Driver::FinishFileOutput() {
+    if (!output_->Good()) {
+        ctx_.dialogs.ShowErrorBox("Schreibfehler: " + fileName_);
+        ctx_.abort = true;
+        return;
+    }
+    ui::WriteFileChecked(fileName_, buffer_.str(), ctx_.dialogs, ctx_.abort);
+    buffer_.str({});
+}
+
+void Driver::StartPlot() {
+    const PlotCommand command = SplitCommandLine(plotCommand_);
+    if (command.program.empty() && command.arguments.empty()) {
+        ctx_.dialogs.ShowErrorBox("file not found");
+        return;
+    }
+    if (!ctx_.launcher.Start(command.program, command.arguments)) ctx_.dialogs.ShowErrorBox("file not found");
+}
+
+}  // namespace trb::graphics

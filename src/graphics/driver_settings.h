@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "cad/cad_settings.h"
+#include "core/real.h"
+
+namespace trb::config {
+struct ConfigSettings;
+}
+
+namespace trb::graphics {
+
+// Output devices of the drawing output driver.
+inline constexpr int kDeviceAsk = 0;
+inline constexpr int kDeviceDxf = 1;
+inline constexpr int kDeviceIges = 2;
+inline constexpr int kDeviceScreen = 3;
+inline constexpr int kDevicePlot = 4;
+inline constexpr int kDeviceText = 5;
+
+// Everything the drawing output driver takes from the configuration.
+struct DriverSettings {
+    cad::CadSettings cad;
+    std::array<int, 6> layerWidths{3, 1, 1, 1, 2, 3};  // screen line widths of layers 0..5
+    std::array<int, 16> penWidths{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+    real cadTextWidthFactor = 1;
+    real screenTextWidthFactor = 0.8L;
+    real obliqueAngle = 0;
+    real dimensionFactor = 1;
+    std::string cadFolder;
+    std::string tempFolder;  // with or without a trailing "/"
+    std::array<std::string, 5> plotCommandLines{};
+    int plotLineCount = 1;
+    int plotLineIndex = 1;  // 1-based, the chosen command line
+    bool printBorder = false;
+    std::string programName = "TRB";
+    std::string programVersion = "1.6";
+};
+
+DriverSettings DriverSettingsFrom(const config::ConfigSettings& settings);
+
+// Temp folder path joined with a file name.
+std::string TempPath(const DriverSettings& settings, const std::string& name);
+
+}  // namespace trb::graphics

@@ -1,0 +1,169 @@
+#include "graphics/driver.h"
+
+#include <gtest/gtest.h>
+
+#include <numbers>
+
+#include "driver_fixture.h"
+
+namespace trb::graphics {
+namespace {
+
+using testing::DriverFixture;
+
+TEST(Driver, PensFoldIntoTheirRangeAndArcsOfRadiusZeroVanish) {
+    DriverFixture f;
+    auto& device = f.Record();
+    f.driver->CadColor(40);
+    f.driver->CadColor(-3);
+    f.driver->CadArc(0, 0, 0, 90, 0);
+    EXPECT_EQ(device.calls, (std::vector<std::string>{"Pen 24", "Pen 0"}));
+    EXPECT_EQ(f.driver->Pen(), 0);
+}
+
+TEST(Driver, PolylinesBecomeLinesAndArcsOnDevicesWithoutThem) {
+    constexpr real kQuarter = std::numbers::pi_v<real> / 2;
+    DriverFixture f;
+    auto& device = f.Record(kDeviceText);
+    // Angles 0, π/2, 0: a line to (10, 0), then a quarter arc to (0, 10).
+    f.driver->CadPolylineBegin(0);
+    f.driver->CadVertex(0, 0, 0);
+    f.driver->CadVertex(kQuarter, 10, 0);
+    f.driver->CadVertex(0, 0, 10);
+    f.driver->CadPolylineEnd();
+    EXPECT_EQ(device.calls, (std::vector<std::string>{"Line 0 0 10 0", "Arc 0 0 0 90 10"}));
+    // Clockwise arcs are drawn counter-clockwise from the end back to the start.
+    device.calls.clear();
+    f.driver->CadPolylineBegin(0);
+    f.driver->CadVertex(-kQuarter, 0, 10);
+    f.driver->CadVertex(0, 10, 0);
+    f.driver->CadPolylineEnd();
+    EXPECT_EQ(device.calls, (std::vector<std::string>{"Arc 0 0 0 90 10"}));
+    // A closed polyline gets its closing side, as a DXF reader draws it.
+    device.calls.clear();
+    f.driver->CadPolylineBegin(1);
+    f.driver->CadVertex(0, 0, 0);
+    f.driver->CadVertex(0, 4, 0);
+    f.driver->CadVertex(0, 4, 3);
+    f.driver->CadPolylineEnd();
+    EXPECT_EQ(device.calls.back(), "Line 4 3 0 0");
+}
+
+TEST(Driver, PolylineDevicesGetBulges) {
+    DriverFixture f;
+    auto& device = f.Record(kDeviceDxf, true);
+    f.driver->CadPolylineBegin(1);
+    f.driver->CadVertex(std::numbers::pi_v<real>, 1, 2);  // half circle: bulge tan(π/4) = 1
+    f.driver->CadVertex(0, 3, 2);
+    f.driver->CadPolylineEnd();
+    EXPECT_EQ(device.calls,
+              (std::vector<std::string>{"PolylineBegin 1", "Vertex 1 1 2", "Vertex 0 3 2", "PolylineEnd"}));
+}
+
+TEST(Driver, TextStyleAndTextLines) {
+    DriverFixture f;
+    f.settings.cadTextWidthFactor = 0.8L;
+    f.driver->SetSettings(f.settings);
+    auto& device = f.Record();
+    f.driver->CadTextStyle(2, 0, 5, 4);
+    EXPECT_NEAR(static_cast<double>(f.driver->TextStyle().widthFactor), 0.64, 1e-12);  // 0.8·4/5
+    f.driver->CadTextStyle(2, 0, 2, 0);
+    EXPECT_NEAR(static_cast<double>(f.driver->TextStyle().widthFactor), 0.56, 1e-12);  // 0.8·0.7
+    f.driver->CadTextPosition(100, 115);
+    f.driver->CadLineSpacing(1.5L);
+    f.driver->CadTextLine("a");
+    f.driver->CadTextLine("");  // moves on, writes nothing
+    f.driver->CadTextLine("b");
+    const auto texts = device.With("Text");
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].substr(0, 13), "Text a 100 11");
+    EXPECT_EQ(texts[1].substr(0, 17), "Text b 100 105.4 ");  // 115 − 2·(2·1.6·1.5)
+}
+
+TEST(Driver, RectanglesAndPolarMoves) {
+    DriverFixture f;
+    auto& device = f.Record();
+    f.driver->CadRectangle(0, 0, 4, 3);
+    EXPECT_EQ(device.calls,
+              (std::vector<std::string>{"Line 0 0 0 3", "Line 0 3 4 3", "Line 4 3 4 0", "Line 4 0 0 0"}));
+    device.calls.clear();
+    f.driver->CadPolarMoveTo(2, 0);
+    f.driver->CadPolarLineTo(2, std::numbers::pi_v<real> / 2);
+    EXPECT_EQ(device.calls, (std::vector<std::string>{"Line 2 0 0 2"}));
+}
+
+TEST(Driver, ArrowsSitOutsideShortDimensions) {
+    DriverFixture f;
+    auto& device = f.Record();
+    // 8 units at symbol scale 1: the arrow at the left end points left (body outside).
+    f.driver->CadDimHorizontal("8", "", "", 0, 8, 5);
+    auto solids = device.With("Solid");
+    ASSERT_EQ(solids.size(), 2u);
+    EXPECT_EQ(solids[0].substr(0, 12), "Solid 8 5 11");  // first arrow tip at x = 8, body to the right
+    // 12 units: arrows inside.
+    device.calls.clear();
+    f.driver->CadDimHorizontal("12", "", "", 0, 12, 5);
+    solids = device.With("Solid");
+    EXPECT_EQ(solids[0].substr(0, 12), "Solid 0 5 3.");
+    EXPECT_EQ(device.With("Line")[0], "Line 0 5 12 5");
+    // The vertical dimension: arrows at 90° (bottom) and 270° (top) when long enough.
+    device.calls.clear();
+    f.driver->CadDimVertical("20", "", "", 0, 20, 1);
+    solids = device.With("Solid");
+    EXPECT_EQ(solids[0].substr(0, 17), "Solid 1 0 0.39223");      // 1 + 3.5·cos 100° = 0.392232
+    EXPECT_EQ(device.With("Text")[0].substr(0, 9), "Text 20 0");  // at x − s
+}
+
+TEST(Driver, ToleranceTexts) {
+    DriverFixture f;
+    auto& device = f.Record();
+    const auto texts = [&](std::string_view upper, std::string_view lower) {
+        device.calls.clear();
+        f.driver->CadDimHorizontal("50", upper, lower, 0, 40, 10);
+        std::vector<std::string> out;
+        for (const std::string& t : device.With("Text")) out.push_back(t.substr(5, t.find(' ', 5) - 5));
+        return out;
+    };
+    EXPECT_EQ(texts("0.025", "-0.025"), (std::vector<std::string>{"50",
+                                                                  "\xF1"
+                                                                  "0.025"}));
+    EXPECT_EQ(texts("0.03", "0.01"), (std::vector<std::string>{"50", "+0.01", "+0.03"}));
+    EXPECT_EQ(texts("0", "-0.02"), (std::vector<std::string>{"50", "-0.02"}));
+    EXPECT_EQ(texts("", "-0.1"), (std::vector<std::string>{"50", "-0.1"}));
+    // Heights: the deviations go below (0.5·s) and above (2.5·s) the nominal text's line.
+    device.calls.clear();
+    f.driver->CadDimHorizontal("50", "0.03", "0.01", 0, 40, 10);
+    const auto all = device.With("Text");
+    EXPECT_NE(all[1].find(" 10.5 "), std::string::npos);
+    EXPECT_NE(all[2].find(" 12.5 "), std::string::npos);
+}
+
+TEST(Driver, ExtensionLinesEndBeyondTheDimensionLine) {
+    DriverFixture f;
+    auto& device = f.Record();
+    f.driver->CadSymbolScale(2);
+    f.driver->CadDimHorizontalExt("30", "", "", 0, 10, 30, 10, 2);
+    const auto lines = device.With("Line");
+    EXPECT_EQ(device.calls.front(), "Pen 3");
+    EXPECT_EQ(lines[0], "Line 0 10 0 0");  // down to y − s
+    EXPECT_EQ(lines[1], "Line 30 10 30 0");
+    device.calls.clear();
+    f.driver->CadDimVerticalExt("30", "", "", 10, 0, 10, 30, 20);
+    EXPECT_EQ(device.With("Line")[0], "Line 10 0 22 0");  // right of x when x > xa
+}
+
+TEST(Driver, BlocksThatCannotBeRecordedAreSkipped) {
+    DriverFixture f;
+    auto& device = f.Record();
+    device.acceptBlocks = false;
+    f.driver->CadBlocksBegin();
+    f.driver->CadBlockBegin("A");
+    EXPECT_TRUE(f.abort);
+    f.driver->CadBlockBegin("B");  // nothing while the flag is set
+    f.driver->CadBlockEnd();       // clears it instead of ending a block
+    EXPECT_FALSE(f.abort);
+    EXPECT_EQ(device.With("BlockBegin"), (std::vector<std::string>{"BlockBegin A"}));
+}
+
+}  // namespace
+}  // namespace trb::graphics

@@ -1,0 +1,99 @@
+#include "graphics/replay.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace trb::graphics {
+namespace {
+
+class RecordingCanvas : public ReplayCanvas {
+  public:
+    std::vector<std::string> calls;
+    std::vector<PixelText> texts;
+    Rgb color;
+    void SetColor(Rgb c) override { color = c; }
+    void SetPenStyle(PenStyle s) override { calls.push_back("style " + std::to_string(static_cast<int>(s))); }
+    void SetPenWidth(int w) override { calls.push_back("width " + std::to_string(w)); }
+    void Line(PixelPoint a, PixelPoint b) override {
+        calls.push_back("line " + std::to_string(a.x) + "," + std::to_string(a.y) + " " +
+                        std::to_string(b.x) + "," + std::to_string(b.y));
+    }
+    void Ellipse(PixelPoint, PixelPoint) override { calls.push_back("ellipse"); }
+    void Arc(PixelPoint, PixelPoint, PixelPoint, PixelPoint) override { calls.push_back("arc"); }
+    void Polygon(const PixelPoint (&)[4]) override { calls.push_back("polygon"); }
+    void Text(const PixelText& t) override {
+        calls.push_back("text " + t.text);
+        texts.push_back(t);
+    }
+};
+
+WindowSettings Device() {
+    WindowSettings s;
+    s.deviceWidth = 800;
+    s.deviceHeight = 600;
+    s.background = {10, 20, 30};
+    return s;
+}
+
+TEST(Replay, ZoomSurvivesWindowCommandsUntilTheNextHeader) {
+    GraphicsWindow window(Device());
+    bool abort = false;
+    window.SetWindow(false, false, 0, 0, 1, 1, 0, 0, 800, 600, abort);
+    window.line(0, 0, 400, 300);
+    window.RubberBandZoom(0, 300, 400, 600, 800, 600);  // lower left quarter
+    RecordingCanvas canvas;
+    Replay(window, canvas, nullptr, abort);
+    ASSERT_FALSE(abort);
+    // Doubled: the line from the corner reaches the top right of the client area.
+    EXPECT_EQ(canvas.calls.back(), "line 0,600 800,0");
+    bool headerAbort = false;
+    window.Header(0, 0, 800, 600, headerAbort);
+    window.line(0, 0, 400, 300);
+    RecordingCanvas again;
+    Replay(window, again, nullptr, abort);
+    EXPECT_EQ(again.calls.back(), "line 1,599 400,300");
+}
+
+TEST(Replay, StopsAtAnEmptyWindow) {
+    GraphicsWindow window(Device());
+    bool abort = false;
+    window.SetWindow(false, false, 0, 0, 1, 1, 0, 0, 10, 10, abort);
+    window.line(0, 0, 1, 1);
+    window.SetWindow(false, false, 0, 0, 1, 1, 0, 0, 0, 10, abort);
+    abort = false;
+    window.line(0, 0, 1, 1);
+    RecordingCanvas canvas;
+    Replay(window, canvas, nullptr, abort);
+    EXPECT_TRUE(abort);
+    EXPECT_EQ(canvas.calls.size(), 1u);
+}
+
+TEST(Replay, TextsGoToPaperOnlyWhilePrinting) {
+    GraphicsWindow window(Device());
+    bool abort = false;
+    window.SetWindow(false, false, 0, 0, 1, 1, 0, 0, 800, 600, abort);
+    window.SetColor(0);
+    window.line(0, 0, 10, 10);
+    window.SetTextStyle(2, 90, 10, 5);
+    window.OutTextXY("abc", 100, 100);
+    window.SetLineWidth(2);
+    RecordingCanvas screen, paper;
+    PrintTarget print;
+    print.canvas = &paper;
+    print.mapping = {1600, 1200, 1, 1, 0, 0};
+    Replay(window, screen, &print, abort);
+    EXPECT_EQ(screen.color, (Rgb{10, 20, 30}));  // colour 0 is the background
+    EXPECT_EQ(screen.calls, (std::vector<std::string>{"line 0,600 10,590", "width 2"}));
+    EXPECT_EQ(paper.calls, (std::vector<std::string>{"line 0,1200 20,1180", "text abc", "width 8"}));
+    const PixelText& t = paper.texts.front();
+    EXPECT_EQ(t.escapement, 900);
+    EXPECT_EQ(t.height, 32);  // 10·1.6 world units, 2 dots each
+    // At 90° the cell's corner lies 0.7·h to the left of the given point and at its height.
+    EXPECT_EQ(t.origin.x, print.mapping.pageWidth * 0 + RoundPixel(2 * (100 - 0.7L * 16)));
+    EXPECT_EQ(t.origin.y, 2 * (600 - 100));
+}
+
+}  // namespace
+}  // namespace trb::graphics
