@@ -27,10 +27,25 @@ char UpperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+// Upper case for searching: ASCII letters and the German umlauts of code page 850.
+char UpperForSearch(char c) {
+    switch (static_cast<unsigned char>(c)) {
+        case 0x84:
+            return static_cast<char>(0x8E);  // ä
+        case 0x94:
+            return static_cast<char>(0x99);  // ö
+        case 0x81:
+            return static_cast<char>(0x9A);  // ü
+        default:
+            return UpperAscii(c);
+    }
+}
+
 bool ContainsIgnoringCase(std::string_view haystack, std::string_view needle) {
     if (needle.empty()) return true;
-    return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end(),
-                       [](char a, char b) { return UpperAscii(a) == UpperAscii(b); }) != haystack.end();
+    return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end(), [](char a, char b) {
+               return UpperForSearch(a) == UpperForSearch(b);
+           }) != haystack.end();
 }
 
 }  // namespace

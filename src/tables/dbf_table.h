@@ -94,9 +94,9 @@ class DbfTable {
     // buffer returns to it.
     void AppendRec();
 
-    // Finds a record one of whose fields contains `text` (letters compared without case), from the
-    // first record or from the one after the current, in the table's order. Returns false and
-    // leaves the current record when there is none.
+    // Finds a record one of whose fields contains `text` (letters, umlauts included, compared
+    // without case), from the first record or from the one after the current, in the table's
+    // order. Returns false and leaves the current record when there is none.
     bool Search(std::string_view text, bool fromFirst);
 
     // Removes the deleted records; needs the table to itself ("Exklusiver Zugriff erforderlich").

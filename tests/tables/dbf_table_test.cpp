@@ -136,7 +136,9 @@ TEST_F(DbfTableTest, DeletedRecordsShownOrHidden) {
 }
 
 TEST_F(DbfTableTest, SearchFromTheFirstRecordAndContinuing) {
-    for (const char* name : {"Welle", "Buchse", "Welle lang", "Lager"}) {
+    for (const char* name : {"Welle", "Buchse", "Welle lang",
+                             "\x9A"
+                             "berma\xE1"}) {
         table.Insert();
         table.SetFieldText(1, name);
         table.Post();
@@ -150,6 +152,10 @@ TEST_F(DbfTableTest, SearchFromTheFirstRecordAndContinuing) {
     EXPECT_TRUE(table.Search("", false));  // the empty text matches the next record
     EXPECT_EQ(table.RecNo(), 4);
     EXPECT_FALSE(table.Search("Gleitlager", true));
+    EXPECT_TRUE(
+        table.Search("\x81"
+                     "berMA\xE1",
+                     true));  // "überMAß" finds "Übermaß"
 }
 
 TEST_F(DbfTableTest, GoOutsideTheTableAndAClosedTable) {
