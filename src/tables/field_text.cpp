@@ -41,7 +41,7 @@ std::string FormatFixed(real value, int decimals) {
     char buffer[128];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    if (result.ec != std::errc()) return "*";
+    if (result.ec != std::errc()) return "*";  // more digits than any field holds
     std::string text(buffer, result.ptr);
     // "-0.00" is written as "0.00".
     if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
@@ -79,7 +79,7 @@ std::string EncodeFieldNumber(const DbfField& field, real value) {
     if (!std::isfinite(value)) throw DbfError(DbfErrorCode::OutOfRange, field.name);
     const std::string text = FormatFixed(value, field.decimals);
     const auto length = static_cast<std::size_t>(field.length);
-    if (text.size() > length) throw DbfError(DbfErrorCode::OutOfRange, field.name);
+    if (text.size() > length || text == "*") throw DbfError(DbfErrorCode::OutOfRange, field.name);
     return std::string(length - text.size(), ' ') + text;
 }
 

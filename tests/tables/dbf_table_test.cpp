@@ -74,6 +74,7 @@ TEST_F(DbfTableTest, BlankFieldsAndTheDecimalCharacter) {
 
 TEST_F(DbfTableTest, ValuesThatDoNotFitAreRefusedNotCut) {
     EXPECT_THROW(table.SetFieldNumber(7, 123456), DbfError);
+    EXPECT_THROW(table.SetFieldNumber(2, 1e4000L), DbfError);
     EXPECT_THROW(table.SetFieldNumber(1, 1), DbfError);
     EXPECT_THROW(table.SetFieldLogical(2, true), DbfError);
     table.SetFieldText(1, "a text longer than twelve");
