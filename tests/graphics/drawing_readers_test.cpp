@@ -1,0 +1,107 @@
+// Every drawing of the example case, written as DXF and IGES files, is read back with third-party
+// readers: ezdxf (read and audit) and OpenCASCADE's IGES reader.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "core/calculation.h"
+#include "drawing_fixture.h"
+#include "graphics/drawing_views.h"
+
+namespace trb::graphics::testing {
+namespace {
+
+using ::testing::HasSubstr;
+
+std::string RunCommand(const std::string& command, int& exitCode) {
+    std::string output;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) {
+        exitCode = -1;
+        return output;
+    }
+    std::array<char, 4096> buffer;
+    std::size_t n;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), n);
+    exitCode = ::pclose(pipe);
+    return output;
+}
+
+class DrawingReadersTest : public DrawingFixture, public ::testing::Test {
+  protected:
+    void SetUp() override {
+        core::LoadExampleCase(record);
+        core::RunCalculation(record, status, abort);
+        ASSERT_FALSE(status.calculationFailed);
+        abort = false;
+        title.drawingName = "Radialgleitlager";
+        title.drawingNumber = "31652";
+        title.remarks = {"Beispiel", "Zeile 2", "Zeile 3"};
+        changes.count = 2;
+        changes.Record(1) = {"Bohrung", "01.02.2026", "abc", ""};
+        changes.Record(2) = {"Nut \x84nderung", "03.04.2026", "def", ""};
+        info.textItemCount = 1;
+        info.textItems[0] = {30, 250, 3, 0, "Gleitlager \xF8 120"};
+        caseFile = (folder / "example.trb").string();
+        driver->SetCaseFile(caseFile);
+        driver->SetBatchMode(true);
+    }
+
+    std::filesystem::path Draw(int device, int view) {
+        DrawBearingView(*driver, dialogs, Data(), device, view);
+        EXPECT_FALSE(abort);
+        return folder / (device == kDeviceDxf ? "example.dxf" : "example.igs");
+    }
+
+    // Reads the file with ezdxf and returns what it saw.
+    std::string ExpectCleanDxf(const std::filesystem::path& file) {
+        int exitCode = 0;
+        const std::string report = RunCommand(
+            std::string(TRB_PYTHON) + " '" + TRB_CHECK_DXF + "' '" + file.string() + "' 2>&1", exitCode);
+        EXPECT_EQ(exitCode, 0) << report;
+        EXPECT_THAT(report, HasSubstr("errors 0\n"));
+        EXPECT_THAT(report, HasSubstr("entity"));
+        return report;
+    }
+};
+
+TEST_F(DrawingReadersTest, EveryViewOpensInEzdxf) {
+    for (int view = kViewResultSheet; view < kViewEnd; ++view) {
+        SCOPED_TRACE(view);
+        ExpectCleanDxf(Draw(kDeviceDxf, view));
+    }
+}
+
+TEST_F(DrawingReadersTest, ProductionDrawingOfEverySupplyFeatureOpensInEzdxf) {
+    record.toldb = "H7";
+    for (int code = 1; code <= 8; ++code) {
+        SCOPED_TRACE(code);
+        record.zufuhr = static_cast<std::uint16_t>(code);
+        const std::string blocks = ExpectCleanDxf(Draw(kDeviceDxf, kViewProduction));
+        EXPECT_THAT(blocks, HasSubstr("block FRAME_1 TEXT"));
+        EXPECT_THAT(blocks, HasSubstr("block VA CIRCLE"));
+        EXPECT_THAT(blocks, HasSubstr("block SA LINE"));
+    }
+}
+
+#ifdef TRB_IGES_READER
+TEST_F(DrawingReadersTest, EveryViewOpensInTheIgesReader) {
+    for (int view = kViewResultSheet; view < kViewEnd; ++view) {
+        SCOPED_TRACE(view);
+        const auto file = Draw(kDeviceIges, view);
+        int exitCode = 0;
+        const std::string report =
+            RunCommand(std::string(TRB_IGES_READER) + " '" + file.string() + "' 2>&1", exitCode);
+        EXPECT_EQ(exitCode, 0) << report;
+        EXPECT_THAT(report, HasSubstr("status 0\n"));
+        EXPECT_THAT(report, HasSubstr("fails 0\n"));
+    }
+}
+#endif
+
+}  // namespace
+}  // namespace trb::graphics::testing
