@@ -52,6 +52,13 @@ std::string PrinterPortPath(int port) {
     return "/dev/usb/lp" + text::IntText(std::max(port, 1) - 1);
 }
 
+// "<case>.txt" beside the case; a case named by its full path (command-line mode) loses its extension.
+std::string CaseTextFile(const CaseName& name) {
+    if (name.name.find('/') != std::string::npos)
+        return fs::path(name.name).replace_extension(".txt").string();
+    return name.folder + name.name + ".txt";
+}
+
 }  // namespace
 
 void ReportWriter::OpenOutput(int device) {
@@ -225,7 +232,7 @@ void ReportWriter::HandOver(const std::string& file) {
             break;
         case kTabFileForCase:
             ++state_.exportCounter;
-            ConvertedCopy(file, context_.currentCase.folder + context_.currentCase.name + ".txt");
+            ConvertedCopy(file, CaseTextFile(context_.currentCase));
             break;
         case kHtmlFile: {
             const std::string& browser = settings.htmlBrowser;

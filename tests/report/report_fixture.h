@@ -58,10 +58,9 @@ class WriterFixture : public ::testing::Test {
         if (std::getenv("TRB_KEEP_TEST_FILES") == nullptr) std::filesystem::remove_all(folder);
     }
 
-    ReportWriter Writer() {
-        CaseName name;
-        name.folder = folder.string() + "/";
-        name.name = "case";
+    // A writer for the case "case" in the test folder, or for the given case.
+    ReportWriter Writer(CaseName name = {}) {
+        if (name.name.empty()) name = CaseName{folder.string() + "/", "case", "trb"};
         return ReportWriter(
             state, WriterContext{settings, dialogs, launcher, abort, status, title, "TRB - Test", "1.6", name,
                                  folder.string() + "/", catalogue, "24.12.2026", "9:05"});
