@@ -304,10 +304,9 @@ std::string TimeText() {
 std::string AddBackslash(std::string_view folder) {
     std::string text = TrimText(folder);
     if (text.empty()) return text;
-    const unsigned char last = static_cast<unsigned char>(text.back());
-    const bool join = (last >= '!' && last <= ')') || (last >= '0' && last <= '9') ||
-                      (last >= ';' && last <= 'Z') || (last >= '_' && last <= 'z');
-    if (join) text += '/';
+    // Linux folder names may end in any character ("." for the current folder, "-", "ß"), so
+    // the separator is appended unless one is already there; there are no drive prefixes.
+    if (text.back() != '/') text += '/';
     return text;
 }
 

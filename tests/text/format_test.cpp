@@ -145,12 +145,13 @@ TEST(DateAndSpreadsheet, FollowTheirSettings) {
     EXPECT_EQ(SpreadsheetNumber("1,5", o), "1.5");
 }
 
-TEST(Folders, JoinOnlyAfterNameCharacters) {
+TEST(Folders, JoinWithTheSeparatorUnlessPresent) {
     EXPECT_EQ(AddBackslash("  /home/user  "), "/home/user/");
     EXPECT_EQ(AddBackslash("/home/user/"), "/home/user/");
-    EXPECT_EQ(AddBackslash("c:"), "c:");
-    EXPECT_EQ(AddBackslash("data."), "data.");
-    EXPECT_EQ(AddBackslash("x-"), "x-");
+    // Any last character of a folder name joins, or "." would turn a file into a hidden one.
+    EXPECT_EQ(AddBackslash("."), "./");
+    EXPECT_EQ(AddBackslash("x-"), "x-/");
+    EXPECT_EQ(AddBackslash("/home/u/Ma\xE1"), "/home/u/Ma\xE1/");
     EXPECT_EQ(AddBackslash("run9"), "run9/");
     EXPECT_EQ(AddBackslash("a_"), "a_/");
     EXPECT_EQ(AddBackslash(""), "");
