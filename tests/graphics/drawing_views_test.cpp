@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "drawing_fixture.h"
 #include "graphics/drawing_production.h"
@@ -198,6 +199,22 @@ TEST_F(DrawCommandTest, CancelInTheViewListEndsWithoutOutput) {
     DrawBearingView(*driver, dialogs, Data(), kDeviceText, kViewAsk);
     EXPECT_FALSE(std::filesystem::exists(folder / "bearing.txt"));
     EXPECT_TRUE(abort);
+}
+
+TEST_F(DrawCommandTest, ScreenReplaysTheBlocksAndRemovesTheirFiles) {
+    std::map<int, std::size_t> sizes;
+    for (int view : {kViewFront, kViewSection, kViewFrontAndSection, kViewProduction}) {
+        DrawBearingView(*driver, dialogs, Data(), kDeviceScreen, view);
+        EXPECT_FALSE(abort);
+        EXPECT_EQ(status.MessageCount(), 0);
+        sizes[view] = window->List().Size();
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            EXPECT_FALSE(entry.path().extension() == ".dx$") << entry.path();
+        }
+    }
+    // The inserted blocks bring every entity of the views they hold.
+    EXPECT_GT(sizes[kViewFrontAndSection], sizes[kViewFront] + sizes[kViewSection] / 2);
+    EXPECT_GT(sizes[kViewProduction], sizes[kViewFrontAndSection] + 50);
 }
 
 TEST_F(DrawCommandTest, ZeroOuterDiameterStillDrawsDegenerateLimits) {
