@@ -1,0 +1,27 @@
+#include "gui/desktop.h"
+
+#include <QApplication>
+
+#include "app/program.h"
+#include "gui/main_window.h"
+#include "gui/qt_dialogs.h"
+#include "ui/launcher.h"
+
+namespace trb::gui {
+
+int RunDesktop(int& argc, char** argv, const app::CommandLine& commandLine) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("TRB");
+    QtDialogs dialogs;
+    ui::ProcessLauncher launcher;
+    app::Program program(dialogs, launcher);
+    program.noGui = commandLine.noGui;
+    dialogs.Bind(program.settings, launcher);
+    Thh window(program, commandLine);
+    if (window.EndRequested()) return 0;
+    dialogs.SetMainWindow(&window);
+    window.show();
+    return QApplication::exec();
+}
+
+}  // namespace trb::gui

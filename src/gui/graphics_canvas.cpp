@@ -1,0 +1,132 @@
+#include "gui/graphics_canvas.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRubberBand>
+
+#include "graphics/view.h"
+#include "gui/painter_canvas.h"
+
+namespace trb::gui {
+
+GraphicsCanvas::GraphicsCanvas(graphics::GraphicsWindow& window, const text::FormatOptions& format,
+                               bool& abort, QWidget* parent)
+    : QWidget(parent), window_(window), format_(format), abort_(abort) {
+    setObjectName("Canvas");
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    window_.SetHost(this);
+}
+
+GraphicsCanvas::~GraphicsCanvas() {
+    window_.SetHost(nullptr);
+    WaitCursor(false);
+}
+
+void GraphicsCanvas::WaitCursor(bool wait) {
+    if (wait == waiting_) return;
+    waiting_ = wait;
+    if (wait) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void GraphicsCanvas::paintEvent(QPaintEvent*) {
+    if (painting_) {
+        update();  // a repaint asked for during a long replay comes afterwards
+        return;
+    }
+    painting_ = true;
+    WaitCursor(true);
+    QPainter painter(this);
+    ReplayTargets targets;
+    targets.yield = [] { QCoreApplication::processEvents(); };
+    ReplayOnPainter(window_, painter, format_, targets, abort_);
+    WaitCursor(false);
+    ++paintCount_;
+    painting_ = false;
+}
+
+void GraphicsCanvas::mousePressEvent(QMouseEvent* event) {
+    const bool doubleClick = doubleClick_;
+    doubleClick_ = false;
+    if (event->button() == Qt::RightButton) {
+        window_.RightButtonDown();
+        return;
+    }
+    if (event->button() != Qt::LeftButton || doubleClick || bandActive_) return;
+    bandActive_ = true;
+    bandStart_ = event->position().toPoint();
+    if (!band_) band_ = new QRubberBand(QRubberBand::Rectangle, this);
+    band_->setGeometry(QRect(bandStart_, QSize()));
+    band_->show();
+}
+
+void GraphicsCanvas::mouseMoveEvent(QMouseEvent* event) {
+    if (bandActive_) band_->setGeometry(QRect(bandStart_, event->position().toPoint()).normalized());
+}
+
+void GraphicsCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (bandActive_) EndRubberBand(event->position().toPoint());
+}
+
+void GraphicsCanvas::EndRubberBand(QPoint end) {
+    bandActive_ = false;
+    band_->hide();
+    window_.RubberBandZoom(bandStart_.x(), bandStart_.y(), end.x(), end.y(), width(), height());
+    WaitCursor(false);
+}
+
+void GraphicsCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Qt delivers the second press of a double click as this event: it resets the view.
+    if (event->button() != Qt::LeftButton) return;
+    if (bandActive_) {
+        bandActive_ = false;
+        band_->hide();
+    }
+    window_.DoubleClickReset(abort_);
+    abort_ = false;
+}
+
+int GraphicsCanvas::VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers) {
+    namespace keys = graphics::keys;
+    switch (qtKey) {
+        case Qt::Key_Escape:
+            return keys::kEscape;
+        case Qt::Key_F5:
+            return keys::kF5;
+        case Qt::Key_PageUp:
+            return keys::kPageUp;
+        case Qt::Key_PageDown:
+            return keys::kPageDown;
+        case Qt::Key_Left:
+            return keys::kLeft;
+        case Qt::Key_Up:
+            return keys::kUp;
+        case Qt::Key_Right:
+            return keys::kRight;
+        case Qt::Key_Down:
+            return keys::kDown;
+        case Qt::Key_Plus:
+            return (modifiers & Qt::KeypadModifier) ? keys::kAdd : 0;
+        case Qt::Key_Minus:
+            return (modifiers & Qt::KeypadModifier) ? keys::kSubtract : 0;
+        default:
+            return 0;
+    }
+}
+
+void GraphicsCanvas::keyPressEvent(QKeyEvent* event) {
+    const int key = VirtualKey(event->key(), event->modifiers());
+    if (key == 0 || !window_.ProcessKey(key)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    update();
+}
+
+}  // namespace trb::gui

@@ -1,0 +1,138 @@
+#include "gui/qt_dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "config/settings.h"
+#include "gui/dialog_fit.h"
+#include "gui/text_printing.h"
+#include "gui/text_viewer.h"
+
+namespace trb::gui {
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString FilterText(const std::string& pattern) {
+    return Q(pattern) + " (" + Q(pattern) + ")";
+}
+
+}  // namespace
+
+void QtDialogs::Bind(config::ConfigSettings& settings, ui::Launcher& launcher) {
+    settings_ = &settings;
+    launcher_ = &launcher;
+}
+
+void QtDialogs::SetBusy(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ++busy_;
+    } else if (busy_ > 0) {
+        QApplication::restoreOverrideCursor();
+        --busy_;
+    }
+}
+
+void QtDialogs::Fit(QWidget& dialog) const {
+    if (settings_) FitDialog(dialog, *settings_, mainWindow_);
+}
+
+void QtDialogs::MessageBox(const std::string& caption, const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, Q(caption), Q(text), QMessageBox::Ok, mainWindow_);
+    box.exec();
+}
+
+ui::Answer QtDialogs::QuestionBox(const std::string& caption, const std::string& text) {
+    QMessageBox box(QMessageBox::Question, Q(caption), Q(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, mainWindow_);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return ui::Answer::Yes;
+        case QMessageBox::No:
+            return ui::Answer::No;
+        default:
+            return ui::Answer::Cancel;
+    }
+}
+
+std::optional<int> QtDialogs::ChooseItem(ui::ChoiceStyle style, const std::string& prompt,
+                                         const std::vector<std::string>& items, int preselected) {
+    if (style == ui::ChoiceStyle::List) {
+        Tin_codedialog dialog(Q(prompt), items, preselected, help_, mainWindow_);
+        Fit(dialog);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return dialog.Choice();
+    }
+    Tin_radiodialog dialog(Q(prompt), items, preselected, help_, mainWindow_);
+    Fit(dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Choice();
+}
+
+std::optional<std::string> QtDialogs::EnterText(const std::string& prompt, const std::string& preset,
+                                                int maxLength) {
+    Tin_textdialog dialog(Q(prompt), Q(preset), maxLength, help_, mainWindow_);
+    if (settings_) FitDialogInPlace(dialog, *settings_);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Text().toStdString();
+}
+
+std::optional<bool> QtDialogs::EnterYesNo(const std::string& prompt, bool presetYes) {
+    Tin_janeindialog dialog(Q(prompt), presetYes, help_, mainWindow_);
+    Fit(dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Yes();
+}
+
+std::optional<std::string> QtDialogs::ChooseOpenFile(const ui::OpenFileRequest& request) {
+    const QString name =
+        QFileDialog::getOpenFileName(mainWindow_, QString(), Q(request.folder), FilterText(request.filter));
+    if (name.isEmpty()) return std::nullopt;
+    return name.toStdString();
+}
+
+std::optional<std::string> QtDialogs::ChooseSavePath(const ui::OpenFileRequest& request) {
+    const QString name =
+        QFileDialog::getSaveFileName(mainWindow_, QString(), Q(request.folder), FilterText(request.filter));
+    if (name.isEmpty()) return std::nullopt;
+    return name.toStdString();
+}
+
+std::optional<std::string> QtDialogs::ChooseFolderPath(const std::string& start) {
+    const QString folder = ChooseFolder(mainWindow_, Q(start));
+    if (folder.isEmpty()) return std::nullopt;
+    return folder.toStdString();
+}
+
+void QtDialogs::ShowTextViewer(const std::string& file, const std::string& printFile) {
+    if (!settings_ || !launcher_) return;
+    TForm_showtextfile viewer(
+        file, *settings_, *launcher_, [this, printFile] { PrintTextFile(printFile); }, mainWindow_);
+    if (!viewer.Load()) {
+        MessageBox("Meldung:", file + " not found !");
+        return;
+    }
+    viewer.exec();
+}
+
+void QtDialogs::PrintText(const std::string& file, int pages) {
+    if (!settings_) return;
+    gui::PrintTextFile(mainWindow_, file, pages, *settings_);
+}
+
+void QtDialogs::ShowScreen(const std::string& caption, const std::vector<std::string>& lines) {
+    TShowScreen screen(Q(caption), lines, mainWindow_);
+    screen.exec();
+}
+
+void QtDialogs::Beep() {
+    QApplication::beep();
+}
+
+}  // namespace trb::gui

@@ -1,0 +1,258 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+#include "app/program.h"
+#include "graphics/drawing_views.h"
+#include "graphics/driver_settings.h"
+#include "gui/graphics_canvas.h"
+#include "gui/main_menu.h"
+#include "gui/main_window.h"
+#include "ui/launcher.h"
+#include "ui/scripted_dialogs.h"
+
+namespace trb::gui {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A main window started in a fresh folder (current folder and configuration folder) with scripted
+// answers to every question.
+class MainWindowTest : public ::testing::Test {
+  protected:
+    MainWindowTest() : folder_(fs::temp_directory_path() / "trb_gui_window") {
+        fs::remove_all(folder_);
+        fs::create_directories(folder_ / "config");
+        previous_ = fs::current_path();
+        fs::current_path(folder_);
+        setenv("XDG_CONFIG_HOME", (folder_ / "config").c_str(), 1);
+    }
+    ~MainWindowTest() override {
+        window_.reset();
+        fs::current_path(previous_);
+        fs::remove_all(folder_);
+    }
+
+    Thh& Start() {
+        window_ = std::make_unique<Thh>(program_);
+        return *window_;
+    }
+    QAction* Item(const char* name) { return window_->findChild<QAction*>(name); }
+    QString MenuTitle(const char* name) { return window_->findChild<QMenu*>(name)->title(); }
+    std::string Path(const char* name) { return (folder_ / name).string(); }
+
+    fs::path folder_;
+    fs::path previous_;
+    ui::ScriptedDialogs dialogs_;
+    ui::RecordingLauncher launcher_;
+    app::Program program_{dialogs_, launcher_};
+    std::unique_ptr<Thh> window_;
+};
+
+TEST_F(MainWindowTest, StartsWithACalculatedCaseAndPaintsIt) {
+    Thh& window = Start();
+    EXPECT_FALSE(window.EndRequested());
+    EXPECT_FALSE(program_.status.calculationFailed);
+    EXPECT_GT(program_.record.teff, 20) << "the first run has calculated the case";
+    EXPECT_FALSE(program_.caseFile.modified);
+    EXPECT_TRUE(program_.caseFile.name.empty());
+    EXPECT_GT(window.Graphics().List().Size(), 0u);
+
+    window.show();
+    const QImage image = window.RenderImage();
+    std::set<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3) colours.insert(image.pixel(x, y));
+    EXPECT_GT(colours.size(), 1u) << "the painted view is not blank";
+}
+
+TEST_F(MainWindowTest, TitleShowsTheCaseNameWithItsExtension) {
+    Thh& window = Start();
+    EXPECT_EQ(window.windowTitle(), "TRB - Hydrodynamische Radial-Gleitlager");
+    program_.caseFile.name = "welle";
+    window.RefreshTitle();
+    EXPECT_EQ(window.windowTitle(), "TRB - Hydrodynamische Radial-Gleitlager  -  welle.trb");
+    program_.caseFile.name = "pumpe.edi";
+    window.RefreshTitle();
+    EXPECT_EQ(window.windowTitle(), "TRB - Hydrodynamische Radial-Gleitlager  -  pumpe.edi");
+}
+
+TEST_F(MainWindowTest, LanguageItemsRecaptionTheMenus) {
+    Thh& window = Start();
+    EXPECT_EQ(MenuTitle("mi_file"), "&Datei");
+    EXPECT_EQ(Item("mi_fileexit")->text(), "&Beenden");
+    EXPECT_FALSE(Item("mi_languageFrench")->isVisible());
+
+    Item("mi_languageEnglish")->trigger();
+    EXPECT_EQ(MenuTitle("mi_file"), "&File");
+    EXPECT_EQ(window.windowTitle(), "TRB - Hydrodynamic Plain Journal Bearings");
+    const QString englishView = Item("mi_viewfertlager")->text();
+
+    // Korean: the menus change, the calculation texts are English and the title stays.
+    Item("mi_languageGerman")->trigger();
+    Item("mi_languageKorean")->trigger();
+    EXPECT_NE(MenuTitle("mi_file"), "&Datei");
+    EXPECT_NE(MenuTitle("mi_file"), "&File");
+    EXPECT_EQ(window.windowTitle(), "TRB - Hydrodynamische Radial-Gleitlager");
+    EXPECT_EQ(program_.texts.Calc(text::CalcText::Lager), "bearing");
+    EXPECT_TRUE(Item("mi_viewfertlager")->text().endsWith(" bearing"));
+    EXPECT_NE(Item("mi_viewfertlager")->text(), englishView);
+
+    Item("mi_languageGerman")->trigger();
+    EXPECT_EQ(MenuTitle("mi_file"), "&Datei");
+    EXPECT_EQ(Item("mi_viewfertlager")->text(), "&Fertigungszeichnung Lager");
+    EXPECT_EQ(Item("mi_viewnue")->text(), QString::fromUtf8("Kinematische Viskosit\u00e4t &nue = f(T)"));
+}
+
+TEST_F(MainWindowTest, MessageItemCountsTheRunsMessages) {
+    Thh& window = Start();
+    const int count = program_.status.MessageCount();
+    EXPECT_EQ(Item("mi_viewErrorMessages")->text(), QString("&Fehlermeldungen (%1)").arg(count));
+    EXPECT_EQ(Item("mi_viewErrorMessages")->isEnabled(), count > 0);
+
+    program_.status.ClearMessages();
+    window.RefreshAfterRun();
+    EXPECT_EQ(Item("mi_viewErrorMessages")->text(), "&Fehlermeldungen (0)");
+    EXPECT_FALSE(Item("mi_viewErrorMessages")->isEnabled());
+
+    program_.status.AddMessage("Warnung: Test 1");
+    program_.status.AddMessage("Warnung: Test 2");
+    window.RefreshAfterRun();
+    EXPECT_EQ(Item("mi_viewErrorMessages")->text(), "&Fehlermeldungen (2)");
+    EXPECT_TRUE(Item("mi_viewErrorMessages")->isEnabled());
+
+    Item("mi_languageEnglish")->trigger();
+    EXPECT_TRUE(Item("mi_viewErrorMessages")->text().endsWith(" (2)"));
+    EXPECT_TRUE(Item("mi_viewErrorMessages")->isEnabled());
+}
+
+TEST_F(MainWindowTest, SaveAsPutsTheFileFirstInTheRecentList) {
+    Start();
+    EXPECT_FALSE(Item("mi_file1")->isVisible());
+    dialogs_.Reply(Path("erste.trb"));
+    Item("mi_FileSaveAs")->trigger();
+    ASSERT_TRUE(fs::exists(Path("erste.trb")));
+    EXPECT_TRUE(Item("mi_file1")->isVisible());
+    EXPECT_EQ(Item("mi_file1")->text(), QString::fromStdString("&1 " + Path("erste.trb")));
+    EXPECT_TRUE(window_->windowTitle().endsWith("  -  erste.trb"));
+
+    dialogs_.Reply(Path("zweite.trb"));
+    Item("mi_FileSaveAs")->trigger();
+    EXPECT_EQ(Item("mi_file1")->text(), QString::fromStdString("&1 " + Path("zweite.trb")));
+    EXPECT_EQ(Item("mi_file2")->text(), QString::fromStdString("&2 " + Path("erste.trb")));
+    EXPECT_FALSE(Item("mi_file3")->isVisible());
+
+    // A recent file that has gone is dropped from the menu.
+    fs::remove(Path("zweite.trb"));
+    const std::size_t boxes = dialogs_.Entries("box").size();
+    Item("mi_file1")->trigger();
+    EXPECT_EQ(Item("mi_file1")->text(), QString::fromStdString("&1 " + Path("erste.trb")));
+    EXPECT_FALSE(Item("mi_file2")->isVisible());
+    ASSERT_EQ(dialogs_.Entries("box").size(), boxes + 1);
+    EXPECT_NE(dialogs_.Entries("box").back().text.find("not found"), std::string::npos);
+
+    // Opening the remaining one reads it and calculates.
+    program_.record.db = 1;
+    Item("mi_file1")->trigger();
+    EXPECT_EQ(program_.caseFile.name, "erste");
+    EXPECT_EQ(program_.record.db, 120);
+}
+
+TEST_F(MainWindowTest, ClosingAChangedUnnamedCaseAsksFirst) {
+    Thh& window = Start();
+    window.show();
+    program_.caseFile.modified = true;
+    dialogs_.Reply("no");
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(dialogs_.Entries("question").size(), 1u);
+    EXPECT_EQ(dialogs_.Entries("question")[0].text, "Bisherige Eingaben verwerfen ?");
+    EXPECT_FALSE(program_.abort);
+
+    dialogs_.Reply("yes");
+    EXPECT_TRUE(window.close());
+}
+
+TEST_F(MainWindowTest, NewAsksForTheDiameterAndStopsWhenCancelled) {
+    Thh& window = Start();
+    program_.caseFile.name = "alt";
+    dialogs_.Reply("80");
+    window.mi_fileNewClick();
+    EXPECT_EQ(program_.record.db, 80);
+    EXPECT_TRUE(program_.caseFile.name.empty());
+    EXPECT_TRUE(program_.caseFile.modified);
+    EXPECT_EQ(window.windowTitle(), "TRB - Hydrodynamische Radial-Gleitlager");
+
+    program_.caseFile.modified = false;
+    dialogs_.ReplyCancel();
+    window.mi_fileNewClick();
+    EXPECT_FALSE(program_.caseFile.modified);
+    EXPECT_FALSE(program_.abort);
+}
+
+TEST_F(MainWindowTest, KeysAndMouseZoomAndReset) {
+    Thh& window = Start();
+    window.show();
+    GraphicsCanvas* canvas = window.Canvas();
+    const graphics::View& view = window.Graphics().CurrentView();
+    const graphics::ZoomRect whole = view.zoom;
+    const QImage before = window.RenderImage();
+
+    QTest::keyClick(canvas, Qt::Key_Plus, Qt::KeypadModifier);
+    const graphics::ZoomRect in = view.zoom;
+    EXPECT_LT(in.x2 - in.x1, whole.x2 - whole.x1);
+    EXPECT_NE(window.RenderImage(), before);
+    QTest::keyClick(canvas, Qt::Key_Minus, Qt::KeypadModifier);
+    EXPECT_NEAR(view.zoom.x2 - view.zoom.x1, whole.x2 - whole.x1, 2);
+
+    QTest::keyClick(canvas, Qt::Key_Left);
+    EXPECT_GT(view.zoom.x1, whole.x1 - 2) << "Left moves the rectangle to the right";
+    QTest::keyClick(canvas, Qt::Key_Escape);
+    EXPECT_EQ(view.zoom, whole);
+
+    QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(canvas, QPoint(60, 40));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(60, 40));
+    EXPECT_NE(view.zoom, whole);
+    QTest::mouseClick(canvas, Qt::RightButton, {}, QPoint(30, 30));
+    EXPECT_EQ(view.zoom, whole);
+
+    // A band without height zooms nothing.
+    QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(80, 10));
+    EXPECT_EQ(view.zoom, whole);
+}
+
+// Not a check: run with --gtest_also_run_disabled_tests to save a picture of the window to
+// $TRB_SCREENSHOT and print the start and repaint times.
+TEST_F(MainWindowTest, DISABLED_ScreenshotAndTimings) {
+    using Clock = std::chrono::steady_clock;
+    const auto started = Clock::now();
+    Thh& window = Start();
+    window.show();
+    window.Canvas()->repaint();
+    const auto shown = Clock::now();
+    window.DrawView(graphics::kDeviceScreen, graphics::kViewProduction);
+    constexpr int kRepaints = 50;
+    const auto repaintStart = Clock::now();
+    for (int i = 0; i < kRepaints; ++i) window.Canvas()->repaint();
+    const auto repaintEnd = Clock::now();
+    const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
+    std::printf("window created, calculated and painted: %.1f ms\n", ms(shown - started));
+    std::printf("production drawing repaint: %.2f ms (%zu commands)\n",
+                ms(repaintEnd - repaintStart) / kRepaints, window.Graphics().List().Size());
+    window.RefreshAfterRun();
+    QApplication::processEvents();
+    if (const char* file = std::getenv("TRB_SCREENSHOT")) window.grab().save(file);
+}
+
+}  // namespace
+}  // namespace trb::gui
