@@ -88,13 +88,11 @@ int BlockReplay::PenOfLayer(std::string_view layer) const {
 }
 
 real BlockReplay::TX(real px, real py) const {
-    const real a = DegToRad(t_.angle);
-    return t_.ox + t_.kx * px * std::cos(a) - t_.ky * py * std::sin(a);
+    return t_.ox + t_.kx * px * CosDeg(t_.angle) - t_.ky * py * SinDeg(t_.angle);
 }
 
 real BlockReplay::TY(real px, real py) const {
-    const real a = DegToRad(t_.angle);
-    return t_.oy + t_.kx * px * std::sin(a) + t_.ky * py * std::cos(a);
+    return t_.oy + t_.kx * px * SinDeg(t_.angle) + t_.ky * py * CosDeg(t_.angle);
 }
 
 void BlockReplay::Place(std::string_view name, real xscale, real yscale, real angle, real x, real y,

@@ -128,6 +128,7 @@ class Driver {
     GraphicsWindow& Window() { return ctx_.window; }
 
     // Puts a prepared device in place (for tests and embedders); `code` says which kind it is.
+    // Nothing is written to a file when it closes.
     void UseDevice(int code, std::unique_ptr<cad::CadDevice> device);
 
   private:

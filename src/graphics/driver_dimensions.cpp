@@ -29,10 +29,9 @@ std::string SignedDeviation(std::string_view text) {
 
 void Driver::CadArrow(real angle, real x, real y) {
     const real l = 3.5L * symbolScale_;
-    const real a = DegToRad(angle), a1 = DegToRad(angle + 10), a2 = DegToRad(angle - 10);
-    CadSolid(x, y, x + l * std::cos(a1), y + l * std::sin(a1), x + l * std::cos(a2), y + l * std::sin(a2),
-             x + l * std::cos(a), y + l * std::sin(a));
-    CadLine(x, y, x + l * std::cos(a), y + l * std::sin(a));
+    CadSolid(x, y, x + l * CosDeg(angle + 10), y + l * SinDeg(angle + 10), x + l * CosDeg(angle - 10),
+             y + l * SinDeg(angle - 10), x + l * CosDeg(angle), y + l * SinDeg(angle));
+    CadLine(x, y, x + l * CosDeg(angle), y + l * SinDeg(angle));
 }
 
 // Writes the deviations beside a nominal size. `along` is the position along the dimension

@@ -132,8 +132,8 @@ void GraphicsWindow::circle(real x, real y, real r) {
 }
 
 void GraphicsWindow::Arc(real x, real y, real phi1, real phi2, real r) {
-    const real xs = x + r * std::cos(DegToRad(phi1)), ys = y + r * std::sin(DegToRad(phi1));
-    const real xe = x + r * std::cos(DegToRad(phi2)), ye = y + r * std::sin(DegToRad(phi2));
+    const real xs = x + r * CosDeg(phi1), ys = y + r * SinDeg(phi1);
+    const real xe = x + r * CosDeg(phi2), ye = y + r * SinDeg(phi2);
     // An arc of a small sweep is drawn as its chord: start and end would otherwise nearly
     // coincide, which canvases take for a full ellipse. A full turn stays an arc.
     const real sweep = phi2 - phi1;

@@ -28,14 +28,8 @@ std::vector<Segment> HatchLines(std::vector<Point> boundary, real angleDegrees, 
         boundary.push_back(boundary.front());
     }
     // Position of a point across the lines (c) and along them (t).
-    real ca = std::cos(DegToRad(angleDegrees)), sa = std::sin(DegToRad(angleDegrees));
-    // Right angles exactly, so that lines through vertices stay exact.
-    const real quarterTurns = angleDegrees / 90;
-    if (quarterTurns == std::round(quarterTurns)) {
-        const long turns = ((std::lround(quarterTurns) % 4) + 4) % 4;
-        ca = turns == 0 ? 1 : turns == 2 ? -1 : 0;
-        sa = turns == 1 ? 1 : turns == 3 ? -1 : 0;
-    }
+    // Exact at right angles, so that lines through vertices stay exact.
+    const real ca = CosDeg(angleDegrees), sa = SinDeg(angleDegrees);
     const auto across = [&](Point p) { return p.y * ca - p.x * sa; };
     const auto along = [&](Point p) { return p.x * ca + p.y * sa; };
     real cmin = across(boundary.front()), cmax = cmin;

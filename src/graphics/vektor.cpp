@@ -21,6 +21,45 @@ real RadToDeg(real radians) {
     return radians * 180.0L / std::numbers::pi_v<real>;
 }
 
+namespace {
+
+// The number of quarter turns when the angle is a whole multiple of 90°, else -1.
+int QuarterTurns(real degrees) {
+    const real q = degrees / 90;
+    if (q != std::round(q) || std::fabs(q) > 1e9L) return -1;
+    return static_cast<int>(((std::llround(q) % 4) + 4) % 4);
+}
+
+}  // namespace
+
+real CosDeg(real degrees) {
+    switch (QuarterTurns(degrees)) {
+        case 0:
+            return 1;
+        case 1:
+        case 3:
+            return 0;
+        case 2:
+            return -1;
+        default:
+            return std::cos(DegToRad(degrees));
+    }
+}
+
+real SinDeg(real degrees) {
+    switch (QuarterTurns(degrees)) {
+        case 1:
+            return 1;
+        case 0:
+        case 2:
+            return 0;
+        case 3:
+            return -1;
+        default:
+            return std::sin(DegToRad(degrees));
+    }
+}
+
 real Determinant(real a, real b, real c, real d) {
     return a * d - b * c;
 }

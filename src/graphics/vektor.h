@@ -65,5 +65,8 @@ std::optional<ArcGeometry> GetArcCenter(real phi, Point p1, Point p2, core::RunS
 
 real DegToRad(real degrees);
 real RadToDeg(real radians);
+// Cosine and sine of an angle in degrees, exact at multiples of 90°.
+real CosDeg(real degrees);
+real SinDeg(real degrees);
 
 }  // namespace trb::graphics

@@ -60,8 +60,7 @@ int View::PrinterTextWidth(real w, const PrinterMapping& p) const {
 
 TextOrigin TextReferencePoint(real x, real y, real h, real angleDegrees) {
     if (angleDegrees == 0) return {x, y + 0.75L * h};
-    const real a = DegToRad(angleDegrees);
-    return {x - 0.7L * h * std::sin(a), y + 0.75L * h * std::cos(a)};
+    return {x - 0.7L * h * SinDeg(angleDegrees), y + 0.75L * h * CosDeg(angleDegrees)};
 }
 
 bool RubberBandZoom(const ZoomRect& z, int x0, int y0, int x1, int y1, int clientWidth, int clientHeight,

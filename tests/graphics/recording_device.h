@@ -49,6 +49,8 @@ class RecordingDevice : public cad::CadDevice {
     void Close() override { Add("Close"); }
 
     bool acceptBlocks = true;
+    // Receives a copy of every call (the driver drops its device when the drawing closes).
+    std::vector<std::string>* mirror = nullptr;
 
     // The calls that start with `prefix`.
     std::vector<std::string> With(std::string_view prefix) const {
@@ -67,6 +69,7 @@ class RecordingDevice : public cad::CadDevice {
             std::snprintf(buffer, sizeof buffer, " %.6g", std::abs(d) < 1e-12 ? 0.0 : d);  // no "-0"
             name += buffer;
         }
+        if (mirror) mirror->push_back(name);
         calls.push_back(name);
     }
     bool polylines_;
