@@ -3,6 +3,7 @@
 target_sources(trb_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/input_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/input_menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input_table_chooser.cpp
   ${CMAKE_CURRENT_LIST_DIR}/trbinp1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/trbinp1_proposals.cpp

@@ -55,9 +55,8 @@ template <class Form>
 void InputCommands::RunDialog() {
     InputContext context = Context();
     Form form(context, mainWindow_);
-    // A dialog closed in any other way than by its buttons counts as cancelled.
-    program_.abort = true;
-    form.exec();
+    // A dialog closed in any other way than by OK counts as cancelled.
+    program_.abort = form.exec() != QDialog::Accepted;
 }
 
 void InputCommands::Calculate() {

@@ -10,7 +10,10 @@
 
 namespace trb::gui {
 
-InputDialog::InputDialog(InputContext& context, QWidget* parent) : QDialog(parent), context_(context) {}
+InputDialog::InputDialog(InputContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+    // The proposal buttons test the flag right after each step they take.
+    context_.abort = false;
+}
 
 void InputDialog::accept() {
     context_.abort = false;

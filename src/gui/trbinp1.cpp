@@ -91,6 +91,7 @@ void TForm_trbinp1::BuildBore(QGroupBox* box) {
     Button_dbisotol = new QPushButton(this);
     Button_dbisotol->setObjectName("Button_dbisotol");
     Button_dbisotol->setAutoDefault(false);
+    Button_dbisotol->setMinimumWidth(70);
     connect(Button_dbisotol, &QPushButton::clicked, this, [this] { Button_dbisotolClick(); });
     grid->addWidget(Button_dbisotol, row, kEditColumn);
     grid->addWidget(NewProposal("Button_dbh7", "< H7", [this] { Button_dbh7Click(); }), row++, kButtonColumn);
@@ -149,6 +150,7 @@ void TForm_trbinp1::BuildShaft(QGroupBox* box) {
     Button_dsisotol = new QPushButton(this);
     Button_dsisotol->setObjectName("Button_dsisotol");
     Button_dsisotol->setAutoDefault(false);
+    Button_dsisotol->setMinimumWidth(70);
     connect(Button_dsisotol, &QPushButton::clicked, this, [this] { Button_dsisotolClick(); });
     grid->addWidget(Button_dsisotol, row++, kEditColumn);
 

@@ -1,0 +1,232 @@
+// The Edit commands: dialog, calculation and redraw; the quick input chain; the record chooser.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTableWidget>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+#include "core/calculation.h"
+#include "gui/input_commands.h"
+#include "gui/input_table_chooser.h"
+#include "input_test_support.h"
+#include "report/run_messages.h"
+#include "text/format.h"
+
+namespace trb::gui {
+namespace {
+
+using testing::Click;
+using testing::SetField;
+
+// Plays one action on each modal dialog as it opens, in order.
+class ModalScript : public QObject {
+  public:
+    using Action = std::function<void(QWidget&)>;
+    ModalScript& Then(Action action) {
+        actions_.push_back(std::move(action));
+        return *this;
+    }
+    ModalScript() {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == lastSeen_) return;
+            lastSeen_ = modal;
+            if (modal == nullptr) return;
+            names.push_back(modal->objectName().toStdString());
+            if (actions_.empty()) {  // unexpected: close it rather than hang
+                if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+                return;
+            }
+            // Run outside this timer's slot: an action may open a nested dialog, and a timer does
+            // not fire again while its own slot runs.
+            QTimer::singleShot(0, this,
+                               [action = std::move(actions_.front()), dialog = QPointer<QWidget>(modal)] {
+                                   if (dialog) action(*dialog);
+                               });
+            actions_.pop_front();
+        });
+        timer_.start();
+    }
+    std::vector<std::string> names;  // the dialogs met, in order
+    std::size_t Pending() const { return actions_.size(); }
+
+  private:
+    QTimer timer_;
+    std::deque<Action> actions_;
+    QPointer<QWidget> lastSeen_;  // the modal dialog of the last look
+};
+
+void Ok(QWidget& dialog) {
+    Click(dialog, "Button_ok");
+}
+void Cancel(QWidget& dialog) {
+    Click(dialog, "Button_cancel");
+}
+
+class InputCommandsTest : public ::testing::Test {
+  protected:
+    InputCommandsTest() {
+        testing::EnsureApplication();
+        program.settings.dbfFolder = TRB_SOURCE_DATA_DIR;
+        core::LoadExampleCase(program.record);
+        bool abort = false;
+        core::RunCalculation(program.record, program.status, abort);
+    }
+    InputHooks Hooks() {
+        InputHooks hooks;
+        hooks.refreshAfterRun = [this] { ++refreshes; };
+        return hooks;
+    }
+
+    ui::ScriptedDialogs dialogs;
+    ui::RecordingLauncher launcher;
+    app::Program program{dialogs, launcher};
+    int refreshes = 0;
+};
+
+TEST_F(InputCommandsTest, EditThenOkRecalculatesAndRedraws) {
+    InputCommands commands(program, nullptr, Hooks());
+    ModalScript script;
+    script.Then([](QWidget& dialog) {
+        SetField(dialog, "Edit_f", "18000");
+        Ok(dialog);
+    });
+    commands.EditBaseData();
+    EXPECT_EQ(script.names, std::vector<std::string>{"TForm_trbinp1"});
+    EXPECT_EQ(program.record.f, 18000);
+    // The results belong to the new load: specific load F / (D B).
+    EXPECT_NEAR(static_cast<double>(program.record.p), 18000.0 / (120 * 60), 1e-9);
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_TRUE(program.caseFile.modified);
+    EXPECT_FALSE(program.abort);
+}
+
+TEST_F(InputCommandsTest, CancelStillCalculatesTheUnchangedCaseCompletely) {
+    const core::TRBrecord before = program.record;
+    InputCommands commands(program, nullptr, Hooks());
+    for (auto command :
+         {&InputCommands::EditBaseData, &InputCommands::EditLubrication, &InputCommands::EditLimits}) {
+        ModalScript script;
+        script.Then([](QWidget& dialog) {
+            if (auto* limit = dialog.findChild<QLineEdit*>("Edit_p")) limit->setText("1");
+            Cancel(dialog);
+        });
+        program.caseFile.modified = false;
+        (commands.*command)();
+        EXPECT_EQ(script.Pending(), 0u);
+        EXPECT_FALSE(program.abort);
+        EXPECT_TRUE(program.caseFile.modified);
+    }
+    EXPECT_EQ(refreshes, 3);
+    EXPECT_EQ(program.record.plim, before.plim);
+    // The converged state, not the first iteration step.
+    EXPECT_NEAR(static_cast<double>(program.record.teff), static_cast<double>(before.teff), 0.01);
+    EXPECT_NEAR(static_cast<double>(program.record.h0), static_cast<double>(before.h0), 1e-6);
+}
+
+TEST_F(InputCommandsTest, QuickInputRunsTheDialogsInTurnAndShowsTheMessages) {
+    int titles = 0;
+    InputHooks hooks = Hooks();
+    hooks.titleData = [&] { ++titles; };
+    InputCommands commands(program, nullptr, hooks);
+    ModalScript script;
+    script.Then(Ok)
+        .Then([](QWidget& dialog) {
+            SetField(dialog, "Edit_t1", "45");
+            Ok(dialog);
+        })
+        .Then(Ok);
+    program.caseFile.modified = false;
+    commands.EditQuick();
+    EXPECT_EQ(titles, 1);
+    EXPECT_EQ(script.names, (std::vector<std::string>{"TForm_trbinp1", "TForm_trbinp2", "TForm_trbinp3"}));
+    EXPECT_EQ(program.record.t1, 45);
+    EXPECT_NE(program.record.teff, 0);
+    // The message viewer closes the chain: a note without messages, else the message list.
+    ASSERT_FALSE(dialogs.transcript.empty());
+    const auto& last = dialogs.transcript.back();
+    if (program.status.MessageCount() == 0) {
+        EXPECT_EQ(last.text, report::kRunWithoutMessages);
+    } else {
+        EXPECT_TRUE(last.kind == "list" || last.kind == "radio") << last.kind;
+    }
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_TRUE(program.caseFile.modified);
+    EXPECT_FALSE(program.abort);
+}
+
+TEST_F(InputCommandsTest, QuickInputStopsAtTheFirstCancel) {
+    InputHooks hooks = Hooks();
+    hooks.titleData = [this] { program.abort = true; };
+    {
+        InputCommands commands(program, nullptr, hooks);
+        ModalScript script;
+        script.Then(Ok);
+        commands.QuickInput();
+        EXPECT_TRUE(script.names.empty());  // no dialog after the cancelled title data
+        EXPECT_FALSE(program.abort);
+    }
+    InputCommands commands(program, nullptr, Hooks());
+    ModalScript script;
+    script
+        .Then([](QWidget& dialog) {
+            SetField(dialog, "Edit_f", "20000");
+            Ok(dialog);
+        })
+        .Then(Cancel)
+        .Then(Ok);
+    program.record.p = 0;
+    commands.QuickInput();
+    EXPECT_EQ(script.names, (std::vector<std::string>{"TForm_trbinp1", "TForm_trbinp2"}));
+    EXPECT_EQ(program.record.f, 20000);
+    EXPECT_NEAR(static_cast<double>(program.record.p), 20000.0 / (120 * 60), 1e-9);  // calculated
+    EXPECT_TRUE(dialogs.transcript.empty());                                         // no message viewer
+    EXPECT_FALSE(program.abort);
+}
+
+TEST_F(InputCommandsTest, ViscosityConverterChangesNothing) {
+    const core::TRBrecord before = program.record;
+    InputCommands commands(program, nullptr, Hooks());
+    ModalScript script;
+    script.Then([](QWidget& dialog) {
+        SetField(dialog, "Edit_visko50", "320");
+        Cancel(dialog);
+    });
+    commands.ViscosityConverter();
+    EXPECT_EQ(script.names, std::vector<std::string>{"TForm_viskot"});
+    EXPECT_EQ(program.record.schmier, before.schmier);
+    EXPECT_EQ(refreshes, 0);
+    EXPECT_FALSE(program.abort);
+}
+
+TEST_F(InputCommandsTest, RecordChooserTakesTheChosenBushing) {
+    InputCommands commands(program, nullptr, Hooks());
+    ModalScript script;
+    std::string chosenBore;
+    // The geometry dialog opens the chooser from its DIN 1850 button, then is confirmed.
+    script.Then([](QWidget& dialog) { Click(dialog, "Button_db"); })
+        .Then([&chosenBore](QWidget& chooser) {
+            auto* grid = chooser.findChild<QTableWidget*>("TableGrid");
+            ASSERT_NE(grid, nullptr);
+            ASSERT_GT(grid->rowCount(), 2);
+            // Sorted by bore diameter: the first rows are the smallest bushings.
+            EXPECT_LE(grid->item(0, 0)->text().toDouble(), grid->item(1, 0)->text().toDouble());
+            grid->setCurrentCell(1, 0);
+            chosenBore = grid->item(1, 0)->text().toStdString();
+            Ok(chooser);
+        })
+        .Then(Ok);
+    commands.EditBaseData();
+    ASSERT_EQ(script.names.size(), 3u);
+    EXPECT_EQ(script.names[1], "TableChooser");
+    EXPECT_NE(program.record.din1850rec, 0);
+    EXPECT_NEAR(static_cast<double>(program.record.db), static_cast<double>(text::TextToReal(chosenBore)),
+                1e-9);
+}
+
+}  // namespace
+}  // namespace trb::gui
