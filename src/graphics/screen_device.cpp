@@ -3,8 +3,16 @@
 #include <filesystem>
 
 #include "graphics/block_replay.h"
+#include "ui/dialogs.h"
 
 namespace trb::graphics {
+
+bool CheckDrawingFile(const std::string& name, ui::Dialogs& dialogs, bool& abort) {
+    if (std::ifstream(name)) return true;
+    dialogs.ShowNoteBox(name + " nicht gefunden !");
+    abort = true;
+    return false;
+}
 
 std::string BlockFileName(std::string_view name) {
     std::string file = "$";

@@ -12,7 +12,15 @@
 #include "graphics/driver_settings.h"
 #include "graphics/graphics_window.h"
 
+namespace trb::ui {
+class Dialogs;
+}
+
 namespace trb::graphics {
+
+// The file check of the drawing device: true when `name` can be opened for reading, else the
+// message "<name> nicht gefunden !" and the abort flag.
+bool CheckDrawingFile(const std::string& name, ui::Dialogs& dialogs, bool& abort);
 
 // The temp-folder file of a block on screen: "$" + name + ".dx$" (folder separators in the
 // name become "_").

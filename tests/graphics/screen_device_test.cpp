@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "driver_fixture.h"
 
@@ -131,6 +132,19 @@ TEST(ScreenDevice, BlocksReplayWithNestedPlacements) {
     f.abort = false;
     d.CadClose();
     EXPECT_EQ(BlockFileCount(f.folder), 0);
+}
+
+TEST(ScreenDevice, FileCheckReportsMissingFiles) {
+    DriverFixture f;
+    const std::string missing = (f.folder / "bild.plt").string();
+    EXPECT_FALSE(CheckDrawingFile(missing, f.dialogs, f.abort));
+    EXPECT_TRUE(f.abort);
+    ASSERT_EQ(f.dialogs.Entries("box").size(), 1u);
+    EXPECT_NE(f.dialogs.Entries("box")[0].text.find(missing + " nicht gefunden !"), std::string::npos);
+    std::ofstream(f.folder / "da.plt") << "IN;";
+    f.abort = false;
+    EXPECT_TRUE(CheckDrawingFile((f.folder / "da.plt").string(), f.dialogs, f.abort));
+    EXPECT_FALSE(f.abort);
 }
 
 TEST(ScreenDevice, LogosAreInsertedWhenTheDrawingDefinesThem) {
