@@ -9,6 +9,7 @@
 #include "docs/documentation.h"
 #include "docs/linked_documents.h"
 #include "graphics/driver.h"
+#include "gui/input_menu.h"
 #include "gui/main_menu.h"
 #include "gui/main_window.h"
 #include "report/message_report.h"
@@ -35,6 +36,7 @@ void Thh::ConnectCommands() {
     bind("mi_file3", [this] { OpenRecent(3); });
     bind("mi_file4", [this] { OpenRecent(4); });
     bind("mi_fileexit", [this] { close(); });
+    ConnectInputCommands(*this);
     bind("mi_editvorauslegung", [this] {
         PreDimensioning();
         program_.abort = false;

@@ -1,16 +1,20 @@
 // The Edit commands: dialog, calculation and redraw; the quick input chain; the record chooser.
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
 #include <QTableWidget>
 #include <QTimer>
+#include <cstdlib>
 #include <deque>
+#include <filesystem>
 #include <functional>
 
 #include "core/calculation.h"
 #include "gui/input_commands.h"
 #include "gui/input_table_chooser.h"
+#include "gui/main_window.h"
 #include "input_test_support.h"
 #include "report/run_messages.h"
 #include "text/format.h"
@@ -226,6 +230,52 @@ TEST_F(InputCommandsTest, RecordChooserTakesTheChosenBushing) {
     EXPECT_NE(program.record.din1850rec, 0);
     EXPECT_NEAR(static_cast<double>(program.record.db), static_cast<double>(text::TextToReal(chosenBore)),
                 1e-9);
+}
+
+}  // namespace
+}  // namespace trb::gui
+
+namespace trb::gui {
+namespace {
+
+// The Edit items of the main window open the dialogs and redraw afterwards.
+TEST(InputMenuTest, EditItemsOfTheMainWindowRunTheDialogs) {
+    namespace fs = std::filesystem;
+    testing::EnsureApplication();
+    const fs::path folder = fs::temp_directory_path() / "trb_gui_input_menu";
+    fs::remove_all(folder);
+    fs::create_directories(folder / "config");
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder);
+    setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+    {
+        ui::ScriptedDialogs dialogs;
+        ui::RecordingLauncher launcher;
+        app::Program program{dialogs, launcher};
+        Thh window(program);
+        program.caseFile.modified = false;
+        {
+            ModalScript script;
+            script.Then([](QWidget& dialog) {
+                SetField(dialog, "Edit_t", "95");
+                Ok(dialog);
+            });
+            window.findChild<QAction*>("mi_editlimits")->trigger();
+            EXPECT_EQ(script.names, std::vector<std::string>{"TForm_trbinp3"});
+        }
+        EXPECT_EQ(program.record.tblim, 95);
+        EXPECT_TRUE(program.caseFile.modified);
+        EXPECT_FALSE(program.abort);
+
+        ModalScript viscosity;
+        viscosity.Then(Ok);
+        QAction* hidden = window.findChild<QAction*>("viskot1");
+        hidden->setVisible(true);  // a hidden item cannot be triggered
+        hidden->trigger();
+        EXPECT_EQ(viscosity.names, std::vector<std::string>{"TForm_viskot"});
+    }
+    fs::current_path(previous);
+    fs::remove_all(folder);
 }
 
 }  // namespace
