@@ -14,14 +14,14 @@ namespace trb::gui {
 // Hands the table to the main window's table window when there is one, else to the chooser.
 class InputCommands::ForwardingWindow : public tables::TableWindow {
   public:
-    ForwardingWindow(tables::TableWindow* window, tables::TableWindow& fallback)
+    ForwardingWindow(tables::TableWindow* const& window, tables::TableWindow& fallback)
         : window_(window), fallback_(fallback) {}
     bool ShowTableWindow(tables::DbfTable& table, const tables::TableWindowView& view, int mode) override {
         return (window_ ? *window_ : fallback_).ShowTableWindow(table, view, mode);
     }
 
   private:
-    tables::TableWindow* window_;
+    tables::TableWindow* const& window_;  // the hook as it is set at the time
     tables::TableWindow& fallback_;
 };
 

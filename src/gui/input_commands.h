@@ -46,6 +46,9 @@ class InputCommands {
     // after the pre-dimensioning. Leaves the abort flag clear.
     void QuickInput();
 
+    // The main window's parts the commands use; they may be set or replaced at any time.
+    InputHooks& Hooks() { return hooks_; }
+
     // The context the dialogs are built with (the table folders follow the current settings).
     InputContext Context();
 
