@@ -31,7 +31,7 @@ namespace fs = std::filesystem;
 // answers to every question.
 class MainWindowTest : public ::testing::Test {
   protected:
-    MainWindowTest() : folder_(fs::temp_directory_path() / "trb_gui_window") {
+    MainWindowTest() : folder_(fs::temp_directory_path() / ("trb_gui_window_" + std::to_string(::getpid()))) {
         fs::remove_all(folder_);
         fs::create_directories(folder_ / "config");
         previous_ = fs::current_path();

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QPrinter>
 #include <QRegularExpression>
@@ -16,7 +17,8 @@ namespace fs = std::filesystem;
 
 class TextPrintingTest : public ::testing::Test {
   protected:
-    TextPrintingTest() : folder_(fs::temp_directory_path() / "trb_gui_printing") {
+    TextPrintingTest()
+        : folder_(fs::temp_directory_path() / ("trb_gui_printing_" + std::to_string(::getpid()))) {
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
