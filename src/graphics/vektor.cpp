@@ -1,10 +1,10 @@
 #include "graphics/vektor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
 #include <string>
-#include <vector>
 
 namespace trb::graphics {
 
@@ -97,34 +97,48 @@ bool PointInRectangle(Point p, const Rect& r) {
 }
 
 std::optional<Segment> ClipSegment(const Segment& s, const Rect& r) {
-    const bool aIn = PointInRectangle(s.a, r);
-    const bool bIn = PointInRectangle(s.b, r);
-    if (aIn && bIn) return s;
-    const Point corners[4] = {{r.x1, r.y1}, {r.x2, r.y1}, {r.x2, r.y2}, {r.x1, r.y2}};
-    std::vector<Point> hits;
-    for (int i = 0; i < 4; ++i) {
-        if (auto p = IntersectSegments(s.a, s.b, corners[i], corners[(i + 1) % 4])) hits.push_back(*p);
-    }
-    if (hits.empty()) return std::nullopt;
-    if (aIn) return Segment{s.a, hits.front()};
-    if (bIn) return Segment{hits.front(), s.b};
-    // Both ends outside: the two crossings farthest apart (a corner hit shows up twice).
-    Segment best{hits.front(), hits.front()};
-    real bestLength = -1;
-    for (const Point& p : hits) {
-        for (const Point& q : hits) {
-            const real length = std::hypot(q.x - p.x, q.y - p.y);
-            if (length > bestLength) {
-                bestLength = length;
-                best = {p, q};
-            }
+    // Parametric clipping: the segment is s.a + t·(s.b − s.a) for 0 <= t <= 1; each side of
+    // the rectangle narrows the range [t0, t1] from the side where the segment enters or leaves.
+    // Ends on the boundary and passes through corners need no special case.
+    const real xmin = std::min(r.x1, r.x2), xmax = std::max(r.x1, r.x2);
+    const real ymin = std::min(r.y1, r.y2), ymax = std::max(r.y1, r.y2);
+    const real dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
+    struct Side {
+        real p;  // rate at which the segment approaches the outside of this side
+        real q;  // distance of s.a from this side, positive inside
+        bool vertical;
+        real edge;
+    };
+    const Side sides[4] = {{-dx, s.a.x - xmin, true, xmin},
+                           {dx, xmax - s.a.x, true, xmax},
+                           {-dy, s.a.y - ymin, false, ymin},
+                           {dy, ymax - s.a.y, false, ymax}};
+    real t0 = 0, t1 = 1;
+    const Side* entry = nullptr;
+    const Side* exit = nullptr;
+    for (const Side& side : sides) {
+        if (side.p == 0) {
+            // Parallel to this side: entirely outside or entirely within its half-plane.
+            if (side.q < -kBetweenTolerance) return std::nullopt;
+            continue;
+        }
+        const real t = side.q / side.p;
+        if (side.p < 0 && t > t0) {
+            t0 = t;
+            entry = &side;
+        } else if (side.p > 0 && t < t1) {
+            t1 = t;
+            exit = &side;
         }
     }
-    // Keep the segment's own direction.
-    const real da = std::hypot(best.a.x - s.a.x, best.a.y - s.a.y);
-    const real db = std::hypot(best.b.x - s.a.x, best.b.y - s.a.y);
-    if (db < da) std::swap(best.a, best.b);
-    return best;
+    if (t0 > t1) return std::nullopt;
+    // Points cut at a side lie exactly on it; uncut ends stay as they were.
+    const auto at = [&](real t, const Side* cut) {
+        Point p{s.a.x + t * dx, s.a.y + t * dy};
+        if (cut != nullptr) (cut->vertical ? p.x : p.y) = cut->edge;
+        return p;
+    };
+    return Segment{entry != nullptr ? at(t0, entry) : s.a, exit != nullptr ? at(t1, exit) : s.b};
 }
 
 std::optional<ArcGeometry> GetArcCenter(real phi, Point p1, Point p2, core::RunStatus& status,

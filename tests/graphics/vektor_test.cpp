@@ -49,6 +49,40 @@ TEST(Vektor, ClipsSegmentsToRectangle) {
     EXPECT_FALSE(ClipSegment({{-5, 20}, {15, 20}}, r));
 }
 
+// Segments with an end on the rectangle's boundary keep their full inside part, not just that end.
+TEST(Vektor, ClipsSegmentsStartingOrEndingOnTheBoundary) {
+    const auto expectSegment = [](const std::optional<Segment>& s, Point a, Point b) {
+        ASSERT_TRUE(s);
+        EXPECT_NEAR(static_cast<double>(s->a.x), static_cast<double>(a.x), 1e-12);
+        EXPECT_NEAR(static_cast<double>(s->a.y), static_cast<double>(a.y), 1e-12);
+        EXPECT_NEAR(static_cast<double>(s->b.x), static_cast<double>(b.x), 1e-12);
+        EXPECT_NEAR(static_cast<double>(s->b.y), static_cast<double>(b.y), 1e-12);
+    };
+    const Rect r{10, 12, 110, 112};
+    // From a corner through the opposite corner, in both directions.
+    expectSegment(ClipSegment({{10, 12}, {210, 212}}, r), {10, 12}, {110, 112});
+    expectSegment(ClipSegment({{210, 212}, {10, 12}}, r), {110, 112}, {10, 12});
+    // From the middle of an edge out through the opposite edge, and ending on an edge from outside.
+    expectSegment(ClipSegment({{60, 12}, {60, 300}}, r), {60, 12}, {60, 112});
+    expectSegment(ClipSegment({{0, 50}, {10, 50}}, r), {10, 50}, {10, 50});
+    expectSegment(ClipSegment({{-40, 50}, {60, 50}}, r), {10, 50}, {60, 50});
+    // Running along an edge and beyond it on both sides.
+    expectSegment(ClipSegment({{0, 112}, {200, 112}}, r), {10, 112}, {110, 112});
+    // Corners given in any order.
+    expectSegment(ClipSegment({{10, 12}, {210, 212}}, {110, 112, 10, 12}), {10, 12}, {110, 112});
+    // Cut points lie exactly on the side that cut them.
+    const auto cut = ClipSegment({{0, 0}, {0.3L, 0.7L}}, {0.1L, 0, 1, 1});
+    ASSERT_TRUE(cut);
+    EXPECT_EQ(cut->a.x, 0.1L);
+    // Touching a corner from outside leaves that point; passing beside it leaves nothing.
+    expectSegment(ClipSegment({{0, 22}, {22, 0}}, r), {10, 12}, {10, 12});
+    EXPECT_FALSE(ClipSegment({{0, 21}, {21, 0}}, r));
+    EXPECT_FALSE(ClipSegment({{0, 200}, {200, 200}}, r));
+    // A point is kept when inside (also on the boundary), dropped when outside.
+    expectSegment(ClipSegment({{10, 50}, {10, 50}}, r), {10, 50}, {10, 50});
+    EXPECT_FALSE(ClipSegment({{5, 50}, {5, 50}}, r));
+}
+
 TEST(Vektor, ArcCentreOfQuarterAndHalfCircles) {
     core::RunStatus status;
     // Quarter circle counter-clockwise from (1, 0) to (0, 1) about the origin.
