@@ -67,6 +67,45 @@ TEST(Readers, EzdxfReadsOemTextModeAndRepairedLayerNames) {
     EXPECT_THAT(report, HasSubstr("layer 31 1 CONTINUOUS\n"));
 }
 
+// A polyline inside a block: its vertices and end marker belong to the block, and the auditor
+// finds nothing to repair in the file.
+TEST(Readers, EzdxfAcceptsPolylinesInsideBlocksWithoutFixes) {
+    test::TempFolder temp;
+    const std::filesystem::path file = temp.path() / "block_polyline.dxf";
+    {
+        std::ofstream out(file, std::ios::binary);
+        DxfDevice device(out, CadSettings{});
+        device.Open();
+        device.Limits(0, 0, 100, 100);
+        device.Tables(2);
+        device.BlocksBegin();
+        device.Pen(5);
+        device.BlockBegin("RAHMEN");
+        device.PolylineBegin(1);
+        device.Vertex(0, 0, 0);
+        device.Vertex(0, 10, 0);
+        device.Vertex(1, 10, 5);
+        device.PolylineEnd();
+        device.Line(0, 0, 10, 5);
+        device.BlockEnd();
+        device.EndSection();
+        device.EntitiesBegin();
+        device.Pen(2);
+        device.PolylineBegin(0);
+        device.Vertex(0, 20, 20);
+        device.Vertex(0, 30, 20);
+        device.PolylineEnd();
+        device.Insert("RAHMEN", 1, 1, 0, 50, 50);
+        device.EndSection();
+        device.Close();
+    }
+    const std::string report = CheckDxf(file);
+    EXPECT_THAT(report, HasSubstr("errors 0\nfixes 0\n"));
+    EXPECT_THAT(report, HasSubstr("block RAHMEN POLYLINE\nblock-vertices RAHMEN 3\nblock RAHMEN LINE\n"));
+    EXPECT_THAT(report, HasSubstr("entity POLYLINE"));
+    EXPECT_THAT(report, HasSubstr("entity INSERT"));
+}
+
 #ifdef TRB_IGES_READER
 std::string ReadIges(const std::filesystem::path& file) {
     int exitCode = 0;
