@@ -112,8 +112,7 @@ void Thh::PreDimensioning() {
 }
 
 void Thh::QuickInput() {
-    // The input dialogs of the chain come with their own commands; the case is calculated here.
-    Calculate();
+    InputCommandsOf(*this).QuickInput();
 }
 
 void Thh::mi_fileOpenClick() {

@@ -3,11 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QPointer>
 #include <QTableWidget>
-#include <QTimer>
 #include <cstdlib>
-#include <deque>
 #include <filesystem>
 #include <functional>
 
@@ -16,60 +13,18 @@
 #include "gui/input_table_chooser.h"
 #include "gui/main_window.h"
 #include "input_test_support.h"
+#include "modal_script.h"
 #include "report/run_messages.h"
 #include "text/format.h"
 
 namespace trb::gui {
 namespace {
 
+using testing::Cancel;
 using testing::Click;
+using testing::ModalScript;
+using testing::Ok;
 using testing::SetField;
-
-// Plays one action on each modal dialog as it opens, in order.
-class ModalScript : public QObject {
-  public:
-    using Action = std::function<void(QWidget&)>;
-    ModalScript& Then(Action action) {
-        actions_.push_back(std::move(action));
-        return *this;
-    }
-    ModalScript() {
-        timer_.setInterval(5);
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal == lastSeen_) return;
-            lastSeen_ = modal;
-            if (modal == nullptr) return;
-            names.push_back(modal->objectName().toStdString());
-            if (actions_.empty()) {  // unexpected: close it rather than hang
-                if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-                return;
-            }
-            // Run outside this timer's slot: an action may open a nested dialog, and a timer does
-            // not fire again while its own slot runs.
-            QTimer::singleShot(0, this,
-                               [action = std::move(actions_.front()), dialog = QPointer<QWidget>(modal)] {
-                                   if (dialog) action(*dialog);
-                               });
-            actions_.pop_front();
-        });
-        timer_.start();
-    }
-    std::vector<std::string> names;  // the dialogs met, in order
-    std::size_t Pending() const { return actions_.size(); }
-
-  private:
-    QTimer timer_;
-    std::deque<Action> actions_;
-    QPointer<QWidget> lastSeen_;  // the modal dialog of the last look
-};
-
-void Ok(QWidget& dialog) {
-    Click(dialog, "Button_ok");
-}
-void Cancel(QWidget& dialog) {
-    Click(dialog, "Button_cancel");
-}
 
 class InputCommandsTest : public ::testing::Test {
   protected:

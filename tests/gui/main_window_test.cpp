@@ -12,6 +12,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/program.h"
 #include "graphics/drawing_views.h"
@@ -19,6 +20,9 @@
 #include "gui/graphics_canvas.h"
 #include "gui/main_menu.h"
 #include "gui/main_window.h"
+#include "input_test_support.h"
+#include "modal_script.h"
+#include "report/run_messages.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
 
@@ -187,17 +191,83 @@ TEST_F(MainWindowTest, ClosingAChangedUnnamedCaseAsksFirst) {
 TEST_F(MainWindowTest, NewAsksForTheDiameterAndStopsWhenCancelled) {
     Thh& window = Start();
     program_.caseFile.name = "alt";
-    dialogs_.Reply("80");
-    window.mi_fileNewClick();
+    {
+        testing::ModalScript script;
+        script.Then(testing::Cancel);
+        dialogs_.Reply("80");
+        window.mi_fileNewClick();
+        EXPECT_EQ(script.names, std::vector<std::string>{"TForm_trbinp1"});
+    }
     EXPECT_EQ(program_.record.db, 80);
     EXPECT_TRUE(program_.caseFile.name.empty());
     EXPECT_TRUE(program_.caseFile.modified);
     EXPECT_EQ(window.windowTitle(), "TRB - Hydrodynamische Radial-Gleitlager");
 
+    // Cancelling the diameter opens none of the case dialogs.
     program_.caseFile.modified = false;
+    testing::ModalScript script;
     dialogs_.ReplyCancel();
     window.mi_fileNewClick();
+    EXPECT_TRUE(script.names.empty());
     EXPECT_FALSE(program_.caseFile.modified);
+    EXPECT_FALSE(program_.abort);
+}
+
+TEST_F(MainWindowTest, NewRunsTheQuickInputAfterTheDiameter) {
+    Thh& window = Start();
+    const auto loadOf = [this](real diameter) {
+        return static_cast<double>(program_.record.f / (diameter * program_.record.b));
+    };
+    const std::size_t asked = dialogs_.transcript.size();
+    {
+        testing::ModalScript script;
+        script.Then(testing::Ok).Then(testing::Ok).Then(testing::Ok);
+        dialogs_.Reply("80");
+        program_.caseFile.modified = false;
+        window.mi_fileNewClick();
+        EXPECT_EQ(script.names,
+                  (std::vector<std::string>{"TForm_trbinp1", "TForm_trbinp2", "TForm_trbinp3"}));
+    }
+    EXPECT_EQ(program_.record.db, 80);
+    EXPECT_NEAR(static_cast<double>(program_.record.p), loadOf(80), 1e-9)
+        << "calculated with the new diameter";
+    EXPECT_GT(program_.record.teff, 20);
+    EXPECT_TRUE(program_.caseFile.modified);
+    EXPECT_FALSE(program_.abort);
+    // The diameter question, then the message viewer closes the chain.
+    ASSERT_GE(dialogs_.transcript.size(), asked + 2);
+    const auto& last = dialogs_.transcript.back();
+    if (program_.status.MessageCount() == 0) {
+        EXPECT_EQ(last.text, report::kRunWithoutMessages);
+    } else {
+        EXPECT_TRUE(last.kind == "list" || last.kind == "radio") << last.kind;
+    }
+    EXPECT_EQ(Item("mi_viewErrorMessages")->text(),
+              QString("&Fehlermeldungen (%1)").arg(program_.status.MessageCount()));
+
+    // Cancelling the lubrication dialog skips the limits dialog and the viewer, but the case with
+    // the confirmed geometry is still calculated.
+    program_.caseFile.modified = false;
+    {
+        testing::ModalScript script;
+        script
+            .Then([](QWidget& dialog) {
+                testing::SetField(dialog, "Edit_f", "20000");
+                testing::Ok(dialog);
+            })
+            .Then(testing::Cancel)
+            .Then(testing::Ok);
+        dialogs_.Reply("100");
+        const std::size_t before = dialogs_.transcript.size();
+        program_.record.p = 0;
+        window.mi_fileNewClick();
+        EXPECT_EQ(script.names, (std::vector<std::string>{"TForm_trbinp1", "TForm_trbinp2"}));
+        EXPECT_EQ(dialogs_.transcript.size(), before + 1) << "only the diameter was asked";
+    }
+    EXPECT_EQ(program_.record.db, 100);
+    EXPECT_EQ(program_.record.f, 20000);
+    EXPECT_NEAR(static_cast<double>(program_.record.p), loadOf(100), 1e-9);
+    EXPECT_TRUE(program_.caseFile.modified);
     EXPECT_FALSE(program_.abort);
 }
 
