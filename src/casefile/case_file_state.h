@@ -21,8 +21,7 @@ struct CaseFileState {
 };
 
 // `folder` + `file` with exactly the separator between them that is needed (none for an empty folder).
-// Unlike the display-oriented folder joining, any last character of the folder counts (a folder may end
-// in "-", "." or a non-ASCII letter).
+// Unlike text::AddBackslash, the folder is taken exactly as the file system spells it, blanks included.
 std::string InFolder(std::string_view folder, std::string_view file);
 
 // The file a case name refers to: a name without a folder gets the folder in front, and a name whose

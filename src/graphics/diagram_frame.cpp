@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "graphics/driver.h"
+#include "graphics/vektor.h"
 #include "text/format.h"
 #include "ui/dialogs.h"
 
@@ -26,29 +27,6 @@ int StepCount(const AxisLimits& axis) {
 
 real Log10(real v) {
     return std::log10(std::max(v, std::numeric_limits<real>::min()));
-}
-
-// The part of a segment inside an axis-parallel rectangle (x1 <= x2, y1 <= y2), by the
-// parametric (Liang-Barsky) method, which also handles ends on the boundary and through corners.
-std::optional<Segment> ClipToArea(const Segment& s, const Rect& r) {
-    const real dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
-    real t0 = 0, t1 = 1;
-    const real p[4] = {-dx, dx, -dy, dy};
-    const real q[4] = {s.a.x - r.x1, r.x2 - s.a.x, s.a.y - r.y1, r.y2 - s.a.y};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return std::nullopt;
-            continue;
-        }
-        const real t = q[i] / p[i];
-        if (p[i] < 0) {
-            t0 = std::max(t0, t);
-        } else {
-            t1 = std::min(t1, t);
-        }
-        if (t0 > t1) return std::nullopt;
-    }
-    return Segment{{s.a.x + t0 * dx, s.a.y + t0 * dy}, {s.a.x + t1 * dx, s.a.y + t1 * dy}};
 }
 
 }  // namespace
@@ -232,7 +210,7 @@ void DiagramFrame::DiagramMoveTo(real x, real y) {
 
 void DiagramFrame::DiagramLineTo(real x, real y) {
     const Segment segment{{X(currentX_), Y(currentY_)}, {X(x), Y(y)}};
-    if (const auto inside = ClipToArea(segment, PlotArea())) {
+    if (const auto inside = ClipSegment(segment, PlotArea())) {
         driver_.CadLine(inside->a.x, inside->a.y, inside->b.x, inside->b.y);
     }
     currentX_ = x;

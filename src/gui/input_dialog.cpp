@@ -69,6 +69,15 @@ QPushButton* InputDialog::NewProposal(const char* name, const QString& caption, 
     return button;
 }
 
+QPushButton* InputDialog::NewClassButton(const char* name, std::function<void()> click) {
+    auto* button = new QPushButton(this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setMinimumWidth(70);
+    connect(button, &QPushButton::clicked, this, std::move(click));
+    return button;
+}
+
 QHBoxLayout* InputDialog::NewButtonRow() {
     auto* row = new QHBoxLayout;
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -46,6 +46,8 @@ class InputDialog : public QDialog {
     QLineEdit* NewEdit(const char* name);
     // A button beside a field: not in the tab order, never the default button.
     QPushButton* NewProposal(const char* name, const QString& text, std::function<void()> click);
+    // A tolerance-class button: captioned with the class, and in the tab order unlike the proposals.
+    QPushButton* NewClassButton(const char* name, std::function<void()> click);
     // The row of OK, Cancel, help (and further buttons the caller adds) and the unit switch.
     QHBoxLayout* NewButtonRow();
     void ShowHelpText(int number);

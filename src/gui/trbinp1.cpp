@@ -88,11 +88,7 @@ void TForm_trbinp1::BuildBore(QGroupBox* box) {
     Edit_dbmin = NewEdit("Edit_dbmin");
     grid->addWidget(Edit_dbmin, row++, kEditColumn);
     grid->addWidget(NewLabel("Label_toldb", "ISO tol D", 5300), row, kSymbolColumn);
-    Button_dbisotol = new QPushButton(this);
-    Button_dbisotol->setObjectName("Button_dbisotol");
-    Button_dbisotol->setAutoDefault(false);
-    Button_dbisotol->setMinimumWidth(70);
-    connect(Button_dbisotol, &QPushButton::clicked, this, [this] { Button_dbisotolClick(); });
+    Button_dbisotol = NewClassButton("Button_dbisotol", [this] { Button_dbisotolClick(); });
     grid->addWidget(Button_dbisotol, row, kEditColumn);
     grid->addWidget(NewProposal("Button_dbh7", "< H7", [this] { Button_dbh7Click(); }), row++, kButtonColumn);
 
@@ -147,11 +143,7 @@ void TForm_trbinp1::BuildShaft(QGroupBox* box) {
     Edit_dsmin = NewEdit("Edit_dsmin");
     grid->addWidget(Edit_dsmin, row++, kEditColumn);
     grid->addWidget(NewLabel("Label_tolds", "ISO tol d", 5350), row, kSymbolColumn);
-    Button_dsisotol = new QPushButton(this);
-    Button_dsisotol->setObjectName("Button_dsisotol");
-    Button_dsisotol->setAutoDefault(false);
-    Button_dsisotol->setMinimumWidth(70);
-    connect(Button_dsisotol, &QPushButton::clicked, this, [this] { Button_dsisotolClick(); });
+    Button_dsisotol = NewClassButton("Button_dsisotol", [this] { Button_dsisotolClick(); });
     grid->addWidget(Button_dsisotol, row++, kEditColumn);
 
     Edit_rzs = field("Label_rzs", Calc(CalcText::Rauhtiefe, " RzS"), 5360, "Edit_rzs");
