@@ -119,19 +119,6 @@ const Field kFields[] = {
 
 #undef TRB_FIELD
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // A code page 850 text as a JSON string.
 std::string JsonString(std::string_view oem) {
     std::string out = "\"";
@@ -146,7 +133,7 @@ std::string JsonString(std::string_view oem) {
             out += kHex[(c >> 4) & 0xF];
             out += kHex[c & 0xF];
         } else {
-            AppendUtf8(out, c);
+            text::AppendUtf8(out, c);
         }
     }
     return out + "\"";

@@ -28,4 +28,7 @@ std::string CadTextCode(std::string_view oem, const FormatOptions& options);
 // The Unicode code point of one code page 850 byte.
 char32_t Cp850ToUnicode(unsigned char c);
 
+// Appends the UTF-8 encoding of one code point.
+void AppendUtf8(std::string& out, char32_t c);
+
 }  // namespace trb::text
