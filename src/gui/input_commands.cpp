@@ -3,10 +3,10 @@
 #include <filesystem>
 
 #include "core/calculation.h"
-#include "gui/trbinp1.h"
-#include "gui/trbinp2.h"
-#include "gui/trbinp3.h"
-#include "gui/viskot.h"
+#include "gui/geometry_dialog.h"
+#include "gui/limits_dialog.h"
+#include "gui/lubrication_dialog.h"
+#include "gui/viscosity_converter.h"
 #include "report/run_messages.h"
 
 namespace trb::gui {

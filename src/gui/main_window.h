@@ -5,7 +5,7 @@
 #include "app/command_line.h"
 #include "app/program.h"
 #include "docs/change_command.h"
-#include "gui/korvgraf.h"
+#include "gui/graphics_form.h"
 
 namespace trb::graphics {
 class Driver;

@@ -3,5 +3,5 @@ target_sources(gui_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/input_commands_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input_geometry_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input_lubrication_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/input_viskot_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/input_viscosity_converter_test.cpp
 )

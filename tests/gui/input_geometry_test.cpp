@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "gui/trbinp1.h"
+#include "gui/geometry_dialog.h"
 #include "input_test_support.h"
 #include "text/format.h"
 

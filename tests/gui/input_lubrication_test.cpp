@@ -5,8 +5,8 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include "gui/trbinp2.h"
-#include "gui/trbinp3.h"
+#include "gui/limits_dialog.h"
+#include "gui/lubrication_dialog.h"
 #include "input_test_support.h"
 #include "tables/dbf_table.h"
 #include "text/format.h"

@@ -1,4 +1,4 @@
-#include "gui/trbinp3.h"
+#include "gui/limits_dialog.h"
 
 #include <QGridLayout>
 #include <QLabel>

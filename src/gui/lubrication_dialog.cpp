@@ -1,4 +1,4 @@
-#include "gui/trbinp2.h"
+#include "gui/lubrication_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "gui/viskot.h"
+#include "gui/viscosity_converter.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -4,7 +4,7 @@
 #include <QRadioButton>
 
 #include "config/settings.h"
-#include "gui/viskot.h"
+#include "gui/viscosity_converter.h"
 #include "input_test_support.h"
 #include "text/format.h"
 

@@ -2,7 +2,7 @@
 // geometry from the record (as last confirmed) and write only field texts.
 #include <QLineEdit>
 
-#include "gui/trbinp2.h"
+#include "gui/lubrication_dialog.h"
 #include "tables/proposals.h"
 #include "text/format.h"
 

@@ -1,4 +1,4 @@
-#include "gui/korvgraf.h"
+#include "gui/graphics_form.h"
 
 #include <QGuiApplication>
 #include <QPainter>

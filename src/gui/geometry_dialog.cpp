@@ -1,4 +1,4 @@
-#include "gui/trbinp1.h"
+#include "gui/geometry_dialog.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "gui/trbinp1.h"
+#include "gui/geometry_dialog.h"
 #include "tables/proposals.h"
 #include "tables/reference_tables.h"
 #include "text/cp850.h"
