@@ -35,7 +35,11 @@ TEST(Session, MissingOrShortFilesGiveEmptyNames) {
 }
 
 TEST(Session, AFailedWriteKeepsThePreviousFile) {
-    EXPECT_FALSE(WriteSession("/nonexistent/folder/", "/data/", RecentFiles{}));
+    // A folder below a regular file cannot be created, not even by root.
+    const auto file = std::filesystem::temp_directory_path() / "trb_session_not_a_folder";
+    std::ofstream(file) << "x";
+    EXPECT_FALSE(WriteSession((file / "folder/").string(), "/data/", RecentFiles{}));
+    std::filesystem::remove(file);
 }
 
 }  // namespace

@@ -73,6 +73,19 @@ class ResultReportTest : public WriterFixture {
         return text;
     }
 
+    // The header box pads the case file's path to its width, so the padding after "<tmp>"
+    // depends on the length of the temporary folder's path: such lines compare with one blank
+    // for each run of blanks.
+    static std::string WithoutFolderPadding(const std::string& line) {
+        if (line.find("<tmp>") == std::string::npos) return line;
+        std::string out;
+        for (char c : line) {
+            if (c == ' ' && !out.empty() && out.back() == ' ') continue;
+            out += c;
+        }
+        return out;
+    }
+
     void ExpectGolden(const std::string& text, const std::string& name) {
         const fs::path golden = fs::path(TRB_TEST_DATA_DIR) / name;
         if (std::getenv("TRB_UPDATE_GOLDEN") != nullptr) {
@@ -83,7 +96,8 @@ class ResultReportTest : public WriterFixture {
         const auto expected = Lines(ReadFile(golden));
         const auto actual = Lines(text);
         for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i) {
-            ASSERT_EQ(actual[i], expected[i]) << name << " line " << i + 1;
+            ASSERT_EQ(WithoutFolderPadding(actual[i]), WithoutFolderPadding(expected[i]))
+                << name << " line " << i + 1;
         }
         EXPECT_EQ(actual.size(), expected.size()) << name;
     }
