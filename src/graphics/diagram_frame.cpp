@@ -6,6 +6,7 @@
 
 #include "graphics/driver.h"
 #include "graphics/vektor.h"
+#include "help/help_numbers.h"
 #include "text/format.h"
 #include "ui/dialogs.h"
 
@@ -59,7 +60,7 @@ AxisLimits NiceAxisLimits(real a, real b, int intervals) {
 
 void EditDiagramLimits(ui::Dialogs& dialogs, DiagramLimits& limits, bool& abort) {
     DiagramLimits edited = limits;
-    dialogs.SetHelpNumber(1950);
+    dialogs.SetHelpNumber(help::kHelpDiagramLimits);
     const struct {
         const char* prompt;
         real* value;

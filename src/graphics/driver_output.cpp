@@ -8,6 +8,7 @@
 #include "graphics/driver.h"
 #include "graphics/plot_command.h"
 #include "graphics/screen_device.h"
+#include "help/help_numbers.h"
 #include "text/format.h"
 #include "ui/checked_file.h"
 #include "ui/dialogs.h"
@@ -55,7 +56,7 @@ bool Driver::ChooseDevice(int& device) {
                            "Ausgabe auf Laserprinter/Plotter mit TRACEON", "TXT"};
     for (std::size_t i = 0; i < 5; ++i) d.choiceList[i] = items[i];
     int selection = device_ >= 1 && device_ <= 5 ? device_ : kDeviceScreen;
-    d.SetHelpNumber(2050);
+    d.SetHelpNumber(help::kHelpDrawingDevice);
     d.ChooseFromList("CAD-Code", 5, selection, ctx_.abort);
     if (ctx_.abort) return false;
     device = selection;
@@ -73,7 +74,7 @@ bool Driver::ChoosePlotCommandLine() {
             d.choiceList[static_cast<std::size_t>(i)] =
                 settings_.plotCommandLines[static_cast<std::size_t>(i)].substr(0, ui::kChoiceTextLength);
         }
-        d.SetHelpNumber(2055);
+        d.SetHelpNumber(help::kHelpPlotCommandLine);
         d.ChooseFromList("TRACEON Command Line", count, index, ctx_.abort);
         if (ctx_.abort) return false;
     }
@@ -83,7 +84,7 @@ bool Driver::ChoosePlotCommandLine() {
         ctx_.abort = true;
         return false;
     }
-    d.SetHelpNumber(2060);
+    d.SetHelpNumber(help::kHelpPlotCommandLineText);
     d.AskText("TRACEON-Kommandozeile (0=Parameter)", 60, line, ctx_.abort);
     if (ctx_.abort) return false;
     if (line.empty() || line.front() == '0') {

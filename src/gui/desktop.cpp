@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/program.h"
+#include "gui/help_commands.h"
 #include "gui/main_window.h"
 #include "gui/qt_dialogs.h"
 #include "ui/launcher.h"
@@ -20,6 +21,7 @@ int RunDesktop(int& argc, char** argv, const app::CommandLine& commandLine) {
     Thh window(program, commandLine);
     if (window.EndRequested()) return 0;
     dialogs.SetMainWindow(&window);
+    dialogs.SetHelpActions(HelpCommandsOf(window).ForQuestionDialogs());
     window.show();
     return QApplication::exec();
 }

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "gui/dialog_fit.h"
+#include "help/help_numbers.h"
 #include "text/cp850.h"
 #include "text/format.h"
 
@@ -39,7 +40,7 @@ TForm_trbinp1::TForm_trbinp1(InputContext& context, QWidget* parent) : InputDial
     BuildShaft(shaft);
 
     auto* load = new QGridLayout;
-    load->addWidget(NewLabel("Label_f", Calc(CalcText::Lagerkraft, " F"), 5400), 0, 0);
+    load->addWidget(NewLabel("Label_f", Calc(CalcText::Lagerkraft, " F"), help::kHelpLoadLabel), 0, 0);
     Edit_f = NewEdit("Edit_f");
     load->addWidget(Edit_f, 0, kEditColumn);
     Label_fu = NewLabel("Label_fu", {});
@@ -75,46 +76,49 @@ void TForm_trbinp1::BuildBore(QGroupBox* box) {
         grid->addWidget(e, row, kEditColumn);
         return e;
     };
-    Edit_db = field("Label_db", Calc(CalcText::Lagerinnendurchmesser, " D"), 5290, "Edit_db");
-    grid->addWidget(NewLabel("Label_dbnom", "D nom", 5295), row, kSymbolColumn);
+    Edit_db =
+        field("Label_db", Calc(CalcText::Lagerinnendurchmesser, " D"), help::kHelpDiameterLabel, "Edit_db");
+    grid->addWidget(NewLabel("Label_dbnom", "D nom", help::kHelpNominalSizeLabel), row, kSymbolColumn);
     Label_dbu = NewLabel("Label_dbu", {});
     grid->addWidget(Label_dbu, row, kUnitColumn);
     grid->addWidget(NewProposal("Button_db", "DIN 1850", [this] { Button_dbClick(); }), row++, kButtonColumn);
 
-    grid->addWidget(NewLabel("Label_dbmax", "D max", 5300), row, kSymbolColumn);
+    grid->addWidget(NewLabel("Label_dbmax", "D max", help::kHelpBoreLimitsLabel), row, kSymbolColumn);
     Edit_dbmax = NewEdit("Edit_dbmax");
     grid->addWidget(Edit_dbmax, row++, kEditColumn);
-    grid->addWidget(NewLabel("Label_dbmin", "D min", 5300), row, kSymbolColumn);
+    grid->addWidget(NewLabel("Label_dbmin", "D min", help::kHelpBoreLimitsLabel), row, kSymbolColumn);
     Edit_dbmin = NewEdit("Edit_dbmin");
     grid->addWidget(Edit_dbmin, row++, kEditColumn);
-    grid->addWidget(NewLabel("Label_toldb", "ISO tol D", 5300), row, kSymbolColumn);
+    grid->addWidget(NewLabel("Label_toldb", "ISO tol D", help::kHelpBoreLimitsLabel), row, kSymbolColumn);
     Button_dbisotol = NewClassButton("Button_dbisotol", [this] { Button_dbisotolClick(); });
     grid->addWidget(Button_dbisotol, row, kEditColumn);
     grid->addWidget(NewProposal("Button_dbh7", "< H7", [this] { Button_dbh7Click(); }), row++, kButtonColumn);
 
-    Edit_rzb = field("Label_rzb", Calc(CalcText::Rauhtiefe, " RzB"), 5320, "Edit_rzb");
+    Edit_rzb =
+        field("Label_rzb", Calc(CalcText::Rauhtiefe, " RzB"), help::kHelpBoreRoughnessLabel, "Edit_rzb");
     Label_rzbu = NewLabel("Label_rzbu", {});
     grid->addWidget(Label_rzbu, row, kUnitColumn);
     grid->addWidget(NewProposal("Button_rzb", "<",
                                 [this] { Propose(Edit_rzb, text::FormatRoughnessShort(2, Format())); }),
                     row++, kButtonColumn);
 
-    Edit_nb = field("Label_nb", Calc(CalcText::Drehzahl, " nB"), 5330, "Edit_nb");
+    Edit_nb = field("Label_nb", Calc(CalcText::Drehzahl, " nB"), help::kHelpBoreSpeedLabel, "Edit_nb");
     grid->addWidget(new QLabel("1/s", this), row, kUnitColumn);
     grid->addWidget(NewProposal("Button_nb", "<", [this] { Propose(Edit_nb, "0"); }), row++, kButtonColumn);
 
-    Edit_alpha1b =
-        field("Label_alpha1b", Calc(CalcText::Laengenausdehnungskoeff, " al.1B"), 5340, "Edit_alpha1b");
+    Edit_alpha1b = field("Label_alpha1b", Calc(CalcText::Laengenausdehnungskoeff, " al.1B"),
+                         help::kHelpBoreExpansionLabel, "Edit_alpha1b");
     grid->addWidget(new QLabel("1e-6/K", this), row, kUnitColumn);
     grid->addWidget(NewProposal("Button_alpha1b", "<", [this] { Propose(Edit_alpha1b, "16"); }), row++,
                     kButtonColumn);
 
-    Edit_b = field("Label_b", Calc(CalcText::Lagerbreite, " B"), 5310, "Edit_b");
+    Edit_b = field("Label_b", Calc(CalcText::Lagerbreite, " B"), help::kHelpWidthLabel, "Edit_b");
     Label_bu = NewLabel("Label_bu", {});
     grid->addWidget(Label_bu, row, kUnitColumn);
     grid->addWidget(NewProposal("Button_b", "<", [this] { Button_bClick(); }), row++, kButtonColumn);
 
-    Edit_de = field("Label_de", Calc(CalcText::Lageraussendurchmesser, " De"), 5305, "Edit_de");
+    Edit_de = field("Label_de", Calc(CalcText::Lageraussendurchmesser, " De"), help::kHelpOuterDiameterLabel,
+                    "Edit_de");
     Label_deu = NewLabel("Label_deu", {});
     grid->addWidget(Label_deu, row, kUnitColumn);
     grid->addWidget(NewProposal("Button_de", "<", [this] { Button_deClick(); }), row++, kButtonColumn);
@@ -130,35 +134,36 @@ void TForm_trbinp1::BuildShaft(QGroupBox* box) {
         grid->addWidget(e, row, kEditColumn);
         return e;
     };
-    Edit_ds = field("Label_ds", Calc(CalcText::Wellendurchmesser, " d"), 5290, "Edit_ds");
-    grid->addWidget(NewLabel("Label_dsnom", "d nom", 5295), row, kSymbolColumn);
+    Edit_ds = field("Label_ds", Calc(CalcText::Wellendurchmesser, " d"), help::kHelpDiameterLabel, "Edit_ds");
+    grid->addWidget(NewLabel("Label_dsnom", "d nom", help::kHelpNominalSizeLabel), row, kSymbolColumn);
     Label_dsu = NewLabel("Label_dsu", {});
     grid->addWidget(Label_dsu, row++, kUnitColumn);
 
-    grid->addWidget(NewLabel("Label_dsmax", "d max", 5350), row, kSymbolColumn);
+    grid->addWidget(NewLabel("Label_dsmax", "d max", help::kHelpShaftLimitsLabel), row, kSymbolColumn);
     Edit_dsmax = NewEdit("Edit_dsmax");
     grid->addWidget(Edit_dsmax, row, kEditColumn);
     grid->addWidget(NewProposal("Button_dsopt", "<", [this] { Button_dsoptClick(); }), row++, kButtonColumn);
-    grid->addWidget(NewLabel("Label_dsmin", "d min", 5350), row, kSymbolColumn);
+    grid->addWidget(NewLabel("Label_dsmin", "d min", help::kHelpShaftLimitsLabel), row, kSymbolColumn);
     Edit_dsmin = NewEdit("Edit_dsmin");
     grid->addWidget(Edit_dsmin, row++, kEditColumn);
-    grid->addWidget(NewLabel("Label_tolds", "ISO tol d", 5350), row, kSymbolColumn);
+    grid->addWidget(NewLabel("Label_tolds", "ISO tol d", help::kHelpShaftLimitsLabel), row, kSymbolColumn);
     Button_dsisotol = NewClassButton("Button_dsisotol", [this] { Button_dsisotolClick(); });
     grid->addWidget(Button_dsisotol, row++, kEditColumn);
 
-    Edit_rzs = field("Label_rzs", Calc(CalcText::Rauhtiefe, " RzS"), 5360, "Edit_rzs");
+    Edit_rzs =
+        field("Label_rzs", Calc(CalcText::Rauhtiefe, " RzS"), help::kHelpShaftRoughnessLabel, "Edit_rzs");
     Label_rzsu = NewLabel("Label_rzsu", {});
     grid->addWidget(Label_rzsu, row, kUnitColumn);
     grid->addWidget(NewProposal("Button_rzs", "<",
                                 [this] { Propose(Edit_rzs, text::FormatRoughnessShort(1, Format())); }),
                     row++, kButtonColumn);
 
-    Edit_ns = field("Label_ns", Calc(CalcText::Drehzahl, " nS"), 5370, "Edit_ns");
+    Edit_ns = field("Label_ns", Calc(CalcText::Drehzahl, " nS"), help::kHelpShaftSpeedLabel, "Edit_ns");
     grid->addWidget(new QLabel("1/s", this), row, kUnitColumn);
     grid->addWidget(NewProposal("Button_ns", "1/min", [this] { Button_nsClick(); }), row++, kButtonColumn);
 
-    Edit_alpha1s =
-        field("Label_alpha1s", Calc(CalcText::Laengenausdehnungskoeff, " al.1S"), 5380, "Edit_alpha1s");
+    Edit_alpha1s = field("Label_alpha1s", Calc(CalcText::Laengenausdehnungskoeff, " al.1S"),
+                         help::kHelpShaftExpansionLabel, "Edit_alpha1s");
     grid->addWidget(new QLabel("1e-6/K", this), row, kUnitColumn);
     grid->addWidget(NewProposal("Button_alpha1s", "<", [this] { Propose(Edit_alpha1s, "11"); }), row++,
                     kButtonColumn);

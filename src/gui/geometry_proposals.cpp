@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "gui/geometry_dialog.h"
+#include "help/help_numbers.h"
 #include "tables/proposals.h"
 #include "tables/reference_tables.h"
 #include "text/cp850.h"
@@ -14,7 +15,6 @@ namespace trb::gui {
 
 namespace {
 
-constexpr std::uint16_t kSpeedHelp = 5020;
 constexpr int kClassTextLength = 4;
 
 }  // namespace
@@ -88,8 +88,8 @@ void TForm_trbinp1::Button_nsClick() {
     InputContext& c = Context();
     const std::string prompt = c.texts.Calc(text::CalcText::Drehzahl) + " [1/min]";
     const real start = tables::RevolutionsPerMinute(text::TextToReal(Text(Edit_ns)));
-    const auto perMinute =
-        tables::AskValueInOtherUnit(c.dialogs, prompt, start, 0.001L, 100000, kSpeedHelp, c.abort);
+    const auto perMinute = tables::AskValueInOtherUnit(c.dialogs, prompt, start, 0.001L, 100000,
+                                                       help::kHelpSpeedPerMinute, c.abort);
     if (perMinute) Propose(Edit_ns, text::FormatShort(tables::RevolutionsPerSecond(*perMinute), Format()));
 }
 

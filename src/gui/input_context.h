@@ -15,11 +15,9 @@ class QWidget;
 
 namespace trb::gui {
 
-// What the help buttons and the label hints of the case dialogs show. Empty functions: no hints,
-// and the help buttons say that there is no help text.
+// What the help buttons of the case dialogs show (the label hints come from the help files of the
+// settings' PLT folder). Empty functions: the help buttons say that there is no help text.
 struct InputHelp {
-    // The help text of a number as one display line for a hint; empty for none.
-    std::function<std::string(int number)> hintText;
     // Shows the help text of a number.
     std::function<void(int number)> showText;
     // Draws the help picture of a number in the graphics window.

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "gui/help_hints.h"
+#include "help/help_numbers.h"
 #include "text/cp850.h"
 #include "text/format.h"
 
@@ -46,10 +48,7 @@ QString InputDialog::Display(std::string_view oem) const {
 QLabel* InputDialog::NewLabel(const char* name, const QString& caption, int hintNumber) {
     auto* label = new QLabel(caption, this);
     label->setObjectName(name);
-    if (hintNumber != 0 && context_.help.hintText) {
-        const std::string hint = context_.help.hintText(hintNumber);
-        if (!hint.empty()) label->setToolTip(QString::fromStdString(hint));
-    }
+    if (hintNumber != 0) SetHelpHint(label, hintNumber, context_.settings);
     return label;
 }
 
@@ -89,7 +88,7 @@ QHBoxLayout* InputDialog::NewButtonRow() {
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* help = new QPushButton(QStringLiteral("&Hilfetext"), this);
     help->setObjectName("Button_help");
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpText(1000); });
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpText(help::kHelpInputGeometry); });
     auto* metric = new QPushButton(QStringLiteral("mm <--> inch"), this);
     metric->setObjectName("Button_metric");
     connect(metric, &QPushButton::clicked, this, [this] { SwitchUnits(); });

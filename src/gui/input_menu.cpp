@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QObject>
 
+#include "gui/help_commands.h"
 #include "gui/main_menu.h"
 #include "gui/main_window.h"
 
@@ -30,6 +31,7 @@ InputCommands& InputCommandsOf(Thh& window) {
     }
     InputHooks hooks;
     hooks.refreshAfterRun = [&window] { window.RefreshAfterRun(); };
+    hooks.help = HelpCommandsOf(window).ForInputDialogs();
     return (new InputCommandsHolder(window, std::move(hooks)))->commands;
 }
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "gui/dialog_fit.h"
+#include "help/help_numbers.h"
 #include "tables/proposals.h"
 #include "text/format.h"
 
@@ -30,14 +31,15 @@ TForm_trbinp3::TForm_trbinp3(InputContext& context, QWidget* parent) : InputDial
         grid->addWidget(NewProposal(button, "<", std::move(click)), r, 3);
         return e;
     };
-    Edit_p =
-        row(0, "Label_p", Calc(CalcText::MaxSpezifischeLagerbelastung, " p lim"), 5500, "Edit_p", Label_pu,
-            "Label_pu", "Button_p", [this] { Propose(Edit_p, text::FormatPressureShort(7, Format())); });
-    Edit_t = row(1, "Label_t", Calc(CalcText::HoechstzulaessigeLagertemperatur, " tB lim"), 5510, "Edit_t",
-                 Label_tu, "Label_tu", "Button_t",
+    Edit_p = row(0, "Label_p", Calc(CalcText::MaxSpezifischeLagerbelastung, " p lim"),
+                 help::kHelpPressureLimit, "Edit_p", Label_pu, "Label_pu", "Button_p",
+                 [this] { Propose(Edit_p, text::FormatPressureShort(7, Format())); });
+    Edit_t = row(1, "Label_t", Calc(CalcText::HoechstzulaessigeLagertemperatur, " tB lim"),
+                 help::kHelpTemperatureLimit, "Edit_t", Label_tu, "Label_tu", "Button_t",
                  [this] { Propose(Edit_t, text::FormatTemperatureShort(90, Format())); });
-    Edit_h0 = row(2, "Label_h0", Calc(CalcText::KleinstzulMinSchmierfilmdicke, " h0 lim"), 5520, "Edit_h0",
-                  Label_h0u, "Label_h0u", "Button_h0lim", [this] { Button_h0limClick(); });
+    Edit_h0 = row(2, "Label_h0", Calc(CalcText::KleinstzulMinSchmierfilmdicke, " h0 lim"),
+                  help::kHelpFilmThicknessLimit, "Edit_h0", Label_h0u, "Label_h0u", "Button_h0lim",
+                  [this] { Button_h0limClick(); });
     grid->setColumnStretch(0, 1);
 
     auto* layout = new QVBoxLayout(this);

@@ -15,6 +15,8 @@
 #include "core/characteristic.h"
 #include "core/lubricant.h"
 #include "gui/dialog_fit.h"
+#include "gui/help_hints.h"
+#include "help/help_numbers.h"
 #include "text/format.h"
 
 namespace trb::gui {
@@ -54,9 +56,7 @@ TForm_trbinp2::TForm_trbinp2(InputContext& context, QWidget* parent) : InputDial
                               context.texts.Calc(CalcText::WaermeabfuhrDurchSchmierstoff) + ")"),
                       this);
     CheckBox_druckschmierung->setObjectName("CheckBox_druckschmierung");
-    if (context.help.hintText) {
-        CheckBox_druckschmierung->setToolTip(QString::fromStdString(context.help.hintText(5030)));
-    }
+    SetHelpHint(CheckBox_druckschmierung, help::kHelpHeatPicture, context.settings);
 
     auto* convection = new QGroupBox(Calc(CalcText::WaermeabflussDurchKonvektion, " ").prepend(' '), this);
     convection->setObjectName("GroupBox_konvektion");
@@ -77,7 +77,7 @@ TForm_trbinp2::TForm_trbinp2(InputContext& context, QWidget* parent) : InputDial
     auto* picture = new QPushButton(QStringLiteral("Hilfe&bild"), this);
     picture->setObjectName("Button_hilfebild");
     picture->setAutoDefault(false);
-    connect(picture, &QPushButton::clicked, this, [this] { ShowHelpPicture(5030); });
+    connect(picture, &QPushButton::clicked, this, [this] { ShowHelpPicture(help::kHelpHeatPicture); });
     buttons->insertWidget(3, picture);
     layout->addLayout(buttons);
 
@@ -93,7 +93,7 @@ TForm_trbinp2::TForm_trbinp2(InputContext& context, QWidget* parent) : InputDial
 QLayout* TForm_trbinp2::BuildLubricant() {
     const text::LanguageTexts& texts = Context().texts;
     auto* grid = new QGridLayout;
-    grid->addWidget(NewLabel("Label_schmier", Calc(CalcText::Schmierstoff), 5150), 0, 0);
+    grid->addWidget(NewLabel("Label_schmier", Calc(CalcText::Schmierstoff), help::kHelpLubricantLabel), 0, 0);
     ComboBox_schmier = new QComboBox(this);
     ComboBox_schmier->setObjectName("ComboBox_schmier");
     for (int i = 0; i <= core::kViscosityClassCount; ++i) {
@@ -102,14 +102,17 @@ QLayout* TForm_trbinp2::BuildLubricant() {
     grid->addWidget(ComboBox_schmier, 0, kEditColumn);
 
     const std::string lubricant = texts.Calc(CalcText::Schmierstoff);
-    grid->addWidget(
-        NewLabel("Label_rho", Display(texts.Calc(CalcText::Dichte) + " " + lubricant + " rho"), 5160), 1, 0);
+    grid->addWidget(NewLabel("Label_rho", Display(texts.Calc(CalcText::Dichte) + " " + lubricant + " rho"),
+                             help::kHelpDensityLabel),
+                    1, 0);
     Edit_rho = NewEdit("Edit_rho");
     grid->addWidget(Edit_rho, 1, kEditColumn);
     grid->addWidget(NewLabel("Label_rhou", Display("kg/m\xFC")), 1, kUnitColumn);
     grid->addWidget(NewProposal("Button_rho", "<", [this] { Propose(Edit_rho, "900"); }), 1, kButtonColumn);
 
-    grid->addWidget(NewLabel("Label_c", Calc(CalcText::SpezifischeWaermekapazitaet, " c"), 5170), 2, 0);
+    grid->addWidget(
+        NewLabel("Label_c", Calc(CalcText::SpezifischeWaermekapazitaet, " c"), help::kHelpHeatCapacityLabel),
+        2, 0);
     Edit_c = NewEdit("Edit_c");
     grid->addWidget(Edit_c, 2, kEditColumn);
     grid->addWidget(NewLabel("Label_cu", "J/(kg K)"), 2, kUnitColumn);
@@ -120,7 +123,9 @@ QLayout* TForm_trbinp2::BuildLubricant() {
 
 QLayout* TForm_trbinp2::BuildConvection() {
     auto* grid = new QGridLayout;
-    grid->addWidget(NewLabel("Label_ta", Calc(CalcText::Umgebungstemperatur, " ta"), 5120), 0, 0);
+    grid->addWidget(
+        NewLabel("Label_ta", Calc(CalcText::Umgebungstemperatur, " ta"), help::kHelpAmbientTemperatureLabel),
+        0, 0);
     Edit_ta = NewEdit("Edit_ta");
     grid->addWidget(Edit_ta, 0, kEditColumn);
     Label_tau = NewLabel("Label_tau", {});
@@ -129,14 +134,17 @@ QLayout* TForm_trbinp2::BuildConvection() {
                                 [this] { Propose(Edit_ta, text::FormatTemperatureShort(20, Format())); }),
                     0, kButtonColumn);
 
-    grid->addWidget(NewLabel("Label_a", Calc(CalcText::OberflaecheLagergehaeuse, " A"), 5130), 1, 0);
+    grid->addWidget(
+        NewLabel("Label_a", Calc(CalcText::OberflaecheLagergehaeuse, " A"), help::kHelpHousingAreaLabel), 1,
+        0);
     Edit_a = NewEdit("Edit_a");
     grid->addWidget(Edit_a, 1, kEditColumn);
     Label_au = NewLabel("Label_au", {});
     grid->addWidget(Label_au, 1, kUnitColumn);
     grid->addWidget(NewProposal("Button_a", "<", [this] { Button_aClick(); }), 1, kButtonColumn);
 
-    grid->addWidget(NewLabel("Label_k", Calc(CalcText::Waermeuebergangszahl, " k"), 5140), 2, 0);
+    grid->addWidget(
+        NewLabel("Label_k", Calc(CalcText::Waermeuebergangszahl, " k"), help::kHelpHeatTransferLabel), 2, 0);
     Edit_k = NewEdit("Edit_k");
     grid->addWidget(Edit_k, 2, kEditColumn);
     grid->addWidget(NewLabel("Label_ku", Display("W/(m\xFD K)")), 2, kUnitColumn);
@@ -173,26 +181,28 @@ QLayout* TForm_trbinp2::BuildSupply() {
     const auto hole = [this] {
         return text::FormatLengthInch4(core::HoleDiameterProposal(Context().record.db), Format());
     };
-    Edit_dh = row("Label_dh", Calc(CalcText::Schmierlochdurchmesser, " dH"), 5050, "Edit_dh", Label_dhu,
-                  "Label_dhu", "Button_dh", [this, hole] { Propose(Edit_dh, hole()); });
-    Edit_bg = row("Label_bg", Calc(CalcText::Schmiernutbreite, " bG"), 5060, "Edit_bg", Label_bgu,
-                  "Label_bgu", "Button_bg", [this, hole] { Propose(Edit_bg, hole()); });
+    Edit_dh = row("Label_dh", Calc(CalcText::Schmierlochdurchmesser, " dH"), help::kHelpHoleDiameterLabel,
+                  "Edit_dh", Label_dhu, "Label_dhu", "Button_dh", [this, hole] { Propose(Edit_dh, hole()); });
+    Edit_bg = row("Label_bg", Calc(CalcText::Schmiernutbreite, " bG"), help::kHelpGrooveWidthLabel, "Edit_bg",
+                  Label_bgu, "Label_bgu", "Button_bg", [this, hole] { Propose(Edit_bg, hole()); });
     Edit_bp = row(
         "Label_bp", Display(texts.Calc(CalcText::Breite) + " " + texts.Calc(CalcText::Schmiertasche) + " bp"),
-        5070, "Edit_bp", Label_bpu, "Label_bpu", "Button_bp", [this] {
+        help::kHelpPocketWidthLabel, "Edit_bp", Label_bpu, "Label_bpu", "Button_bp", [this] {
             Propose(Edit_bp,
                     text::FormatLengthInch4(core::PocketWidthProposal(Context().record.db), Format()));
         });
     const std::string groove = texts.Calc(CalcText::Schmiernutwinkel) + " ";
-    Edit_phia = row("Label_phia", Display(groove + texts.Calc(CalcText::Start) + " phi A"), 5080, "Edit_phia",
-                    Label_phiau, "Label_phiau", "Button_phia", [this] { Propose(Edit_phia, "15"); });
-    Edit_phie = row("Label_phie", Display(groove + texts.Calc(CalcText::Ende) + " phi E"), 5090, "Edit_phie",
-                    Label_phieu, "Label_phieu", "Button_phie", [this] { Propose(Edit_phie, "75"); });
-    Edit_t1 = row("Label_t1", Calc(CalcText::Schmierstoffeintrittstemperatur, " t1"), 5100, "Edit_t1",
-                  Label_t1u, "Label_t1u", "Button_t1",
+    Edit_phia = row("Label_phia", Display(groove + texts.Calc(CalcText::Start) + " phi A"),
+                    help::kHelpGrooveStartLabel, "Edit_phia", Label_phiau, "Label_phiau", "Button_phia",
+                    [this] { Propose(Edit_phia, "15"); });
+    Edit_phie =
+        row("Label_phie", Display(groove + texts.Calc(CalcText::Ende) + " phi E"), help::kHelpGrooveEndLabel,
+            "Edit_phie", Label_phieu, "Label_phieu", "Button_phie", [this] { Propose(Edit_phie, "75"); });
+    Edit_t1 = row("Label_t1", Calc(CalcText::Schmierstoffeintrittstemperatur, " t1"),
+                  help::kHelpInletTemperatureLabel, "Edit_t1", Label_t1u, "Label_t1u", "Button_t1",
                   [this] { Propose(Edit_t1, text::FormatTemperatureShort(50, Format())); });
-    Edit_pe = row("Label_pe", Calc(CalcText::Schmierstoffzufuehrdruck, " pE"), 5110, "Edit_pe", Label_peu,
-                  "Label_peu", "Button_pe",
+    Edit_pe = row("Label_pe", Calc(CalcText::Schmierstoffzufuehrdruck, " pE"), help::kHelpSupplyPressureLabel,
+                  "Edit_pe", Label_peu, "Label_peu", "Button_pe",
                   [this] { Propose(Edit_pe, text::FormatPressureShort(0.5L, Format())); });
     auto* bar = NewProposal("Button_pebar", "bar", [this] { Button_pebarClick(); });
     grid->addWidget(bar, next - 1, kButtonColumn + 1);

@@ -3,16 +3,13 @@
 #include <QLineEdit>
 
 #include "gui/lubrication_dialog.h"
+#include "help/help_numbers.h"
 #include "tables/proposals.h"
 #include "text/format.h"
 
 namespace trb::gui {
 
-namespace {
-
-constexpr std::uint16_t kAirVelocityHelp = 5010;
-
-}  // namespace
+namespace {}  // namespace
 
 void TForm_trbinp2::Button_aClick() {
     const core::TRBrecord& r = Context().record;
@@ -23,7 +20,8 @@ void TForm_trbinp2::Button_kvaClick() {
     InputContext& c = Context();
     const std::string prompt = c.texts.Calc(text::CalcText::Luftgeschwindigkeit) + " va [m/s]";
     const real start = tables::AirVelocityForHeatTransfer(text::TextToReal(Text(Edit_k)));
-    const auto va = tables::AskValueInOtherUnit(c.dialogs, prompt, start, 0, 1000, kAirVelocityHelp, c.abort);
+    const auto va =
+        tables::AskValueInOtherUnit(c.dialogs, prompt, start, 0, 1000, help::kHelpAirVelocity, c.abort);
     if (va) Propose(Edit_k, text::FormatDecimals(tables::HeatTransferForAirVelocity(*va), 1, Format()));
 }
 

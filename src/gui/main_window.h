@@ -33,6 +33,8 @@ class Thh : public TFkorvgra {
     bool EndRequested() const { return endRequested_; }
 
     app::Program& Program() { return program_; }
+    // The drawing output driver of the window's drawings (screen and file outputs).
+    graphics::Driver& DrawingDriver() { return *driver_; }
     MainMenu& Menu() { return *menu_; }
 
     // Window and application title from the program title and the case name; the arrow cursor;

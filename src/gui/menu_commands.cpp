@@ -19,6 +19,7 @@
 #ifdef TRB_HAVE_DRAWINGS
 #include "graphics/diagram_viscosity.h"
 #include "graphics/drawing_views.h"
+#include "help/help_numbers.h"
 #endif
 
 namespace trb::gui {
@@ -102,7 +103,7 @@ void Thh::mi_fileNewClick() {
 
 void Thh::PreDimensioning() {
     real diameter = program_.record.db;
-    program_.dialogs.SetHelpNumber(0);
+    program_.dialogs.SetHelpNumber(help::kHelpPreDimensioning);
     program_.dialogs.AskReal(program_.texts.Calc(text::CalcText::Lagerinnendurchmesser) + " [mm]", diameter,
                              3150, 1, program_.abort);
     if (program_.abort) return;

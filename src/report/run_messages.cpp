@@ -1,5 +1,6 @@
 #include "report/run_messages.h"
 
+#include "help/help_numbers.h"
 #include "report/message_catalogue.h"
 #include "ui/checked_file.h"
 
@@ -12,7 +13,6 @@ constexpr std::string_view kContinue =
     "ck...";
 constexpr std::string_view kListPrompt =
     "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.";
-constexpr std::uint16_t kListHelp = 1210;
 
 }  // namespace
 
@@ -53,7 +53,7 @@ void ShowRunMessages(const RunMessagesContext& context, bool& abort) {
     list[static_cast<std::size_t>(n)] = kContinue;
     int selection = context.helpLevel == 2 ? 1 : n + 1;
     while (true) {
-        context.dialogs.SetHelpNumber(kListHelp);
+        context.dialogs.SetHelpNumber(help::kHelpRunMessageList);
         context.dialogs.ChooseFromList(kListPrompt, n + 1, selection, abort);
         if (abort || selection == n + 1) return;
         ShowMessageDescription(context, selection, abort);

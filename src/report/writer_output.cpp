@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "help/help_numbers.h"
 #include "report/html_text.h"
 #include "report/report_file.h"
 #include "report/report_writer.h"
@@ -71,7 +72,7 @@ void ReportWriter::OpenOutput(int device) {
     state_.file.reset();
     state_.htmlTableOpen = false;
     state_.device = settings.textDevice;
-    dialogs.SetHelpNumber(1050);
+    dialogs.SetHelpNumber(help::kHelpOutputDevice);
     if (device != kChooseDevice) {
         state_.device = device;
     } else if (settings.textDeviceWindow) {
@@ -87,12 +88,12 @@ void ReportWriter::OpenOutput(int device) {
     switch (state_.device) {
         case kTextPrinter: {
             state_.outputName = PrinterPortPath(settings.printerPort);
-            dialogs.SetHelpNumber(1060);
+            dialogs.SetHelpNumber(help::kHelpOutputPrinterPort);
             state_.pausePerPage = dialogs.AskYesNoCancel("Pause nach jeder Seite ?", abort);
             break;
         }
         case kTextFile: {
-            dialogs.SetHelpNumber(1070);
+            dialogs.SetHelpNumber(help::kHelpOutputFileName);
             const auto chosen = dialogs.ChooseSaveFile(context_.currentCase.folder, "*.txt");
             if (!chosen) {
                 abort = true;

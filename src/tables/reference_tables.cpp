@@ -1,13 +1,12 @@
 #include "tables/reference_tables.h"
 
+#include "help/help_numbers.h"
 #include "tables/dbf_error.h"
 
 namespace trb::tables {
 
 namespace {
 
-constexpr std::uint16_t kDin1850HelpNumber = 9510;
-constexpr std::uint16_t kPrintoutHelpNumber = 1040;
 constexpr int kPrintoutNameLength = 25;
 
 }  // namespace
@@ -25,7 +24,7 @@ std::optional<Din1850Bushing> SelectDin1850Bushing(TableAccess& access, std::uin
     access.BuildSortIndex(expression, "din1850g", abort);
     abort = false;  // an unsorted list still serves; the failure has been shown
     if (din1850rec != 0) access.GoRecord(din1850rec, status, abort);
-    access.Dialogs().SetHelpNumber(kDin1850HelpNumber);
+    access.Dialogs().SetHelpNumber(help::kHelpDin1850Table);
     int chosen = 0;
     access.ShowTableForSelection(chosen, abort);
     std::optional<Din1850Bushing> result;
@@ -94,7 +93,7 @@ std::optional<PrintoutRecord> ChoosePrintoutRecord(TableAccess& access, int& pri
     if (abort) return std::nullopt;
     access.SetTableTitles("Printout", "");
     if (printoutRecord != 0) access.GoRecord(printoutRecord, status, abort);
-    access.Dialogs().SetHelpNumber(kPrintoutHelpNumber);
+    access.Dialogs().SetHelpNumber(help::kHelpPrintoutTable);
     int chosen = 0;
     access.ShowTableForSelection(chosen, abort);
     std::optional<PrintoutRecord> result;

@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <cerrno>
 
+#include "help/help_numbers.h"
 #include "text/cp850.h"
 #include "text/format.h"
 
@@ -117,7 +118,7 @@ void CheckNewFile(const std::string& name, Dialogs& dialogs, bool& abort) {
     struct stat info {};
     const bool exists = ::stat(name.c_str(), &info) == 0;
     if (exists && !Contains(name, "aktuell") && dialogs.overwriteQueryOn) {
-        dialogs.SetHelpNumber(3055);
+        dialogs.SetHelpNumber(help::kHelpOverwriteFile);
         if (!dialogs.AskYesNoCancel(Shown(name) + " existiert bereits.   \x81"
                                                   "berschreiben ?",
                                     abort))

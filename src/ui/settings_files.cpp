@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "help/help_numbers.h"
 #include "text/format.h"
 #include "ui/checked_file.h"
 
@@ -64,7 +65,7 @@ void ValidateFolders(config::ConfigSettings& s, const std::string& startFolder, 
 }
 
 bool AskUserFolder(const config::ConfigSettings& settings, std::string& userPart, Dialogs& dialogs) {
-    dialogs.SetHelpNumber(1120);
+    dialogs.SetHelpNumber(help::kHelpUserFolder);
     std::string name;
     bool abort = false;
     dialogs.AskText("Passwort (User) eingeben ...", 8, name, abort);

@@ -1,0 +1,64 @@
+#include "gui/help_commands.h"
+
+#include <QObject>
+
+#include "graphics/driver.h"
+#include "gui/main_window.h"
+#include "help/help_picture.h"
+#include "help/show_help.h"
+
+namespace trb::gui {
+
+namespace {
+
+constexpr const char* kHolderName = "HelpCommands";
+
+// Ties the commands' lifetime to the window.
+class HelpCommandsHolder : public QObject {
+  public:
+    explicit HelpCommandsHolder(Thh& window) : QObject(&window), commands(window) {
+        setObjectName(kHolderName);
+    }
+    HelpCommands commands;
+};
+
+}  // namespace
+
+HelpCommands& HelpCommandsOf(Thh& window) {
+    if (auto* holder = window.findChild<HelpCommandsHolder*>(kHolderName, Qt::FindDirectChildrenOnly)) {
+        return holder->commands;
+    }
+    return (new HelpCommandsHolder(window))->commands;
+}
+
+void HelpCommands::ShowHelp(int number, int mode) {
+    app::Program& program = window_.Program();
+    help::ShowHelp(
+        program.dialogs, program.settings.pltFolder, number, mode,
+        [this](const std::string& picture) { DrawPicture(picture); }, program.abort);
+}
+
+void HelpCommands::ShowHelpPicture(int number) {
+    ShowHelp(number, help::kPictureOnly);
+}
+
+void HelpCommands::DrawPicture(const std::string& picture) {
+    app::Program& program = window_.Program();
+    graphics::Driver& driver = window_.DrawingDriver();
+    driver.SetSettings(graphics::DriverSettingsFrom(program.settings));
+    help::DrawHelpPicture(driver, graphics::kDeviceScreen, program.settings.pltFolder, picture);
+    program.abort = false;
+}
+
+InputHelp HelpCommands::ForInputDialogs() {
+    InputHelp help;
+    help.showText = [this](int number) { ShowHelp(number, help::kTextOnly); };
+    help.showPicture = [this](int number) { ShowHelp(number, help::kPictureOnly); };
+    return help;
+}
+
+HelpActions HelpCommands::ForQuestionDialogs() {
+    return HelpActions{[this] { ShowHelp(0, help::kTextOnly); }, [this] { ShowHelp(0, help::kPictureOnly); }};
+}
+
+}  // namespace trb::gui

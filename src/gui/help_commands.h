@@ -1,0 +1,36 @@
+#pragma once
+
+#include "gui/input_context.h"
+#include "gui/standard_dialogs.h"
+
+namespace trb::gui {
+
+class Thh;
+
+// The help of the main window: help texts in a message box, help pictures in the graphics window,
+// and what the help buttons of the case dialogs and the question dialogs show.
+class HelpCommands {
+  public:
+    explicit HelpCommands(Thh& window) : window_(window) {}
+
+    // Help text `number` (0: the current help number): mode 0 text and picture, 1 text only,
+    // 2 picture only.
+    void ShowHelp(int number, int mode);
+    // Draws the help picture of `number` (0: the current help number) in the graphics window.
+    void ShowHelpPicture(int number);
+
+    // The help buttons of the case dialogs.
+    InputHelp ForInputDialogs();
+    // "&Hilfetext" and "Hilfe&bild" of the question dialogs: the current help number.
+    HelpActions ForQuestionDialogs();
+
+  private:
+    void DrawPicture(const std::string& picture);
+
+    Thh& window_;
+};
+
+// The window's help commands (created on first use, living as long as the window).
+HelpCommands& HelpCommandsOf(Thh& window);
+
+}  // namespace trb::gui

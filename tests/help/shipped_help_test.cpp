@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "help/help_numbers.h"
+#include "help/help_text.h"
+
+namespace trb::help {
+namespace {
+
+const std::string kData = std::string(TRB_SOURCE_DATA_DIR) + "/";
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+// The numbers of the header lines of a help file (lines that start with four digits and follow a
+// text line or the file start; the files use numbered lines only as headers).
+std::set<int> Headers(const std::string& content) {
+    std::set<int> headers;
+    std::istringstream in(content);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.size() >= 4 && std::isdigit(static_cast<unsigned char>(line[0])) &&
+            std::isdigit(static_cast<unsigned char>(line[1])) &&
+            std::isdigit(static_cast<unsigned char>(line[2])) &&
+            std::isdigit(static_cast<unsigned char>(line[3])))
+            headers.insert(std::stoi(line.substr(0, 4)));
+    }
+    return headers;
+}
+
+TEST(ShippedHelpTest, EveryDeclaredNumberHasARealText) {
+    text::FormatOptions format;
+    for (std::size_t i = 0; i < std::size(kAllHelpNumbers); ++i) {
+        const int number = kAllHelpNumbers[i];
+        const HelpEntry entry = LookupHelp(kData, number);
+        EXPECT_TRUE(entry.found) << kAllHelpNames[i] << " " << number << ": " << entry.lines[0];
+        const std::string shown = GetHelpText(kData, number, format);
+        EXPECT_EQ(shown.find("keine Hilfe vorhanden"), std::string::npos) << kAllHelpNames[i];
+        // A real explanation, not a caption repeated.
+        EXPECT_GT(shown.size(), 60u) << kAllHelpNames[i] << " " << number << ": " << shown;
+    }
+}
+
+TEST(ShippedHelpTest, DeclaredNumbersAreDistinctMultiplesOfFive) {
+    std::map<int, std::string> seen;
+    for (std::size_t i = 0; i < std::size(kAllHelpNumbers); ++i) {
+        const int number = kAllHelpNumbers[i];
+        EXPECT_EQ(number % 5, 0) << kAllHelpNames[i];
+        const auto [it, inserted] = seen.emplace(number, kAllHelpNames[i]);
+        EXPECT_TRUE(inserted) << kAllHelpNames[i] << " repeats " << it->second << " (" << number << ")";
+    }
+}
+
+TEST(ShippedHelpTest, FilesHoldOnlyDeclaredEntriesInTheirRangeWithCrLfLines) {
+    const std::set<int> declared(std::begin(kAllHelpNumbers), std::end(kAllHelpNumbers));
+    for (const char* name : {"korvane.hlp", "trb.hlp"}) {
+        const std::string content = ReadFile(kData + name);
+        ASSERT_FALSE(content.empty()) << name;
+        for (std::size_t at = content.find('\n'); at != std::string::npos; at = content.find('\n', at + 1))
+            ASSERT_TRUE(at > 0 && content[at - 1] == '\r') << name << " at byte " << at;
+        for (const int header : Headers(content)) {
+            EXPECT_TRUE(declared.count(header))
+                << name << ": entry " << header << " is not a declared number";
+            EXPECT_EQ(HelpFileFor(kData, header), kData + name) << header;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace trb::help
