@@ -52,8 +52,10 @@ void PrepareBatchProgram(Program& program) {
 int RunReportBatch(Program& program, const std::string& caseFile, std::ostream& errors) {
     if (!ReadCommandLineCase(program, caseFile)) return kExitUnreadableCase;
     if (program.status.calculationFailed) {
+        // The caller gets both: the report showing the messages, and the failure in the exit code.
         PrintMessages(program, errors);
-        return kExitCalculationFailed;
+        program.PrintFailedRunReport(report::kTabFileForCase);
+        return program.abort ? kExitUnreadableCase : kExitCalculationFailed;
     }
     program.PrintResultReport(report::kTabFileForCase);
     return program.abort ? kExitUnreadableCase : kExitOk;

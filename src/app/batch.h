@@ -14,7 +14,7 @@ namespace trb::app {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUnreadableCase = 1;  // the case file could not be read (or the output not written)
 inline constexpr int kExitBadArguments = 2;    // unknown option, missing extension, mode not available
-inline constexpr int kExitCalculationFailed = 3;  // "/I": a fatal calculation error, no report written
+inline constexpr int kExitCalculationFailed = 3;  // a fatal calculation error ("/I": the report shows it)
 
 // Start-up of a batch run: configuration, folder checks and the stored language.
 void PrepareBatchProgram(Program& program);

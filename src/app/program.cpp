@@ -49,6 +49,11 @@ void Program::PrintResultReport(int device) {
     report::WriteResultReport(printout, record, texts, RunMessages(), device);
 }
 
+void Program::PrintFailedRunReport(int device) {
+    auto printout = Writer();
+    report::WriteFailedRunReport(printout, texts, device);
+}
+
 void Program::PrintChangeLog(bool toScreen) {
     auto printout = Writer();
     report::WriteChangeLog(printout, toScreen ? report::kScreen : report::kChooseDevice, changes, drawingInfo,

@@ -57,6 +57,8 @@ class Program {
     // The printouts of the menu commands: the result report ("&Ausdruck"; device 0 lets the
     // settings decide), the change log on the screen or the chosen device, and the message browser.
     void PrintResultReport(int device = report::kChooseDevice);
+    // The messages of a run a fatal error stopped, as a report file (batch use).
+    void PrintFailedRunReport(int device);
     void PrintChangeLog(bool toScreen);
     void ShowRunMessages(report::DescriptionEditor editor = {});
 };

@@ -26,7 +26,7 @@ struct CadSettings {
     std::string fontFile = "TXT8";  // DXF text style font file
     // Decimals (IGES numbers), decimal separator (text dump) and the CAD text mode.
     text::FormatOptions format;
-    std::string tempFolder;  // where the IGES parameter data is collected; empty = system default
+    std::string tempFolder;  // the configured temporary folder (empty: $TMPDIR); see PrivateTemporaryFolder
 };
 
 // The CAD settings of the program's configuration (layer mode 0: the driver sets another).

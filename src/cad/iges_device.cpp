@@ -1,8 +1,5 @@
 #include "cad/iges_device.h"
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -13,6 +10,7 @@
 #include "cad/cad_numbers.h"
 #include "cad/cad_text.h"
 #include "cad/iges_format.h"
+#include "config/temporary_folder.h"
 
 namespace trb::cad {
 
@@ -25,25 +23,19 @@ std::string Six(real value) {
     return FixedText(value, 6);
 }
 
-std::filesystem::path TemporaryFolder(const std::string& configured) {
-    if (!configured.empty()) return configured;
-    std::error_code error;
-    std::filesystem::path folder = std::filesystem::temp_directory_path(error);
-    return error ? std::filesystem::path("/tmp") : folder;
-}
+// The parameter data section is collected here while the directory entries are written.
+constexpr std::string_view kParameterFileName = "KORVIGES.$$$";
 
 }  // namespace
 
 IgesDevice::IgesDevice(std::ostream& out, CadSettings settings, IgesHeader header, core::RunStatus& status)
     : out_(out), settings_(std::move(settings)), header_(std::move(header)), status_(status) {
-    std::string pattern = (TemporaryFolder(settings_.tempFolder) / "KORVIGES.XXXXXX").string();
-    const int descriptor = mkstemp(pattern.data());
-    if (descriptor < 0) {
+    const std::string folder = config::PrivateTemporaryFolder(settings_.tempFolder);
+    if (folder.empty()) {
         good_ = false;
         return;
     }
-    ::close(descriptor);
-    parameterPath_ = pattern;
+    parameterPath_ = folder + std::string(kParameterFileName);
     parameters_.open(parameterPath_, std::ios::binary | std::ios::trunc);
     if (!parameters_) good_ = false;
 }
@@ -229,7 +221,7 @@ void IgesDevice::Close() {
     if (parameters_.fail()) good_ = false;
     if (good_ && parameterLines_ > 0) {
         std::ifstream collected(parameterPath_, std::ios::binary);
-        if (!(out_ << collected.rdbuf())) good_ = false;
+        if (!collected || !(out_ << collected.rdbuf())) good_ = false;
     }
     char counts[64];
     std::snprintf(counts, sizeof counts, "S%07ldG%07ldD%07ldP%07ld", startLines_, globalLines_,

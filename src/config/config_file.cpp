@@ -330,11 +330,6 @@ bool WriteSession(const std::string& configFolder, const std::string& dataFolder
     return WriteWholeFile(text::AddBackslash(configFolder) + std::string(kSessionFileName), out.str()) == 0;
 }
 
-std::string TemporaryFolder() {
-    const std::string folder = EnvironmentText("TMPDIR");
-    return text::AddBackslash(folder.empty() ? std::string("/tmp") : folder);
-}
-
 std::string UserName() {
     for (const char* name : {"USER", "LOGNAME"}) {
         const std::string value = EnvironmentText(name);

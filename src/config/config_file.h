@@ -66,8 +66,6 @@ RecentFiles ReadSessionFrom(std::istream& in);
 bool WriteSession(const std::string& configFolder, const std::string& dataFolder, const RecentFiles& files);
 void WriteSessionTo(std::ostream& out, const std::string& dataFolder, const RecentFiles& files);
 
-// The user's temporary folder: $TMPDIR, else "/tmp/" (ends with "/").
-std::string TemporaryFolder();
 // The user's login name: $USER, else $LOGNAME, else the account name.
 std::string UserName();
 

@@ -155,11 +155,8 @@ void Driver::CadOpen(int device) {
             break;
         case kDeviceIges: {
             if (!OpenFileOutput(device)) return;
-            cad::CadSettings cad = settings_.cad;
-            if (cad.tempFolder.empty())
-                cad.tempFolder = std::filesystem::path(TempPath(settings_, "x")).parent_path();
             output_ = std::make_unique<cad::IgesDevice>(
-                buffer_, cad, TodaysHeader(fileName_, settings_.programVersion), ctx_.status);
+                buffer_, settings_.cad, TodaysHeader(fileName_, settings_.programVersion), ctx_.status);
             break;
         }
         default:

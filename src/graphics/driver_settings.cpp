@@ -1,8 +1,7 @@
 #include "graphics/driver_settings.h"
 
-#include <filesystem>
-
 #include "config/settings.h"
+#include "config/temporary_folder.h"
 
 namespace trb::graphics {
 
@@ -35,10 +34,8 @@ DriverSettings DriverSettingsFrom(const config::ConfigSettings& c) {
 }
 
 std::string TempPath(const DriverSettings& settings, const std::string& name) {
-    const std::filesystem::path folder = settings.tempFolder.empty()
-                                             ? std::filesystem::temp_directory_path()
-                                             : std::filesystem::path(settings.tempFolder);
-    return (folder / name).string();
+    const std::string folder = config::PrivateTemporaryFolder(settings.tempFolder);
+    return folder.empty() ? std::string() : folder + name;
 }
 
 }  // namespace trb::graphics

@@ -30,7 +30,7 @@ struct DriverSettings {
     real obliqueAngle = 0;
     real dimensionFactor = 1;
     std::string cadFolder;
-    std::string tempFolder;  // with or without a trailing "/"
+    std::string tempFolder;  // the configured temporary folder (empty: $TMPDIR); see TempPath
     std::array<std::string, 5> plotCommandLines{};
     int plotLineCount = 1;
     int plotLineIndex = 1;  // 1-based, the chosen command line
@@ -41,7 +41,8 @@ struct DriverSettings {
 
 DriverSettings DriverSettingsFrom(const config::ConfigSettings& settings);
 
-// Temp folder path joined with a file name.
+// A file of the process's private temporary folder (config::PrivateTemporaryFolder); empty when
+// that folder cannot be made, so that opening the file fails instead of writing elsewhere.
 std::string TempPath(const DriverSettings& settings, const std::string& name);
 
 }  // namespace trb::graphics

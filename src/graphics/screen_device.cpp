@@ -157,7 +157,8 @@ void ScreenDevice::Close() {
 void ScreenDevice::DeleteBlockFiles(const DriverSettings& settings) {
     namespace fs = std::filesystem;
     std::error_code error;
-    const fs::path folder = fs::path(TempPath(settings, "x")).parent_path();
+    const std::string folder = TempPath(settings, "");
+    if (folder.empty()) return;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
         if (name.size() >= 5 && name.front() == '$' && name.ends_with(".dx$") && it->is_regular_file(error)) {

@@ -1,7 +1,6 @@
 #include "report/report_writer.h"
 
-#include <cstdlib>
-
+#include "config/temporary_folder.h"
 #include "report/html_text.h"
 #include "report/line_styles.h"
 #include "report/message_catalogue.h"
@@ -50,13 +49,7 @@ void PutInBox(std::string& line, std::size_t column, std::string_view text) {
 }  // namespace
 
 std::string TemporaryFolder(const config::ConfigSettings& settings) {
-    std::string folder = text::TrimText(settings.tempFolder);
-    if (folder.empty()) {
-        const char* env = std::getenv("TMPDIR");
-        folder = (env != nullptr && *env != '\0') ? env : "/tmp";
-    }
-    if (folder.back() != '/') folder += '/';
-    return folder;
+    return config::PrivateTemporaryFolder(settings.tempFolder);
 }
 
 ReportWriter::ReportWriter(WriterState& state, WriterContext context)
@@ -170,7 +163,9 @@ void ReportWriter::PageHeader(int page) {
     if (IsTabDevice()) {
         if (!firstPage) return;
         WriteLine(versionTitle + "\t" + context_.dateText + "\t" + context_.timeText);
-        WriteLine(text::RemoveBlanks(state_.outputName));
+        // The file the user gets, not the temporary one it is converted from.
+        WriteLine(
+            text::RemoveBlanks(state_.deliveredName.empty() ? state_.outputName : state_.deliveredName));
         for (const std::string& remark : context_.title.remarks) WriteLine(remark);
         WriteLine(" ");
         ++state_.pageCount;

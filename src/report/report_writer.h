@@ -36,7 +36,8 @@ struct WriterContext {
     std::string timeText;
 };
 
-// The temporary folder of the settings, else $TMPDIR, else "/tmp/"; always with a final "/".
+// This process's private folder for temporary files inside the configured temporary folder
+// (config::PrivateTemporaryFolder); empty when it cannot be made.
 std::string TemporaryFolder(const config::ConfigSettings& settings);
 
 // Writes one printout at a time in the order SetReportHeader, OpenOutput, Rewrite, PageHeader(0),
@@ -97,7 +98,9 @@ class ReportWriter {
     std::string Display(std::string_view oem) const;
     bool AskPause();
     void HandOver(const std::string& file);
-    std::string ConvertedCopy(const std::string& file, const std::string& copy);
+    // The printout converted for display into `copy`; false (shown, abort flag set) when the
+    // printout cannot be read back or the copy not written.
+    bool ConvertedCopy(const std::string& file, const std::string& copy);
     std::string LineEnd() const;
 
     WriterState& state_;

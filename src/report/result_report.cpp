@@ -211,6 +211,18 @@ bool ResultRows::Write() {
     return true;
 }
 
+// The page header of the result report: title, drawing name and number, the remark lines.
+void SetResultHeader(ReportWriter& writer, const text::LanguageTexts& texts) {
+    const WriterContext& context = writer.Context();
+    const docs::TitleData& title = context.title;
+    std::string line1 = text::PadRight(title.drawingName, 39) + "Nr.: " + title.drawingNumber;
+    line1 = text::PadRight(line1, 72);
+    const std::string heading = "TRB V" + context.version + "  " +
+                                texts.Calc(text::CalcText::Radialgleitlager) + " " +
+                                texts.Calc(text::CalcText::Nach) + " DIN 31652";
+    writer.SetReportHeader(heading, line1, title.remarks[0], title.remarks[1], title.remarks[2], 0);
+}
+
 }  // namespace
 
 int ViscosityClassNumber(int index) {
@@ -226,13 +238,7 @@ void WriteResultReport(ReportWriter& writer, const core::TRBrecord& record, cons
         ShowRunMessages(messages, abort);
         return;
     }
-    const docs::TitleData& title = context.title;
-    std::string line1 = text::PadRight(title.drawingName, 39) + "Nr.: " + title.drawingNumber;
-    line1 = text::PadRight(line1, 72);
-    const std::string heading = "TRB V" + context.version + "  " +
-                                texts.Calc(text::CalcText::Radialgleitlager) + " " +
-                                texts.Calc(text::CalcText::Nach) + " DIN 31652";
-    writer.SetReportHeader(heading, line1, title.remarks[0], title.remarks[1], title.remarks[2], 0);
+    SetResultHeader(writer, texts);
     writer.OpenOutput(device);
     if (abort) return;
     writer.Rewrite();
@@ -242,6 +248,18 @@ void WriteResultReport(ReportWriter& writer, const core::TRBrecord& record, cons
     writer.EndPage();
     if (abort) return;
     if (context.status.MessageCount() > 0) writer.WriteMessageSection();
+    writer.CloseOutput();
+    context.dialogs.SetBusy(false);
+}
+
+void WriteFailedRunReport(ReportWriter& writer, const text::LanguageTexts& texts, int device) {
+    const WriterContext& context = writer.Context();
+    bool& abort = context.abort;
+    SetResultHeader(writer, texts);
+    writer.OpenOutput(device);
+    if (abort) return;
+    writer.Rewrite();
+    writer.WriteMessageSection();  // begins with the page header
     writer.CloseOutput();
     context.dialogs.SetBusy(false);
 }

@@ -14,6 +14,10 @@ namespace trb::report {
 void WriteResultReport(ReportWriter& writer, const core::TRBrecord& record, const text::LanguageTexts& texts,
                        const RunMessagesContext& messages, int device = kChooseDevice);
 
+// The report of a run that a fatal error stopped, for batch use where no message browser can be
+// shown: the page header and the messages with cause and remedy, no results.
+void WriteFailedRunReport(ReportWriter& writer, const text::LanguageTexts& texts, int device);
+
 // The ISO VG number of the viscosity class index 0..18 (0 for none or an index outside).
 int ViscosityClassNumber(int index);
 

@@ -3,10 +3,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "config/input_file.h"
 #include "help/help_numbers.h"
 #include "report/html_text.h"
 #include "report/report_file.h"
 #include "report/report_writer.h"
+#include "text/cp850.h"
 #include "text/format.h"
 #include "ui/checked_file.h"
 
@@ -27,6 +29,10 @@ constexpr std::array<std::string_view, kOfferedDevices> kDeviceNames = {
 };
 constexpr int kMaxTemporaryTries = 11;
 constexpr std::string_view kDisplayCopyName = "outwin.txt";
+// Printouts larger than this are not read back for their copies.
+constexpr std::size_t kMaxReadBack = std::size_t{1} << 30;
+constexpr std::string_view kNoTemporaryFolder =
+    "ung\x81ltiger Ordner f\x81r tempor\x84re Dateien konfiguriert";
 
 bool Exists(const std::string& path) {
     std::error_code error;
@@ -51,6 +57,24 @@ std::string WithExtension(std::string path, std::string_view extension) {
 // The raw printer device for port 1..4.
 std::string PrinterPortPath(int port) {
     return "/dev/usb/lp" + text::IntText(std::max(port, 1) - 1);
+}
+
+// The devices that write into the temporary folder (the tab file only without its file dialog).
+bool UsesTemporaryFolder(int device, bool fileDialog) {
+    switch (device) {
+        case kTextPrinter:
+        case kTextFile:
+            return false;
+        case kTabFile:
+            return !fileDialog;
+        default:
+            return device >= kScreen && device <= kTabFileForCase;
+    }
+}
+
+// "$$<n>.txt": the converted copy of the n-th tab-separated printout of the run.
+std::string TabCopyName(const std::string& tempFolder, int counter) {
+    return tempFolder + "$$" + text::IntText(counter) + ".txt";
 }
 
 // "<case>.txt" beside the case; a case named by its full path (command-line mode) loses its extension.
@@ -85,6 +109,12 @@ void ReportWriter::OpenOutput(int device) {
 
     const std::string& temp = context_.tempFolder;
     state_.pausePerPage = false;
+    state_.deliveredName.clear();
+    if (temp.empty() && UsesTemporaryFolder(state_.device, settings.textDeviceWindow)) {
+        dialogs.ShowErrorBox(std::string(kNoTemporaryFolder));
+        abort = true;
+        return;
+    }
     switch (state_.device) {
         case kTextPrinter: {
             state_.outputName = PrinterPortPath(settings.printerPort);
@@ -115,6 +145,8 @@ void ReportWriter::OpenOutput(int device) {
                 ui::CheckNewFile(state_.outputName, dialogs, abort);
             } else {
                 state_.outputName = temp + "$$$" + text::IntText(state_.exportCounter + 1) + ".txt";
+                state_.deliveredName = state_.device == kTabFile ? TabCopyName(temp, state_.exportCounter + 1)
+                                                                 : CaseTextFile(context_.currentCase);
             }
             break;
         }
@@ -152,12 +184,15 @@ void ReportWriter::Rewrite() {
     }
 }
 
-std::string ReportWriter::ConvertedCopy(const std::string& file, const std::string& copy) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream original;
-    original << in.rdbuf();
-    in.close();
-    const std::string text = original.str();
+bool ReportWriter::ConvertedCopy(const std::string& file, const std::string& copy) {
+    // A printout that cannot be read back is an error: an empty copy must never pass for a report.
+    const config::InputFile original = config::ReadInputFile(file, kMaxReadBack);
+    if (original.status != config::InputStatus::Ok) {
+        context_.dialogs.ShowErrorBox(config::InputProblem(text::DisplayToOem(file), original));
+        context_.abort = true;
+        return false;
+    }
+    const std::string& text = original.content;
     std::string content;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -166,8 +201,7 @@ std::string ReportWriter::ConvertedCopy(const std::string& file, const std::stri
         if (end < text.size()) content += '\n';
         start = end + 1;
     }
-    ui::WriteFileChecked(copy, content, context_.dialogs, context_.abort);
-    return copy;
+    return ui::WriteFileChecked(copy, content, context_.dialogs, context_.abort);
 }
 
 void ReportWriter::CloseOutput() {
@@ -198,20 +232,20 @@ void ReportWriter::HandOver(const std::string& file) {
     std::error_code error;
     switch (state_.device) {
         case kScreen:
-            ConvertedCopy(file, displayCopy);
+            if (!ConvertedCopy(file, displayCopy)) return;
             dialogs.ShowTextFile(displayCopy, file);
             fs::remove(file, error);
             break;
         case kTextFile:
         case kDosFile:
-            ConvertedCopy(file, displayCopy);
+            if (!ConvertedCopy(file, displayCopy)) return;
             if (state_.device == kTextFile) {
                 dialogs.ShowNoteBox(file + " und Windows-Datei outwin.txt wurden angelegt..");
             }
             break;
         case kWindowsPrinter:
             // The printout is made from the display copy, which carries the characters as shown.
-            ConvertedCopy(file, displayCopy);
+            if (!ConvertedCopy(file, displayCopy)) return;
             dialogs.PrintTextFile(displayCopy);
             fs::remove(file, error);
             break;
@@ -222,14 +256,14 @@ void ReportWriter::HandOver(const std::string& file) {
                 return;
             }
             dialogs.SetBusy(true);
-            ConvertedCopy(file, displayCopy);
+            if (!ConvertedCopy(file, displayCopy)) return;
             if (!context_.launcher.Start(program, {displayCopy}))
                 dialogs.ShowErrorBox(program + " not found");
             break;
         }
         case kTabFile:
             ++state_.exportCounter;
-            ConvertedCopy(file, context_.tempFolder + "$$" + text::IntText(state_.exportCounter) + ".txt");
+            ConvertedCopy(file, TabCopyName(context_.tempFolder, state_.exportCounter));
             break;
         case kTabFileForCase:
             ++state_.exportCounter;

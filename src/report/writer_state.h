@@ -45,6 +45,7 @@ struct WriterState {
 
     int device = kScreen;
     std::string outputName = "$out.tmp";  // the current output name
+    std::string deliveredName;            // tab devices: the converted copy the user gets
     int pageCount = 0;                    // pages begun in this printout
     int lineCount = 0;                    // lines on the current page
     bool pausePerPage = false;            // text printer only, asked at open

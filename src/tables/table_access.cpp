@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "config/config_file.h"
+#include "config/temporary_folder.h"
 #include "tables/dbf_error.h"
 #include "text/cp850.h"
 #include "ui/checked_file.h"
@@ -57,8 +58,7 @@ TableFolders FoldersFromSettings(const config::ConfigSettings& settings,
     TableFolders folders;
     folders.dbfFolder = settings.dbfFolder.empty() ? std::filesystem::path(config::DataFolder())
                                                    : std::filesystem::path(settings.dbfFolder);
-    folders.tempFolder = settings.tempFolder.empty() ? std::filesystem::temp_directory_path()
-                                                     : std::filesystem::path(settings.tempFolder);
+    folders.tempFolder = config::PrivateTemporaryFolder(settings.tempFolder);
     folders.workingFolder = workingFolder;
     return folders;
 }
@@ -74,7 +74,14 @@ void TableAccess::Fail(const std::exception& error, bool& abort) {
     abort = true;
 }
 
+bool TableAccess::TemporaryFolderUsable(bool& abort) {
+    if (!folders_.tempFolder.empty()) return true;
+    Fail(DbfError(DbfErrorFromErrno(ENOENT), "trb-XXXXXX"), abort);
+    return false;
+}
+
 std::filesystem::path TableAccess::CopyToTemporary(const std::filesystem::path& table, bool& abort) {
+    if (!TemporaryFolderUsable(abort)) return {};
     try {
         std::filesystem::create_directories(folders_.tempFolder);
         for (const auto& entry : std::filesystem::directory_iterator(table.parent_path())) {
@@ -192,6 +199,7 @@ void TableAccess::ShowTableForEditing(std::string_view name, std::uint16_t helpN
 }
 
 void TableAccess::BuildSortIndex(std::string_view expression, std::string_view tableName, bool& abort) {
+    if (!TemporaryFolderUsable(abort)) return;
     const std::filesystem::path index =
         folders_.tempFolder / std::filesystem::path(std::string(tableName)).stem();
     try {

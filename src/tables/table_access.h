@@ -17,12 +17,12 @@ namespace trb::tables {
 // Where the reference tables live.
 struct TableFolders {
     std::filesystem::path dbfFolder;      // the configured dBase folder
-    std::filesystem::path tempFolder;     // copies of write-protected tables, sort indexes
+    std::filesystem::path tempFolder;     // copies of write-protected tables, sort indexes (empty: none)
     std::filesystem::path workingFolder;  // a "printout.dbf" here is preferred
 };
 
-// The folders from the settings: an empty dBase folder means the program's data folder, an
-// empty temporary folder the system's.
+// The folders from the settings: an empty dBase folder means the program's data folder; the
+// temporary folder is the process's private one inside the configured temporary folder.
 TableFolders FoldersFromSettings(const config::ConfigSettings& settings,
                                  const std::filesystem::path& workingFolder);
 
@@ -83,6 +83,8 @@ class TableAccess {
 
   private:
     void OpenChecked(std::string_view name, bool copyReadOnly, bool& abort);
+    // False (shown, abort flag set) when there is no private temporary folder to work in.
+    bool TemporaryFolderUsable(bool& abort);
     std::filesystem::path CopyToTemporary(const std::filesystem::path& table, bool& abort);
     void Fail(const std::exception& error, bool& abort);
     int FieldOrFail(std::string_view name, bool& abort);

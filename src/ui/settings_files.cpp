@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "config/temporary_folder.h"
 #include "help/help_numbers.h"
 #include "text/format.h"
 #include "ui/checked_file.h"

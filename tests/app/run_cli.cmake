@@ -4,6 +4,7 @@
 #   CASE: case file copied into the work folder; ARGS: arguments separated by "|"; EXIT: exit code
 #   EXPECT / ABSENT: files that must / must not exist afterwards ("|"-separated)
 #   STDOUT / STDERR: texts the output must contain
+#   Always: nothing is left in the temporary folder ($TMPDIR) after the run
 #   GOLDEN: output file compared with DATA/<name without .txt>.golden.txt (date, time and the
 #           temporary folder normalised); with TRB_UPDATE_GOLDEN set the golden file is written
 #   JSON: "<file>|<failed>": the JSON file is checked with CHECK_JSON
@@ -21,6 +22,12 @@ execute_process(COMMAND "${TRB}" ${arguments} WORKING_DIRECTORY "${WORK}"
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc STREQUAL "${EXIT}")
   message(FATAL_ERROR "trb ${ARGS}: exit code ${rc}, expected ${EXIT}\nstdout: ${out}\nstderr: ${err}")
+endif()
+
+# Every temporary file lives in the run's private folder, which is gone when the run ends.
+file(GLOB left_behind "${WORK}/tmp/*")
+if(left_behind)
+  message(FATAL_ERROR "trb ${ARGS}: left temporary files behind: ${left_behind}")
 endif()
 
 string(REPLACE "|" ";" expected "${EXPECT}")

@@ -23,7 +23,10 @@ TempFolder::~TempFolder() {
 }
 
 std::size_t TempFolder::FileCount() const {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(path_), {}));
+    std::size_t n = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_))
+        if (!entry.is_directory()) ++n;
+    return n;
 }
 
 void WriteFile(const std::filesystem::path& path, const std::string& bytes) {

@@ -1,4 +1,5 @@
 #include "config/config_file.h"
+#include "config/temporary_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -208,7 +208,7 @@ TEST_F(DrawCommandTest, ScreenReplaysTheBlocksAndRemovesTheirFiles) {
         EXPECT_FALSE(abort);
         EXPECT_EQ(status.MessageCount(), 0);
         sizes[view] = window->List().Size();
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
             EXPECT_FALSE(entry.path().extension() == ".dx$") << entry.path();
         }
     }

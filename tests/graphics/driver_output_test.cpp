@@ -108,7 +108,7 @@ TEST(DriverOutput, PlotWritesTheFileAndStartsTheCommandLine) {
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, "TRACEON-Kommandozeile (0=Parameter)");
     DrawSample(*f.driver);
-    EXPECT_NE(ReadFile(f.folder / "traceon.dxf").find("MARK"), std::string::npos);
+    EXPECT_NE(ReadFile(TempPath(f.settings, "traceon.dxf")).find("MARK"), std::string::npos);
     ASSERT_EQ(f.launcher.calls.size(), 1u);
     EXPECT_EQ(f.launcher.calls[0].program, "plotter");
     EXPECT_EQ(f.launcher.calls[0].arguments, (std::vector<std::string>{"my file.dxf", "/M1.0"}));
@@ -126,7 +126,7 @@ TEST(DriverOutput, ScreenDrawingLeavesNoBlockFiles) {
     EXPECT_NE(list.find("4;0;0;10;5\n"), std::string::npos);
     EXPECT_NE(list.find("6;20;20;Lager\n"), std::string::npos);
     EXPECT_NE(list.find("4;50;50;52;52\n"), std::string::npos);  // the block, doubled
-    for (const auto& entry : std::filesystem::directory_iterator(f.folder)) {
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(f.folder)) {
         EXPECT_FALSE(entry.path().filename().string().ends_with(".dx$")) << entry.path();
     }
 }

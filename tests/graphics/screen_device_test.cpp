@@ -14,7 +14,7 @@ using testing::DriverFixture;
 
 int BlockFileCount(const std::filesystem::path& folder) {
     int n = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
         if (name.starts_with("$") && name.ends_with(".dx$")) ++n;
     }

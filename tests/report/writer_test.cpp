@@ -221,6 +221,63 @@ TEST_F(WriterTest, TabDeviceWritesFieldsDropsRulesAndNumbersItsCopies) {
     EXPECT_TRUE(fs::exists(folder / "lager.txt"));
 }
 
+TEST_F(WriterTest, TabCopiesAreNamedInTheirSecondLine) {
+    const auto second = [](const std::string& text) { return Lines(text).at(1); };
+    Printout(kTabFile, [](ReportWriter&) {});
+    EXPECT_EQ(second(ReadFile(folder / "$$1.txt")), (folder / "$$1.txt").string());
+    Printout(kTabFileForCase, [](ReportWriter&) {});
+    EXPECT_EQ(second(ReadFile(folder / "case.txt")), (folder / "case.txt").string());
+}
+
+// Removes the printout when the writer turns busy for the hand-over, as a clean-up of the temporary
+// folder by someone else would.
+class VanishingPrintout : public ui::ScriptedDialogs {
+  public:
+    std::string printout;
+    void SetBusy(bool busy) override {
+        if (busy && !printout.empty()) fs::remove(printout);
+    }
+};
+
+TEST_F(WriterTest, APrintoutThatCannotBeReadBackIsAnErrorNotAnEmptyCopy) {
+    VanishingPrintout vanishing;
+    ReportWriter w(state, WriterContext{settings, vanishing, launcher, abort, status, title, "TRB - Test",
+                                        "1.6", CaseName{folder.string() + "/", "case", "trb"},
+                                        folder.string() + "/", catalogue, "24.12.2026", "9:05"});
+    w.OpenOutput(kTextProgram);
+    w.Rewrite();
+    w.WriteLine("Lagerkraft");
+    vanishing.printout = state.outputName;
+    w.CloseOutput();
+    EXPECT_TRUE(abort);
+    EXPECT_FALSE(fs::exists(folder / "outwin.txt"));
+    EXPECT_TRUE(launcher.calls.empty()) << "nothing is opened";
+    const auto boxes = vanishing.Entries("box");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find(fs::path(vanishing.printout).filename().string()), std::string::npos)
+        << boxes[0].text;
+}
+
+TEST_F(WriterTest, NoTemporaryFolderRefusesTheTemporaryDevicesOnly) {
+    auto w =
+        ReportWriter(state, WriterContext{settings, dialogs, launcher, abort, status, title, "TRB - Test",
+                                          "1.6", CaseName{folder.string() + "/", "case", "trb"}, "",
+                                          catalogue, "24.12.2026", "9:05"});
+    for (int device :
+         {kScreen, kWindowsPrinter, kTextProgram, kTabFile, kHtmlFile, kDosFile, kTabFileForCase}) {
+        abort = false;
+        w.OpenOutput(device);
+        EXPECT_TRUE(abort) << "device " << device;
+    }
+    ASSERT_FALSE(dialogs.Entries("box").empty());
+    EXPECT_EQ(dialogs.Entries("box")[0].text,
+              "ung\xC3\xBCltiger Ordner f\xC3\xBCr tempor\xC3\xA4re Dateien konfiguriert");
+    abort = false;
+    dialogs.Reply((folder / "bericht").string());
+    w.OpenOutput(kTextFile);
+    EXPECT_FALSE(abort) << "a file the user names needs no temporary folder";
+}
+
 TEST_F(WriterTest, ScreenShowsTheUtf8CopyAndRemovesThePrintout) {
     std::string printout;
     Printout(kScreen, [&](ReportWriter& w) {
