@@ -5,6 +5,7 @@
 #include <string>
 
 #include "config/settings.h"
+#include "config/temporary_folder.h"  // TemporaryFolder() lived here
 
 // Reading and writing the configuration file "trb.cfg" and the session file "trb.cff".
 namespace trb::config {
