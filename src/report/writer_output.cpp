@@ -244,9 +244,8 @@ void ReportWriter::HandOver(const std::string& file) {
             }
             break;
         case kWindowsPrinter:
-            // The printout is made from the display copy, which carries the characters as shown.
-            if (!ConvertedCopy(file, displayCopy)) return;
-            dialogs.PrintTextFile(displayCopy);
+            // The printer converts the stored text for display itself, so it gets the file as written.
+            dialogs.PrintTextFile(file);
             fs::remove(file, error);
             break;
         case kTextProgram: {

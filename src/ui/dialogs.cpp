@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 #include "text/cp850.h"
 #include "text/format.h"
+#include "ui/text_printout.h"
 
 namespace trb::ui {
 
@@ -267,12 +267,7 @@ void Dialogs::ShowTextScreen() {
 }
 
 int CountTextPages(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    int pages = 0;
-    std::string line;
-    while (std::getline(in, line))
-        if (!line.empty() && line.front() == '\f') ++pages;
-    return pages;
+    return static_cast<int>(ReadTextPages(file).size());
 }
 
 }  // namespace trb::ui

@@ -140,7 +140,7 @@ class Dialogs {
     text::FormatOptions ownFormat_{};
 };
 
-// Number of pages of a report text: the lines that begin with a form feed.
+// Number of printed pages of a report text (see SplitTextPages).
 int CountTextPages(const std::string& file);
 
 }  // namespace trb::ui
