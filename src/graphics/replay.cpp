@@ -16,7 +16,7 @@ class Replayer {
     bool Run() {
         window_.SetWaitCursor();
         window_.ResetWriteState();
-        if (print_ && print_->border) DrawBorder();
+        borderDue_ = print_ && print_->border;
         const auto& commands = window_.List().Commands();
         for (std::size_t i = 0; i < commands.size(); ++i) {
             if (i % kYieldInterval == 0) screen_.Yield();
@@ -31,18 +31,20 @@ class Replayer {
 
   private:
     PixelPoint S(real x, real y) const { return {view_.X(x), view_.Y(y)}; }
-    PixelPoint P(real x, real y) const {
-        return {view_.PrinterX(x, print_->mapping), view_.PrinterY(y, print_->mapping)};
-    }
+    PixelPoint P(real x, real y) const { return print_->mapping.Map(view_, x, y); }
 
     void DrawBorder() {
-        if (window_.Settings().colorMode) print_->canvas->SetColor({0, 255, 255});
+        borderDue_ = false;
+        print_->canvas->SetColor(print_->colorMode == 2 ? Rgb{0, 255, 255} : Rgb{});
         const PixelPoint a = P(view_.xmin, view_.ymin), b = P(view_.xmin, view_.ymax);
         const PixelPoint c = P(view_.xmax, view_.ymax), d = P(view_.xmax, view_.ymin);
         print_->canvas->Line(a, b);
         print_->canvas->Line(b, c);
         print_->canvas->Line(c, d);
         print_->canvas->Line(d, a);
+        // The border's colour lasts until the list sets one.
+        if (color_ >= 0 && color_ <= kMaxColor)
+            print_->canvas->SetColor(PrinterColor(color_, print_->colorMode));
     }
 
     template <typename F>
@@ -103,6 +105,7 @@ class Replayer {
                 view_.ymax = v[7];
                 if (view_.xmin == view_.xmax || view_.ymin == view_.ymax) return false;
                 view_.SetScale(zoom.x1, zoom.y1, zoom.x2, zoom.y2);
+                if (borderDue_) DrawBorder();
                 break;
             }
             case 11: {
@@ -114,7 +117,7 @@ class Replayer {
             case 12: {
                 const int width = static_cast<int>(v[0]);
                 screen_.SetPenWidth(width);
-                if (print_) print_->canvas->SetPenWidth(4 * width);
+                if (print_) print_->canvas->SetPenWidth(print_->mapping.PenWidth(width));
                 break;
             }
             case 13:
@@ -130,10 +133,10 @@ class Replayer {
         const WindowSettings& s = window_.Settings();
         if (n >= 1 && n <= kMaxColor) {
             screen_.SetColor(s.colorMode ? PaletteColor(n) : Rgb{});
-            if (print_) print_->canvas->SetColor(print_->colorMode == 2 ? PaletteColor(n) : Rgb{});
+            if (print_) print_->canvas->SetColor(PrinterColor(n, print_->colorMode));
         } else if (n == 0) {
             screen_.SetColor(s.background);
-            if (print_) print_->canvas->SetColor(s.background);
+            if (print_) print_->canvas->SetColor(PrinterColor(0, print_->colorMode));
         } else {
             return;
         }
@@ -151,10 +154,13 @@ class Replayer {
         t.underline = (style & 4) != 0;
         t.strikeOut = (style & 8) != 0;
         t.escapement = RoundPixel(10 * textAngle_);
-        const bool black = !s.colorMode || (print_ && print_->colorMode == 1);
-        if (color_ == 0) {
+        if (print_) {
+            // Texts go to the paper only, in the paper's colours.
+            t.color =
+                PrinterColor(color_ >= 0 && color_ <= kMaxColor ? color_ : kMaxColor, print_->colorMode);
+        } else if (color_ == 0) {
             t.color = s.background;
-        } else if (black) {
+        } else if (!s.colorMode) {
             t.color = {};
         } else if (color_ >= 1 && color_ <= 15) {
             t.color = PaletteColor(color_);
@@ -163,8 +169,8 @@ class Replayer {
         }
         const TextOrigin o = TextReferencePoint(c.v[0], c.v[1], textHeight_, textAngle_);
         if (print_) {
-            t.height = view_.PrinterTextHeight(textHeight_, print_->mapping);
-            t.width = view_.PrinterTextWidth(textWidth_, print_->mapping);
+            t.height = print_->mapping.TextHeight(view_, textHeight_);
+            t.width = print_->mapping.TextWidth(view_, textWidth_);
             t.origin = P(o.x, o.y);
             print_->canvas->Text(t);
         } else {
@@ -180,6 +186,7 @@ class Replayer {
     ReplayCanvas& screen_;
     const PrintTarget* print_;
     int color_ = 1;
+    bool borderDue_ = false;
     real textHeight_ = 3.5L;
     real textWidth_ = 3.5L;
     real textAngle_ = 0;

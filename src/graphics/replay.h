@@ -4,15 +4,11 @@
 
 #include "graphics/graphics_window.h"
 #include "graphics/palette.h"
+#include "graphics/pixel_point.h"
+#include "graphics/print_mapping.h"
 #include "graphics/view.h"
 
 namespace trb::graphics {
-
-struct PixelPoint {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
-};
 
 // A text as the canvas draws it: top-left corner of the text cell, sizes in pixels,
 // escapement in tenths of a degree. The text is the stored text (code page 850).
@@ -52,7 +48,8 @@ class ReplayCanvas {
     virtual void Yield() {}
 };
 
-// Printing: the page's canvas, its mapping, and how the printout looks.
+// Printing: the page's canvas, its mapping, and how the printout looks. The border is the outline
+// of the world window of the list's first window command.
 struct PrintTarget {
     ReplayCanvas* canvas = nullptr;
     PrinterMapping mapping;

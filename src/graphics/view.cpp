@@ -36,28 +36,6 @@ bool View::SetScale(int px1, int py1, int px2, int py2) {
     return true;
 }
 
-int View::PrinterX(real x, const PrinterMapping& p) const {
-    const real pw = static_cast<real>(p.pageWidth);
-    return RoundPixel(pw * p.xorigin / 210) + RoundPixel(pw * ((x - wx1) * sx + static_cast<real>(left)) *
-                                                         p.xscale / static_cast<real>(deviceWidth));
-}
-
-int View::PrinterY(real y, const PrinterMapping& p) const {
-    // Both origins are converted with the page width (210 mm).
-    const real pw = static_cast<real>(p.pageWidth);
-    const real ph = static_cast<real>(p.pageHeight);
-    return RoundPixel(pw * p.yorigin / 210) + RoundPixel(ph * (static_cast<real>(bottom) - (y - wy1) * sy) *
-                                                         p.yscale / static_cast<real>(deviceHeight));
-}
-
-int View::PrinterTextHeight(real h, const PrinterMapping& p) const {
-    return RoundPixel(static_cast<real>(p.pageHeight) * h * sy * p.yscale / static_cast<real>(deviceHeight));
-}
-
-int View::PrinterTextWidth(real w, const PrinterMapping& p) const {
-    return RoundPixel(static_cast<real>(p.pageWidth) * w * sx * p.xscale / static_cast<real>(deviceWidth));
-}
-
 TextOrigin TextReferencePoint(real x, real y, real h, real angleDegrees) {
     if (angleDegrees == 0) return {x, y + 0.75L * h};
     return {x - 0.7L * h * SinDeg(angleDegrees), y + 0.75L * h * CosDeg(angleDegrees)};

@@ -17,16 +17,6 @@ struct ZoomRect {
     friend bool operator==(const ZoomRect&, const ZoomRect&) = default;
 };
 
-// The page a printout maps onto (dots) and the printout's scales and origins (millimetres).
-struct PrinterMapping {
-    int pageWidth = 0;
-    int pageHeight = 0;
-    real xscale = 1;
-    real yscale = 1;
-    real xorigin = 0;
-    real yorigin = 0;
-};
-
 // Viewport, world window, zoom rectangle and the scales that map world units to pixels.
 struct View {
     int deviceWidth = 640;   // W
@@ -57,12 +47,6 @@ struct View {
     int Y(real y) const { return bottom - RoundPixel((y - wy1) * sy); }
     int LengthX(real l) const { return RoundPixel(l * sx); }
     int LengthY(real l) const { return RoundPixel(l * sy); }
-
-    // World to printer dots.
-    int PrinterX(real x, const PrinterMapping& p) const;
-    int PrinterY(real y, const PrinterMapping& p) const;
-    int PrinterTextHeight(real h, const PrinterMapping& p) const;
-    int PrinterTextWidth(real w, const PrinterMapping& p) const;
 };
 
 // Where a text cell's top-left corner lies for a text whose baseline starts at (x, y), with

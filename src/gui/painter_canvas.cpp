@@ -152,16 +152,7 @@ void ReplayOnPainter(graphics::GraphicsWindow& window, QPainter& screen, const t
     screen.fillRect(area, ToQColor(window.Settings().background));
     PainterCanvas screenCanvas(screen, format);
     screenCanvas.SetYield(targets.yield);
-    if (!targets.printer) {
-        graphics::Replay(window, screenCanvas, nullptr, abort);
-        screen.restore();
-        return;
-    }
-    targets.printer->save();
-    PainterCanvas printerCanvas(*targets.printer, format);
-    graphics::PrintTarget print{&printerCanvas, targets.mapping, targets.printerColorMode, targets.border};
-    graphics::Replay(window, screenCanvas, &print, abort);
-    targets.printer->restore();
+    graphics::Replay(window, screenCanvas, nullptr, abort);
     screen.restore();
 }
 

@@ -50,17 +50,14 @@ class PainterCanvas : public graphics::ReplayCanvas {
     int yields_ = 0;
 };
 
-// How one replay paints: the screen painter always, a printer page as well while printing.
+// How one replay paints the screen. (Printouts replay onto the printer with their own placing,
+// see drawing_printout.h.)
 struct ReplayTargets {
-    QPainter* printer = nullptr;
-    graphics::PrinterMapping mapping;
-    int printerColorMode = 1;  // 1 monochrome, 2 colour
-    bool border = false;
     std::function<void()> yield;
 };
 
-// The one replay of a display list onto QPainter, used by the canvas, the printout and the
-// tests. The screen painter's area is first filled with the background colour.
+// The one replay of a display list onto the screen's QPainter, used by the canvas and the tests.
+// The painter's area is first filled with the background colour.
 void ReplayOnPainter(graphics::GraphicsWindow& window, QPainter& screen, const text::FormatOptions& format,
                      const ReplayTargets& targets, bool& abort);
 

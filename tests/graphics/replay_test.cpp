@@ -82,17 +82,21 @@ TEST(Replay, TextsGoToPaperOnlyWhilePrinting) {
     RecordingCanvas screen, paper;
     PrintTarget print;
     print.canvas = &paper;
-    print.mapping = {1600, 1200, 1, 1, 0, 0};
+    PaperSheet sheet;
+    sheet.dotsPerMmX = sheet.dotsPerMmY = 4;
+    print.mapping = PrinterMapping(window.CurrentView(), sheet, {});  // one world unit: 4 dots
     Replay(window, screen, &print, abort);
-    EXPECT_EQ(screen.color, (Rgb{10, 20, 30}));  // colour 0 is the background
+    EXPECT_EQ(screen.color, (Rgb{10, 20, 30}));    // colour 0 is the background
+    EXPECT_EQ(paper.color, (Rgb{255, 255, 255}));  // and the paper's white on paper
     EXPECT_EQ(screen.calls, (std::vector<std::string>{"line 0,600 10,590", "width 2"}));
-    EXPECT_EQ(paper.calls, (std::vector<std::string>{"line 0,1200 20,1180", "text abc", "width 8"}));
+    // Width 2 is a 0.35 mm line.
+    EXPECT_EQ(paper.calls, (std::vector<std::string>{"line 0,2400 40,2360", "text abc", "width 1"}));
     const PixelText& t = paper.texts.front();
     EXPECT_EQ(t.escapement, 900);
-    EXPECT_EQ(t.height, 32);  // 10·1.6 world units, 2 dots each
+    EXPECT_EQ(t.height, 64);  // 10·1.6 world units, 4 dots each
     // At 90° the cell's corner lies 0.7·h to the left of the given point and at its height.
-    EXPECT_EQ(t.origin.x, print.mapping.pageWidth * 0 + RoundPixel(2 * (100 - 0.7L * 16)));
-    EXPECT_EQ(t.origin.y, 2 * (600 - 100));
+    EXPECT_EQ(t.origin.x, RoundPixel(4 * (100 - 0.7L * 16)));
+    EXPECT_EQ(t.origin.y, 4 * (600 - 100));
 }
 
 }  // namespace
