@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "gui/help_commands.h"
 #include "gui/main_window.h"
+#include "gui/print_state.h"
 #include "gui/qt_dialogs.h"
 #include "ui/launcher.h"
 
@@ -22,6 +23,7 @@ int RunDesktop(int& argc, char** argv, const app::CommandLine& commandLine) {
     if (window.EndRequested()) return 0;
     dialogs.SetMainWindow(&window);
     dialogs.SetHelpActions(HelpCommandsOf(window).ForQuestionDialogs());
+    dialogs.SetPrinter(&window.Printing().printer);
     window.show();
     return QApplication::exec();
 }

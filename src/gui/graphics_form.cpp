@@ -7,6 +7,7 @@
 #include "gui/graphics_canvas.h"
 #include "gui/logo.h"
 #include "gui/painter_canvas.h"
+#include "gui/print_state.h"
 
 namespace trb::gui {
 
@@ -41,7 +42,7 @@ graphics::WindowSettings WindowSettingsFrom(const config::ConfigSettings& settin
 }
 
 TFkorvgra::TFkorvgra(const config::ConfigSettings& settings, bool& abort, QWidget* parent)
-    : QMainWindow(parent), settings_(settings), abort_(abort) {
+    : QMainWindow(parent), settings_(settings), abort_(abort), printing_(std::make_unique<WindowPrinting>()) {
     setObjectName("TFkorvgra");
     canvas_ = new GraphicsCanvas(graphics_, settings_.format, abort_, this);
     setCentralWidget(canvas_);
@@ -64,6 +65,7 @@ void TFkorvgra::StartGraphics() {
 }
 
 void TFkorvgra::DrawLogo() {
+    printing_->shown = graphics::PrintoutKind::Other;
     graphics_.Clear();
     DrawMakerLogo(graphics_, abort_);
 }

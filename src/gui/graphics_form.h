@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <memory>
 
 #include "config/settings.h"
 #include "graphics/graphics_window.h"
@@ -9,6 +10,7 @@
 namespace trb::gui {
 
 class GraphicsCanvas;
+struct WindowPrinting;
 
 // The window settings of the graphics window from the configuration. A configured resolution of
 // 0 or -1 follows the screen: its width - 9 by its height - 91.
@@ -32,6 +34,8 @@ class TFkorvgra : public QMainWindow {
     void DrawLogo();
     // The current drawing replayed into an image of the canvas size.
     QImage RenderImage();
+    // The printer, the printout settings and what the window shows, for printing.
+    WindowPrinting& Printing() { return *printing_; }
 
   protected:
     const config::ConfigSettings& settings_;
@@ -40,6 +44,7 @@ class TFkorvgra : public QMainWindow {
   private:
     graphics::GraphicsWindow graphics_;
     GraphicsCanvas* canvas_ = nullptr;
+    std::unique_ptr<WindowPrinting> printing_;
 };
 
 }  // namespace trb::gui

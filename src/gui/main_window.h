@@ -67,6 +67,10 @@ class Thh : public TFkorvgra {
     // Asks for the nominal diameter of the new bearing; Cancel sets the abort flag.
     void PreDimensioning();
     void QuickInput();
+    // "&Drucken...": the printout dialog, then the drawing on the printer.
+    void mi_fileprintClick();
+    // "Druckereinstellung": the printout dialog, then the printer's capabilities.
+    void mi_fileprintersetupClick();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,6 +80,7 @@ class Thh : public TFkorvgra {
     void StartRoutine(const app::CommandLine& commandLine);
     void Calculate();
     void DrawResultView();
+    void PrintCommand(bool printerInfo);
 
     app::Program& program_;
     std::unique_ptr<MainMenu> menu_;

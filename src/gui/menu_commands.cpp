@@ -12,6 +12,7 @@
 #include "gui/input_menu.h"
 #include "gui/main_menu.h"
 #include "gui/main_window.h"
+#include "gui/print_state.h"
 #include "report/message_report.h"
 #include "text/cp850.h"
 #include "text/format.h"
@@ -37,6 +38,8 @@ void Thh::ConnectCommands() {
     bind("mi_file3", [this] { OpenRecent(3); });
     bind("mi_file4", [this] { OpenRecent(4); });
     bind("mi_fileexit", [this] { close(); });
+    bind("mi_fileprint", [this] { mi_fileprintClick(); });
+    bind("mi_fileprintersetup", [this] { mi_fileprintersetupClick(); });
     ConnectInputCommands(*this);
     bind("mi_editvorauslegung", [this] {
         PreDimensioning();
@@ -183,6 +186,7 @@ void Thh::mi_helpErrorMessagesClick() {
 }
 
 void Thh::DrawView([[maybe_unused]] int device, [[maybe_unused]] int view) {
+    Printing().shown = graphics::PrintoutKind::Drawing;
 #ifdef TRB_HAVE_DRAWINGS
     driver_->SetSettings(graphics::DriverSettingsFrom(program_.settings));
     driver_->SetCaseFile(casefile::CurrentCaseFile(program_.caseFile));
@@ -202,6 +206,7 @@ void Thh::DrawView([[maybe_unused]] int device, [[maybe_unused]] int view) {
 }
 
 void Thh::DrawDiagram([[maybe_unused]] int kind) {
+    Printing().shown = graphics::PrintoutKind::Drawing;
 #ifdef TRB_HAVE_DRAWINGS
     driver_->SetSettings(graphics::DriverSettingsFrom(program_.settings));
     graphics::ViscosityDiagramOptions options;

@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrinter>
 
 #include "config/settings.h"
 #include "gui/dialog_fit.h"
+#include "gui/printer_choice.h"
 #include "gui/text_printing.h"
 #include "gui/text_viewer.h"
 
@@ -123,7 +125,12 @@ void QtDialogs::ShowTextViewer(const std::string& file, const std::string& print
 
 void QtDialogs::PrintText(const std::string& file, int pages) {
     if (!settings_) return;
-    gui::PrintTextFile(mainWindow_, file, pages, *settings_);
+    if (printer_) {
+        gui::PrintTextFile(mainWindow_, printer_->Printer(), file, pages, *settings_);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    gui::PrintTextFile(mainWindow_, printer, file, pages, *settings_);
 }
 
 void QtDialogs::ShowScreen(const std::string& caption, const std::vector<std::string>& lines) {

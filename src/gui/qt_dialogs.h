@@ -15,6 +15,8 @@ class Launcher;
 
 namespace trb::gui {
 
+class PrinterChoice;
+
 // The dialog services with real dialogs: message boxes with the fixed captions, the standard
 // question dialogs, the file and folder choosers, the text viewer and text printing.
 class QtDialogs : public ui::Dialogs {
@@ -26,6 +28,8 @@ class QtDialogs : public ui::Dialogs {
     void Bind(config::ConfigSettings& settings, ui::Launcher& launcher);
     // The window dialogs are centred over.
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
+    // The printer text printouts go to; without one each printout starts from the default printer.
+    void SetPrinter(PrinterChoice* printer) { printer_ = printer; }
     // What the help buttons of the question dialogs show.
     void SetHelpActions(HelpActions actions) { help_ = std::move(actions); }
 
@@ -54,6 +58,7 @@ class QtDialogs : public ui::Dialogs {
     ui::Launcher* launcher_ = nullptr;
     QPointer<QWidget> mainWindow_;
     HelpActions help_;
+    PrinterChoice* printer_ = nullptr;
     int busy_ = 0;
 };
 

@@ -2,25 +2,24 @@
 
 #include <QFont>
 #include <QPageLayout>
-#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <algorithm>
-#include <fstream>
 
 #include "config/settings.h"
 #include "text/cp850.h"
+#include "ui/text_printout.h"
 
 namespace trb::gui {
 
 namespace {
 
-QFont PrintoutFont(const config::ConfigSettings& settings) {
-    QFont font(QString::fromStdString(settings.printoutFont));
+QFont PrintoutFont(const ui::TextPageLayout& layout) {
+    QFont font(QString::fromStdString(layout.fontName));
     font.setStyleHint(QFont::TypeWriter);
-    font.setPointSize(std::max(settings.printoutFontSize, 1));
-    const int style = settings.printoutFontStyle;
+    font.setPointSize(std::max(layout.fontSizePt, 1));
+    const int style = layout.fontStyle;
     font.setBold((style & 1) != 0);
     font.setItalic((style & 2) != 0);
     font.setUnderline((style & 4) != 0);
@@ -30,60 +29,59 @@ QFont PrintoutFont(const config::ConfigSettings& settings) {
 
 }  // namespace
 
-int PrintTextPages(QPagedPaintDevice& device, const std::string& file, int from, int to,
+int PrintTextPages(QPrinter& printer, const std::string& file, int from, int to,
                    const config::ConfigSettings& settings) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return 0;
-    to = std::min(to, kMaxPrintedPage);
+    const std::vector<ui::TextPage> pages = ui::ReadTextPages(file);
+    from = std::max(from, 1);
+    to = std::min({to, kMaxPrintedPage, static_cast<int>(pages.size())});
+    if (from > to) return 0;
+
+    // Positions are measured from the sheet's corner, so the margins are the same on every printer.
+    printer.setFullPage(true);
+    const ui::TextPageLayout layout = ui::TextPageLayoutFrom(settings);
     QPainter painter;
-    int page = 0;
-    int printed = 0;
-    double y = 0;
-    double lineHeight = 0;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty() && line.front() == '\f') {
-            ++page;
-            if (page < from || page > to) continue;
-            if (printed == 0) {
-                if (!painter.begin(&device)) return 0;
-                painter.setFont(PrintoutFont(settings));
-                painter.setPen(Qt::black);
-                const int lines = settings.linesPerPage > 0 ? settings.linesPerPage : 66;
-                lineHeight = static_cast<double>(device.height()) / lines;
-            } else {
-                device.newPage();
-            }
-            ++printed;
-            y = 0;
-            line.erase(0, 1);
+    if (!painter.begin(&printer)) return 0;
+    painter.setFont(PrintoutFont(layout));
+    painter.setPen(Qt::black);
+    const double dotsPerMm = printer.resolution() / 25.4;
+    const double sheetHeightMm = printer.pageLayout().fullRectPoints().height() * 25.4 / 72;
+    const double left = static_cast<double>(layout.marginLeftMm) * dotsPerMm;
+    const double top = static_cast<double>(layout.marginTopMm) * dotsPerMm;
+    const double lineHeight = static_cast<double>(layout.LineHeightMm(sheetHeightMm)) * dotsPerMm;
+    for (int page = from; page <= to; ++page) {
+        if (page > from) printer.newPage();
+        double y = top;
+        for (const std::string& line : pages[static_cast<std::size_t>(page - 1)]) {
+            y += lineHeight;
             if (line.empty()) continue;
+            painter.drawText(QPointF(left, y),
+                             QString::fromStdString(text::OemToDisplay(line, settings.format)));
         }
-        if (printed == 0 || page < from || page > to) continue;
-        y += lineHeight;
-        painter.drawText(QPointF(0, y), QString::fromStdString(text::OemToDisplay(line, settings.format)));
     }
-    if (printed > 0) painter.end();
-    return printed;
+    painter.end();
+    return to - from + 1;
 }
 
-void PrintTextFile(QWidget* parent, const std::string& file, int pages,
+void PrintTextFile(QWidget* parent, QPrinter& printer, const std::string& file, int pages,
                    const config::ConfigSettings& settings) {
-    QPrinter printer(QPrinter::HighResolution);
+    const QPageLayout::Orientation previous = printer.pageLayout().orientation();
     printer.setPageOrientation(QPageLayout::Portrait);
     QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName("PrintDialog1");
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setMinMax(pages > 0 ? 1 : 0, pages);
+    printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(pages > 0 ? 1 : 0, pages);
-    if (dialog.exec() != QDialog::Accepted) return;
-    int from = 1;
-    int to = pages;
-    if (printer.printRange() == QPrinter::PageRange) {
-        from = printer.fromPage();
-        to = printer.toPage();
+    if (dialog.exec() == QDialog::Accepted) {
+        int from = 1;
+        int to = pages;
+        if (printer.printRange() == QPrinter::PageRange) {
+            from = printer.fromPage();
+            to = printer.toPage();
+        }
+        PrintTextPages(printer, file, from, to, settings);
     }
-    PrintTextPages(printer, file, from, to, settings);
+    printer.setPageOrientation(previous);
 }
 
 }  // namespace trb::gui

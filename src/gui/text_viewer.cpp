@@ -1,7 +1,9 @@
 #include "gui/text_viewer.h"
 
+#include <QIcon>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <fstream>
 #include <sstream>
@@ -48,6 +50,15 @@ TForm_showtextfile::TForm_showtextfile(const std::string& file, config::ConfigSe
         if (print) print();
     });
     printAction->setObjectName("mi_print");
+    // The print button beside the menu does the same.
+    auto* printButton = new QToolButton(menu);
+    printButton->setObjectName("Button_print");
+    printButton->setText(QStringLiteral("Drucken"));
+    printButton->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
+    printButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    connect(printButton, &QToolButton::clicked, printAction, &QAction::trigger);
+    printButton->setAutoRaise(true);
+    menu->setCornerWidget(printButton, Qt::TopRightCorner);
     fileMenu->addAction("&Beenden       ", this, &QDialog::accept);
     QMenu* editMenu = menu->addMenu("&Bearbeiten");
     editMenu->addAction("Alles aus&w\u00e4hlen", memo_, &QPlainTextEdit::selectAll);

@@ -61,9 +61,11 @@ TEST_F(TextPrintingTest, EveryFormFeedStartsAPage) {
     EXPECT_EQ(PrintToPdf(text, 1, 99), 3);
 }
 
-TEST_F(TextPrintingTest, TextWithoutPagesOrOutsideTheRangePrintsNothing) {
+TEST_F(TextPrintingTest, PagesOutsideTheRangePrintNothing) {
     int printed = -1;
-    EXPECT_EQ(PrintToPdf(WriteText("eine Zeile\r\nohne Seitenvorschub\r\n"), 0, 0, &printed), -1);
+    EXPECT_EQ(PrintToPdf(WriteText("eine Zeile\r\nohne Seitenvorschub\r\n"), 1, 1, &printed), 1);
+    EXPECT_EQ(printed, 1);
+    EXPECT_EQ(PrintToPdf(WriteText("eine Zeile\r\n"), 0, 0, &printed), -1);
     EXPECT_EQ(printed, 0);
     EXPECT_EQ(PrintToPdf(WriteText("\fSeite 1\r\n"), 2, 5, &printed), -1);
     EXPECT_EQ(printed, 0);
