@@ -4,6 +4,7 @@
 
 #include "graphics/driver.h"
 #include "gui/main_window.h"
+#include "gui/print_state.h"
 #include "help/help_picture.h"
 #include "help/show_help.h"
 
@@ -44,6 +45,7 @@ void HelpCommands::ShowHelpPicture(int number) {
 
 void HelpCommands::DrawPicture(const std::string& picture) {
     app::Program& program = window_.Program();
+    window_.Printing().shown = graphics::PrintoutKind::HelpPicture;
     graphics::Driver& driver = window_.DrawingDriver();
     driver.SetSettings(graphics::DriverSettingsFrom(program.settings));
     help::DrawHelpPicture(driver, graphics::kDeviceScreen, program.settings.pltFolder, picture);
