@@ -3,9 +3,13 @@
 #include <QObject>
 
 #include "graphics/driver.h"
+#include "gui/help_picture_window.h"
 #include "gui/main_window.h"
 #include "gui/print_state.h"
+#include "gui/message_viewer.h"
+#include "help/help_numbers.h"
 #include "help/help_picture.h"
+#include "help/picture_browser.h"
 #include "help/show_help.h"
 
 namespace trb::gui {
@@ -48,8 +52,26 @@ void HelpCommands::DrawPicture(const std::string& picture) {
     window_.Printing().shown = graphics::PrintoutKind::HelpPicture;
     graphics::Driver& driver = window_.DrawingDriver();
     driver.SetSettings(graphics::DriverSettingsFrom(program.settings));
-    help::DrawHelpPicture(driver, graphics::kDeviceScreen, program.settings.pltFolder, picture);
+    help::DrawHelpPicture(driver, program.dialogs, graphics::kDeviceScreen, program.settings.pltFolder,
+                          picture);
     program.abort = false;
+}
+
+void HelpCommands::BrowsePictures() {
+    app::Program& program = window_.Program();
+    PictureBrowserWindow view(
+        program.settings, [this] { ShowHelp(0, help::kTextOnly); }, &window_);
+    help::PictureBrowserContext context{program.dialogs, program.settings.pltFolder,
+                                        [this](const std::string& name) { DrawPicture(name); },
+                                        program.abort};
+    help::BrowseHelpPictures(context, view);
+    program.abort = false;
+}
+
+void HelpCommands::ShowRunMessages() {
+    app::Program& program = window_.Program();
+    program.ShowRunMessages(MessageViewerEditor(
+        program.settings, [this] { ShowHelp(help::kHelpMessageViewer, help::kTextOnly); }, &window_));
 }
 
 InputHelp HelpCommands::ForInputDialogs() {

@@ -19,6 +19,12 @@ class HelpCommands {
     // Draws the help picture of `number` (0: the current help number) in the graphics window.
     void ShowHelpPicture(int number);
 
+    // Help → Hilfebild: the help-picture browser.
+    void BrowsePictures();
+    // The run's messages with cause and remedy in the message viewer (Help → Fehlermeldungen and
+    // the end of the quick input).
+    void ShowRunMessages();
+
     // The help buttons of the case dialogs.
     InputHelp ForInputDialogs();
     // "&Hilfetext" and "Hilfe&bild" of the question dialogs: the current help number.

@@ -9,10 +9,13 @@
 #include "docs/documentation.h"
 #include "docs/linked_documents.h"
 #include "graphics/driver.h"
+#include "gui/help_commands.h"
 #include "gui/input_menu.h"
 #include "gui/main_menu.h"
 #include "gui/main_window.h"
 #include "gui/print_state.h"
+#include "help/help_numbers.h"
+#include "help/show_help.h"
 #include "report/message_report.h"
 #include "text/cp850.h"
 #include "text/format.h"
@@ -20,7 +23,6 @@
 #ifdef TRB_HAVE_DRAWINGS
 #include "graphics/diagram_viscosity.h"
 #include "graphics/drawing_views.h"
-#include "help/help_numbers.h"
 #endif
 
 namespace trb::gui {
@@ -62,6 +64,9 @@ void Thh::ConnectCommands() {
         bind(name.c_str(), [this, i] { OpenDocument(i); });
     }
     bind("mi_helpErrorMessages", [this] { mi_helpErrorMessagesClick(); });
+    bind("mi_HelpHilfebild", [this] { HelpCommandsOf(*this).BrowsePictures(); });
+    bind("mi_helphistory",
+         [this] { HelpCommandsOf(*this).ShowHelp(help::kHelpProgramHistory, help::kTextOnly); });
     for (const LanguageItem& item : kLanguageItems) {
         bind(item.name, [this, code = item.code] { LanguageCommand(code); });
     }
@@ -181,7 +186,7 @@ void Thh::mi_viewErrorMessagesClick() {
 }
 
 void Thh::mi_helpErrorMessagesClick() {
-    program_.ShowRunMessages();
+    HelpCommandsOf(*this).ShowRunMessages();
     program_.abort = false;
 }
 

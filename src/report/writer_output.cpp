@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "config/input_file.h"
+#include "config/printer_port.h"
 #include "help/help_numbers.h"
 #include "report/html_text.h"
 #include "report/report_file.h"
@@ -52,11 +53,6 @@ std::string TemporaryOutputName(const std::string& tempFolder) {
 std::string WithExtension(std::string path, std::string_view extension) {
     if (fs::path(path).extension().empty()) path += "." + std::string(extension);
     return path;
-}
-
-// The raw printer device for port 1..4.
-std::string PrinterPortPath(int port) {
-    return "/dev/usb/lp" + text::IntText(std::max(port, 1) - 1);
 }
 
 // The devices that write into the temporary folder (the tab file only without its file dialog).
@@ -117,7 +113,7 @@ void ReportWriter::OpenOutput(int device) {
     }
     switch (state_.device) {
         case kTextPrinter: {
-            state_.outputName = PrinterPortPath(settings.printerPort);
+            state_.outputName = config::PrinterPortPath(settings.printerPort);
             dialogs.SetHelpNumber(help::kHelpOutputPrinterPort);
             state_.pausePerPage = dialogs.AskYesNoCancel("Pause nach jeder Seite ?", abort);
             break;

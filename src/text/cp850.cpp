@@ -182,6 +182,15 @@ std::string OemToDisplay(std::string_view oem, const FormatOptions& options) {
     return ToUtf8(plain);
 }
 
+std::string OemToDisplayAll(std::string_view oem, const FormatOptions& options) {
+    std::string display;
+    while (oem.size() >= kDisplayTextLimit) {
+        display += OemToDisplay(oem.substr(0, kDisplayTextLimit - 1), options);
+        oem.remove_prefix(kDisplayTextLimit - 1);
+    }
+    return display + OemToDisplay(oem, options);
+}
+
 std::string DisplayToOem(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());

@@ -15,6 +15,8 @@ inline constexpr std::size_t kDisplayTextLimit = 255;
 // Code page 850 → UTF-8. With the special-characters setting 1 the text is transliterated
 // first and box characters become "|", "+" and "-".
 std::string OemToDisplay(std::string_view oem, const FormatOptions& options);
+// As OemToDisplay for a text of any length, converted piecewise (message boxes, memos).
+std::string OemToDisplayAll(std::string_view oem, const FormatOptions& options);
 // UTF-8 → code page 850; characters that code page 850 lacks (and broken UTF-8) become "?".
 std::string DisplayToOem(std::string_view utf8);
 // Umlauts and special characters spelled out in ASCII ("ü" → "ue", "°" → "deg", ...).

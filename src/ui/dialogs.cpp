@@ -36,12 +36,7 @@ bool FileExists(const std::string& path) {
 
 std::string Dialogs::Display(std::string_view oem) const {
     // Long texts are converted piecewise so that a long message never shows up empty.
-    std::string display;
-    while (oem.size() >= text::kDisplayTextLimit) {
-        display += text::OemToDisplay(oem.substr(0, text::kDisplayTextLimit - 1), Format());
-        oem.remove_prefix(text::kDisplayTextLimit - 1);
-    }
-    return display + text::OemToDisplay(oem, Format());
+    return text::OemToDisplayAll(oem, Format());
 }
 
 void Dialogs::ShowBox(std::string_view message, int kind) {

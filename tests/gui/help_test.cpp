@@ -4,9 +4,15 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -88,23 +94,78 @@ TEST_F(HelpWindowTest, HelpLevelZeroShowsNoHints) {
 }
 
 TEST_F(HelpWindowTest, PictureButtonDrawsIntoTheGraphicsWindowAndQuestionDialogsUseTheCurrentNumber) {
+    bool label = false;
     ModalScript script;
     script.Then([&](QWidget& dialog) {
         Find<QPushButton>(dialog, "Button_hilfebild")->click();
+        const graphics::View& view = window_->Graphics().CurrentView();
+        EXPECT_EQ(view.xmax - view.xmin, 160);
+        EXPECT_EQ(view.ymax - view.ymin, 120);
+        // The heat-balance picture of help text 5030, while the dialog is open.
+        for (const graphics::DisplayCommand& command : window_->Graphics().List().Commands())
+            label = label || command.text == "Zulauf: t1, pE";
         testing::Cancel(dialog);
     });
     Item("mi_editschmierung")->trigger();
+    EXPECT_TRUE(label);
     EXPECT_TRUE(dialogs_.Entries("box").empty()) << "the picture button shows no text";
-    const graphics::View& view = window_->Graphics().CurrentView();
-    EXPECT_DOUBLE_EQ(static_cast<double>(view.xmax - view.xmin) / static_cast<double>(view.ymax - view.ymin),
-                     160.0 / 120.0)
-        << "the picture area is 160 x 120 mm";
 
     program_.dialogs.SetHelpNumber(help::kHelpOverwriteFile);
     Tin_janeindialog question("Frage", true, HelpCommandsOf(*window_).ForQuestionDialogs());
     Find<QPushButton>(question, "Button_help")->click();
     ASSERT_EQ(dialogs_.Entries("box").size(), 1u);
     EXPECT_EQ(dialogs_.Entries("box")[0].caption, "HILFETEXT Nr.3055");
+}
+
+TEST_F(HelpWindowTest, HelpPictureItemBrowsesThePicturesInItsWindow) {
+    std::vector<int> rows;
+    ModalScript script;
+    script.Then([&](QWidget& browser) {
+        auto* list = Find<QListWidget>(browser, "ListBox1");
+        rows.push_back(list->currentRow());
+        EXPECT_EQ(list->count(), 13 + 5);
+        EXPECT_EQ(browser.windowTitle(), "TRB Hilfebilder");
+        Find<QToolButton>(browser, "SpinButton1_down")->click();
+    });
+    script.Then([&](QWidget& browser) {
+        rows.push_back(Find<QListWidget>(browser, "ListBox1")->currentRow());
+        Find<QPushButton>(browser, "Button_ok")->click();
+    });
+    Item("mi_HelpHilfebild")->trigger();
+    EXPECT_EQ(script.names, (std::vector<std::string>{"TForm_hilfebild", "TForm_hilfebild"}));
+    EXPECT_EQ(rows, (std::vector<int>{0, 1}));
+    bool label = false;
+    for (const graphics::DisplayCommand& command : window_->Graphics().List().Commands())
+        label = label || command.text.find("Toleranzfelder") != std::string::npos ||
+                command.text.find("Grenzma") != std::string::npos;
+    EXPECT_TRUE(label) << "the second picture is drawn";
+}
+
+TEST_F(HelpWindowTest, MessageViewerEditsAndSavesCauseAndRemedy) {
+    const fs::path plt = folder_ / "plt";
+    fs::create_directories(plt);
+    std::ofstream(plt / "trb.err", std::ios::binary)
+        << "Fehlerkatalog\r\nWarnung: t2>tBlim !\r\nalte Ursache\r\nalte Abhilfe\r\n";
+    program_.settings.pltFolder = plt.string() + "/";
+    program_.status.ClearMessages();
+    program_.status.AddMessage("Warnung: t2>tBlim !");
+    program_.settings.helpLevel = 2;
+    dialogs_.Reply("1").Reply("yes");
+    ModalScript script;
+    script.Then([&](QWidget& viewer) {
+        EXPECT_EQ(Find<QLineEdit>(viewer, "Edit_meldung")->text(), "Warnung: t2>tBlim !");
+        auto* cause = Find<QPlainTextEdit>(viewer, "Memo_ursache");
+        EXPECT_EQ(cause->toPlainText(), "alte Ursache");
+        cause->setPlainText("Kühlung\nzu schwach");
+        Find<QPushButton>(viewer, "Button_ok")->click();
+    });
+    Item("mi_helpErrorMessages")->trigger();
+    EXPECT_EQ(script.names, (std::vector<std::string>{"Thelperr"}));
+    std::ifstream in(plt / "trb.err", std::ios::binary);
+    const std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(saved, "Fehlerkatalog\r\nWarnung: t2>tBlim !\r\nK\x81hlung zu schwach\r\nalte Abhilfe\r\n");
+    ASSERT_EQ(dialogs_.Entries("question").size(), 1u);
+    EXPECT_EQ(dialogs_.Entries("question")[0].text, "Save Changes ?");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
@@ -43,6 +44,11 @@ TEST(ShippedHelpTest, EveryDeclaredNumberHasARealText) {
         const int number = kAllHelpNumbers[i];
         const HelpEntry entry = LookupHelp(kData, number);
         EXPECT_TRUE(entry.found) << kAllHelpNames[i] << " " << number << ": " << entry.lines[0];
+        // A line of 255 characters or more would show empty (the display conversion's limit).
+        for (const std::string& line : entry.lines) EXPECT_LT(line.size(), 255u) << kAllHelpNames[i];
+        if (entry.picture != "NULL") {
+            EXPECT_TRUE(std::filesystem::is_regular_file(kData + entry.picture + ".plt")) << entry.picture;
+        }
         const std::string shown = GetHelpText(kData, number, format);
         EXPECT_EQ(shown.find("keine Hilfe vorhanden"), std::string::npos) << kAllHelpNames[i];
         // A real explanation, not a caption repeated.
