@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "gui/painter_canvas.h"
+#include "gui/printer_choice.h"
 
 namespace trb::gui {
 
@@ -37,15 +38,17 @@ DrawingPrintResult PrintDrawing(graphics::GraphicsWindow& window, QPrinter& prin
                                 const graphics::PrintoutSettings& settings, const text::FormatOptions& format,
                                 bool& abort, graphics::PrintPlan* placed) {
     printer.setPageOrientation(settings.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    QPrinter job(QPrinter::HighResolution);
+    TakePrinterSettings(job, printer);
     // Positions are measured from the sheet's corner, so that a drawing lands in the same place on
     // every printer.
-    printer.setFullPage(true);
-    const graphics::PrintPlan plan = graphics::PlanPrintout(window, SheetOf(printer), settings, abort);
+    job.setFullPage(true);
+    const graphics::PrintPlan plan = graphics::PlanPrintout(window, SheetOf(job), settings, abort);
     if (placed) *placed = plan;
     if (plan.empty) return DrawingPrintResult::NothingToPrint;
 
     QPainter painter;
-    if (!painter.begin(&printer)) return DrawingPrintResult::PrinterFailed;
+    if (!painter.begin(&job)) return DrawingPrintResult::PrinterFailed;
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setClipRect(Q(plan.clip));
     PainterCanvas paper(painter, format);

@@ -1,10 +1,12 @@
 #include "gui/printer_choice.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 namespace trb::gui {
 
@@ -24,6 +26,10 @@ bool PrinterChoice::Setup(QWidget* parent) {
     dialog.setObjectName("PrintDialog1");
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    // It chooses the printer here; printing comes later.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -48,6 +54,22 @@ bool PrinterChoice::Landscape() const {
 
 void PrinterChoice::SetLandscape(bool landscape) {
     printer_.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+void TakePrinterSettings(QPrinter& job, const QPrinter& chosen) {
+    job.setOutputFormat(chosen.outputFormat());
+    if (chosen.outputFormat() == QPrinter::NativeFormat) job.setPrinterName(chosen.printerName());
+    job.setOutputFileName(chosen.outputFileName());
+    job.setDocName(chosen.docName());
+    job.setPageLayout(chosen.pageLayout());
+    job.setFullPage(chosen.fullPage());
+    job.setColorMode(chosen.colorMode());
+    job.setDuplex(chosen.duplex());
+    job.setCopyCount(chosen.copyCount());
+    job.setCollateCopies(chosen.collateCopies());
+    job.setPageOrder(chosen.pageOrder());
+    job.setPrintRange(chosen.printRange());
+    job.setFromTo(chosen.fromPage(), chosen.toPage());
 }
 
 }  // namespace trb::gui

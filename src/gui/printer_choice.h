@@ -38,4 +38,9 @@ class PrinterChoice {
     QPrinter printer_{QPrinter::HighResolution};
 };
 
+// Sets up a printer for one print job as `chosen` is set up: printer or PDF file, paper,
+// orientation, colour, copies and page range. Each job paints on a printer of its own, because a
+// printer that has printed before keeps the last job's pen for the next one.
+void TakePrinterSettings(QPrinter& job, const QPrinter& chosen);
+
 }  // namespace trb::gui

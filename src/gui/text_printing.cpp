@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "config/settings.h"
+#include "gui/printer_choice.h"
 #include "text/cp850.h"
 #include "ui/text_printout.h"
 
@@ -36,20 +37,22 @@ int PrintTextPages(QPrinter& printer, const std::string& file, int from, int to,
     to = std::min({to, kMaxPrintedPage, static_cast<int>(pages.size())});
     if (from > to) return 0;
 
+    QPrinter job(QPrinter::HighResolution);
+    TakePrinterSettings(job, printer);
     // Positions are measured from the sheet's corner, so the margins are the same on every printer.
-    printer.setFullPage(true);
+    job.setFullPage(true);
     const ui::TextPageLayout layout = ui::TextPageLayoutFrom(settings);
     QPainter painter;
-    if (!painter.begin(&printer)) return 0;
+    if (!painter.begin(&job)) return 0;
     painter.setFont(PrintoutFont(layout));
     painter.setPen(Qt::black);
-    const double dotsPerMm = printer.resolution() / 25.4;
-    const double sheetHeightMm = printer.pageLayout().fullRectPoints().height() * 25.4 / 72;
+    const double dotsPerMm = job.resolution() / 25.4;
+    const double sheetHeightMm = job.pageLayout().fullRectPoints().height() * 25.4 / 72;
     const double left = static_cast<double>(layout.marginLeftMm) * dotsPerMm;
     const double top = static_cast<double>(layout.marginTopMm) * dotsPerMm;
     const double lineHeight = static_cast<double>(layout.LineHeightMm(sheetHeightMm)) * dotsPerMm;
     for (int page = from; page <= to; ++page) {
-        if (page > from) printer.newPage();
+        if (page > from) job.newPage();
         double y = top;
         for (const std::string& line : pages[static_cast<std::size_t>(page - 1)]) {
             y += lineHeight;

@@ -310,6 +310,36 @@ TEST_F(PrintWindowTest, OriginAndShadingMoveAndColourThePrintout) {
     EXPECT_NEAR(Near(columns, 39 * pxPerMm) / pxPerMm, 39, 0.5) << "21 mm to the right";
 }
 
+TEST_F(PrintWindowTest, AReportAfterAColourDrawingPrintsBlack) {
+    Start();
+    Trigger("mi_viewfertlager");
+    ModalScript script;
+    script
+        .Then([](QWidget& dialog) {
+            Check(dialog, "RadioGroup_printmono_1");
+            Click(dialog, "Button_ok");
+        })
+        .Then([](QWidget& dialog) { Accept(dialog); });
+    Trigger("mi_fileprint");
+    fs::rename(Pdf(), folder_ / "drawing.pdf");
+    program_.settings.textDevice = 4;
+    program_.settings.textDeviceWindow = false;
+    Trigger("mi_ViewAusdruck");
+    EXPECT_EQ(script.Pending(), 0u);
+    const QImage page = RenderPdf(60);
+    ASSERT_FALSE(page.isNull());
+    int dark = 0, coloured = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QRgb p = page.pixel(x, y);
+            if (qGray(p) < 160) ++dark;
+            if (std::abs(qRed(p) - qBlue(p)) > 40 || std::abs(qGreen(p) - qBlue(p)) > 40) ++coloured;
+        }
+    }
+    EXPECT_GT(dark, 1000);
+    EXPECT_EQ(coloured, 0) << "the drawing's last colour stayed on the printer";
+}
+
 TEST_F(PrintWindowTest, StoredPrintoutSettingsRoundTripThroughTheTable) {
     Start();
     Trigger("mi_viewfertlager");
