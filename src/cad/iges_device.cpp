@@ -11,6 +11,7 @@
 #include "cad/cad_text.h"
 #include "cad/iges_format.h"
 #include "config/temporary_folder.h"
+#include "core/messages.h"
 
 namespace trb::cad {
 
@@ -191,7 +192,7 @@ void IgesDevice::Insert(std::string_view name, real xscale, real yscale, real an
     const auto found = std::find_if(subfigures_.begin(), subfigures_.end(),
                                     [name](const Subfigure& s) { return s.name == name; });
     if (found == subfigures_.end()) {
-        status_.AddMessage("Blockname " + std::string(name) + " not found !");
+        status_.AddMessage(core::MsgBlockNotFound(name));
         return;
     }
     if (inSubfigure_) subfigureDepth_ = std::max(subfigureDepth_, found->depth + 1);

@@ -5,6 +5,7 @@
 
 #include "core/characteristic.h"
 #include "core/lubricant.h"
+#include "core/messages.h"
 #include "core/utilmath.h"
 
 namespace trb::core {
@@ -25,25 +26,25 @@ bool Fatal(RunStatus& status, bool& abort, std::string_view text, bool setsAbort
 
 // The input checks before any result is written; false when one of them was fatal.
 bool CheckInputs(const TRBrecord& r, RunStatus& status, bool& abort) {
-    if (!(r.db > 0)) return Fatal(status, abort, "Fatal  : dB = 0 !", true);
-    if (!(r.dbmax > 0)) return Fatal(status, abort, "Fatal  : Dmax = 0 !", true);
-    if (!(r.dbmin > 0)) return Fatal(status, abort, "Fatal  : Dmin = 0 !", true);
-    if (!(r.dsmin > 0)) return Fatal(status, abort, "Fatal  : dmin = 0 !", true);
-    if (!(r.dsmax > 0)) return Fatal(status, abort, "Fatal  : dmax = 0 !", true);
+    if (!(r.db > 0)) return Fatal(status, abort, kMsgBoreDiameterZero, true);
+    if (!(r.dbmax > 0)) return Fatal(status, abort, kMsgBoreMaxZero, true);
+    if (!(r.dbmin > 0)) return Fatal(status, abort, kMsgBoreMinZero, true);
+    if (!(r.dsmin > 0)) return Fatal(status, abort, kMsgShaftMinZero, true);
+    if (!(r.dsmax > 0)) return Fatal(status, abort, kMsgShaftMaxZero, true);
     // Every size deviates from the bore's nominal diameter, the shaft sizes too.
-    if (RelDeviation(r.dbmax, r.db) > 5) status.AddMessage("Fehler : Dmax !");
-    if (RelDeviation(r.dbmin, r.db) > 5) status.AddMessage("Fehler : Dmin !");
-    if (RelDeviation(r.dsmax, r.db) > 5) status.AddMessage("Fehler : dmax !");
-    if (RelDeviation(r.dsmin, r.db) > 5) status.AddMessage("Fehler : dmin !");
-    if (RelDeviation(r.ds, r.db) > 2) status.AddMessage("Fehler : Dnom<>dnom !");
-    if (!(r.b > 0)) return Fatal(status, abort, "Fatal  : B <= 0 !", true);
-    if (!(r.rho > 0)) return Fatal(status, abort, "Fatal  : rho = 0 !", true);
-    if (!(r.c > 0)) return Fatal(status, abort, "Fatal  : c = 0 !", true);
-    if (!(r.f > 0)) return Fatal(status, abort, "Fatal  : F = 0 !", true);
-    if (r.dsmax < r.dsmin) status.AddMessage("Fehler : dmax<dmin !");
-    if (r.dbmax < r.dbmin) status.AddMessage("Fehler : Dmax<Dmin !");
-    if (!(r.dbmin > r.dsmax)) return Fatal(status, abort, "Fatal  : Dmin<dmax !", false);
-    if (!(r.de > r.db)) return Fatal(status, abort, "Fatal  : de<dB !", false);
+    if (RelDeviation(r.dbmax, r.db) > 5) status.AddMessage(kMsgBoreMaxDeviates);
+    if (RelDeviation(r.dbmin, r.db) > 5) status.AddMessage(kMsgBoreMinDeviates);
+    if (RelDeviation(r.dsmax, r.db) > 5) status.AddMessage(kMsgShaftMaxDeviates);
+    if (RelDeviation(r.dsmin, r.db) > 5) status.AddMessage(kMsgShaftMinDeviates);
+    if (RelDeviation(r.ds, r.db) > 2) status.AddMessage(kMsgNominalSizesDiffer);
+    if (!(r.b > 0)) return Fatal(status, abort, kMsgWidthZero, true);
+    if (!(r.rho > 0)) return Fatal(status, abort, kMsgDensityZero, true);
+    if (!(r.c > 0)) return Fatal(status, abort, kMsgHeatCapacityZero, true);
+    if (!(r.f > 0)) return Fatal(status, abort, kMsgLoadZero, true);
+    if (r.dsmax < r.dsmin) status.AddMessage(kMsgShaftLimitsSwapped);
+    if (r.dbmax < r.dbmin) status.AddMessage(kMsgBoreLimitsSwapped);
+    if (!(r.dbmin > r.dsmax)) return Fatal(status, abort, kMsgNoClearance, false);
+    if (!(r.de > r.db)) return Fatal(status, abort, kMsgOuterDiameterTooSmall, false);
     return true;
 }
 
@@ -52,18 +53,18 @@ bool CheckInputs(const TRBrecord& r, RunStatus& status, bool& abort) {
 // wider than the bearing.
 bool CheckSupply(const TRBrecord& r, RunStatus& status, bool& abort) {
     const int code = r.zufuhr;
-    if (!(r.db > r.dh)) return Fatal(status, abort, "Fatal  : dH>dB !", false);
-    if (!(r.b > r.dh)) return Fatal(status, abort, "Fatal  : dH>B !", false);
+    if (!(r.db > r.dh)) return Fatal(status, abort, kMsgHoleWiderThanBore, false);
+    if (!(r.b > r.dh)) return Fatal(status, abort, kMsgHoleWiderThanWidth, false);
     const bool hole = code >= kHoleOppositeLoad && code <= kTwoHolesAt90;
     const bool groove = code == kRingGroove || code == kPartialGroove;
     const bool pocket = code >= kPocketOppositeLoad && code <= kTwoPocketsAt90;
-    if (hole && !(r.dh > 0)) return Fatal(status, abort, "Fatal  : dH = 0 !", true);
-    if (groove && !(r.bg > 0)) return Fatal(status, abort, "Fatal  : bG = 0 !", true);
+    if (hole && !(r.dh > 0)) return Fatal(status, abort, kMsgHoleDiameterZero, true);
+    if (groove && !(r.bg > 0)) return Fatal(status, abort, kMsgGrooveWidthZero, true);
     if (code == kPartialGroove && !(r.phie > r.phia))
-        return Fatal(status, abort, "Fatal  : phiA >= phiE !", true);
-    if (pocket && !(r.bp > 0)) return Fatal(status, abort, "Fatal  : bp = 0 !", true);
-    if (groove && !(r.b > r.bg)) return Fatal(status, abort, "Fatal  : bG>=B !", false);
-    if (pocket && !(r.b > r.bp)) return Fatal(status, abort, "Fatal  : bp>=B !", false);
+        return Fatal(status, abort, kMsgGrooveAnglesSwapped, true);
+    if (pocket && !(r.bp > 0)) return Fatal(status, abort, kMsgPocketWidthZero, true);
+    if (groove && !(r.b > r.bg)) return Fatal(status, abort, kMsgGrooveAsWideAsBearing, false);
+    if (pocket && !(r.b > r.bp)) return Fatal(status, abort, kMsgPocketAsWideAsBearing, false);
     return true;
 }
 
@@ -71,7 +72,7 @@ bool CheckSupply(const TRBrecord& r, RunStatus& status, bool& abort) {
 void FinalStage(TRBrecord& r, RunStatus& status, bool& abort) {
     r.re = r.rho * r.us * r.seff * 0.0005L / r.etaeff;
     if (!(r.seff > 0)) {
-        Fatal(status, abort, "Fatal  : s <= 0 !", true);
+        Fatal(status, abort, kMsgClearanceZero, true);
         return;
     }
     r.relim = 41.3L * std::sqrt(r.db / r.seff);
@@ -81,17 +82,17 @@ void FinalStage(TRBrecord& r, RunStatus& status, bool& abort) {
     // reaches 1, where the Sommerfeld number has no value; a film limit of half the clearance or more
     // puts it at or below 0, where the transition speed is infinite or negative.
     if (!(r.h0lim > 0)) {
-        Fatal(status, abort, "Fatal  : h0lim <= 0 !", true);
+        Fatal(status, abort, kMsgFilmLimitZero, true);
         return;
     }
     if (!(r.psim > 0)) {
-        Fatal(status, abort, "Fatal  : psi m <= 0 !", true);
+        Fatal(status, abort, kMsgMeanClearanceZero, true);
         return;
     }
     r.epstr20 = 1 - 2 * r.h0lim / (r.db * r.psim);
     r.epstreff = 1 - 2 * r.h0lim / (r.db * r.psieff);
     if (!(r.epstr20 > 0 && r.epstreff > 0)) {
-        Fatal(status, abort, "Fatal  : h0lim >= s/2 !", true);
+        Fatal(status, abort, kMsgFilmLimitTooLarge, true);
         return;
     }
     const real widthRatio = r.b / r.db;
@@ -100,16 +101,16 @@ void FinalStage(TRBrecord& r, RunStatus& status, bool& abort) {
     r.sotreff = SommerfeldOfEps(r.epstreff, widthRatio);
     r.ntreff = r.psieff * r.psieff * r.p * 1e6L / (r.etaeff * r.sotreff * kTwoPi);
 
-    if (r.h0 < r.h0lim) status.AddMessage("Fehler : h0<h0lim !");
+    if (r.h0 < r.h0lim) status.AddMessage(kMsgFilmTooThin);
     if (r.druckschmierung) {
-        if (r.t2new > r.tblim) status.AddMessage("Warnung: t2>tBlim !");
-        if (r.teff > r.tblim) status.AddMessage("Fehler : teff>tBlim !");
+        if (r.t2new > r.tblim) status.AddMessage(kMsgOutletTooHot);
+        if (r.teff > r.tblim) status.AddMessage(kMsgFilmTooHot);
     } else {
-        if (r.tbnew > r.tblim) status.AddMessage("Fehler : tB>tBlim !");
+        if (r.tbnew > r.tblim) status.AddMessage(kMsgBearingTooHot);
     }
-    if (r.p > r.plim) status.AddMessage("Fehler : p>plim !");
-    if (r.pe > r.p) status.AddMessage("Fehler : pE>p !");
-    if (r.pe > 0.3L * r.p) status.AddMessage("Warnung: pE>0.3*p !");
+    if (r.p > r.plim) status.AddMessage(kMsgLoadTooHigh);
+    if (r.pe > r.p) status.AddMessage(kMsgSupplyPressureAboveLoad);
+    if (r.pe > 0.3L * r.p) status.AddMessage(kMsgSupplyPressureHigh);
 }
 
 }  // namespace
@@ -135,23 +136,23 @@ void OperatingPoint(TRBrecord& r, RunStatus& status, bool& abort) {
     r.dpsi = (r.alpha1b - r.alpha1s) * r.dt20;
     r.psieff = r.psim + r.dpsi;
     if (!(r.psieff > 0)) {
-        Fatal(status, abort, "Fatal  : psi eff <= 0 !", true);
+        Fatal(status, abort, kMsgEffectiveClearanceZero, true);
         return;
     }
     if (!(r.etaeff > 0)) {
-        Fatal(status, abort, "Fatal  : eta eff <= 0 !", true);
+        Fatal(status, abort, kMsgEffectiveViscosityZero, true);
         return;
     }
 
     r.so = r.psieff * r.psieff * r.f / (r.db * 0.001L * r.b * 0.001L * r.etaeff * r.weff);
     if (!(r.so > 0)) {
-        Fatal(status, abort, "Fatal  : Sommerfeld = 0 !", true);
+        Fatal(status, abort, kMsgSommerfeldZero, true);
         return;
     }
     const real widthRatio = r.b / r.db;
     r.epsilon = EpsOfSommerfeld(r.so, widthRatio, status);
     if (r.epsilon == 0) {
-        Fatal(status, abort, "Fatal  : epsilon = 0 !", true);
+        Fatal(status, abort, kMsgEccentricityZero, true);
         return;
     }
     r.e = r.epsilon * r.seff * 0.5L;
@@ -170,7 +171,7 @@ void OperatingPoint(TRBrecord& r, RunStatus& status, bool& abort) {
         r.q2 = db3 * r.psieff * r.psieff * r.psieff * r.pe * 1e6L / r.etaeff * r.q2c;
         r.q = r.q1 + r.q2;
         if (!(r.q > 0)) {
-            Fatal(status, abort, "Fatal  : q <= 0 !", true);
+            Fatal(status, abort, kMsgFlowZero, true);
             return;
         }
         const real heatPerKelvin = LubricantHeatPerKelvin(r.rho, r.c, r.q);
@@ -181,18 +182,18 @@ void OperatingPoint(TRBrecord& r, RunStatus& status, bool& abort) {
         r.q2 = 0;
         r.q = r.q1;
         if (!(r.k > 0)) {
-            Fatal(status, abort, "Fatal  : k <= 0 !", true);
+            Fatal(status, abort, kMsgHeatTransferZero, true);
             return;
         }
         if (!(r.a > 0)) {
-            Fatal(status, abort, "Fatal  : A <= 0 !", true);
+            Fatal(status, abort, kMsgHousingAreaZero, true);
             return;
         }
         r.tbnew = r.p0 / (r.k * r.a) + r.ta;
         r.tb = (r.tb + r.tbnew) / 2;
         r.pa = r.p0;
         if (!(r.q > 0)) {
-            Fatal(status, abort, "Fatal  : q <= 0 !", true);
+            Fatal(status, abort, kMsgFlowZero, true);
             return;
         }
     }
@@ -208,20 +209,20 @@ int RunCalculation(TRBrecord& r, RunStatus& status, bool& abort) {
     r.ub = r.wb * r.db * 0.0005L;
 
     if (r.schmier == 0) {
-        Fatal(status, abort, "Fatal  : visko !", false);
+        Fatal(status, abort, kMsgNoViscosityClass, false);
         return 0;
     }
     r.nu40 = ViscosityClassNu40(r.schmier);
     // A class index beyond the table cannot come from the class list; it has no viscosity either.
     if (!(r.nu40 > 0)) {
-        Fatal(status, abort, "Fatal  : visko !", false);
+        Fatal(status, abort, kMsgNoViscosityClass, false);
         return 0;
     }
 
     r.p = r.f / (r.db * r.b);
     r.weff = std::fabs(r.wb + r.ws);
     if (r.weff == 0) {
-        Fatal(status, abort, "Fatal  : n eff = 0 !", true);
+        Fatal(status, abort, kMsgNoRelativeSpeed, true);
         return 0;
     }
 
@@ -240,7 +241,7 @@ int RunCalculation(TRBrecord& r, RunStatus& status, bool& abort) {
         if (std::fabs(change) < kConvergence) break;
         if (steps > kMaxTemperatureSteps || abort || status.calculationFailed) break;
     }
-    if (steps > kMaxTemperatureSteps) status.AddMessage("Fehler : Iteration T");
+    if (steps > kMaxTemperatureSteps) status.AddMessage(kMsgTemperatureIteration);
     if (abort) return steps;
 
     FinalStage(r, status, abort);

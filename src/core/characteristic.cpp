@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/messages.h"
 #include "core/utilmath.h"
 
 namespace trb::core {
@@ -60,7 +61,7 @@ real EpsOfSommerfeld(real so, real b, RunStatus& status) {
     real upper = 1;
     for (int step = 1;; ++step) {
         if (step > kMaxBisectionSteps) {
-            status.AddMessage("Fehler : Iter ep from So");
+            status.AddMessage(kMsgEccentricitySearch);
             return 0;
         }
         const real mid = (lower + upper) * 0.5L;
@@ -92,8 +93,8 @@ real HoleShapeFactor(real l) {
 }
 
 real PocketShapeFactor(real l, RunStatus& status) {
-    if (l < 0.05L) status.AddMessage("Warnung: bp/B < 0.05 !");
-    if (l > 0.7L) status.AddMessage("Warnung: bp/B > 0.7 !");
+    if (l < 0.05L) status.AddMessage(kMsgPocketTooNarrow);
+    if (l > 0.7L) status.AddMessage(kMsgPocketTooWide);
     return 1.188L + 1.582L * l - 2.585L * l * l + 5.563L * l * l * l;
 }
 

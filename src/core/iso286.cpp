@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "core/iso286_zones.h"
+#include "core/messages.h"
 
 namespace trb::core {
 
@@ -78,7 +79,7 @@ std::string ShaftClassForClearance(ToleranceSteps& steps, int grade, real target
         const real meanDiameter = nominal + (out.zone.lower + out.zone.upper) / 2 * 0.001L;
         if (out.issue == iso286::Issue::None && meanDiameter >= target) break;
     } while (position != "zc");
-    if (position == "zc") status.AddMessage("Fehler : ISO Shaft !");
+    if (position == "zc") status.AddMessage(kMsgShaftClassRefused);
     return std::string(position) + " " + std::to_string(grade);
 }
 

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "core/messages.h"
+
 namespace trb::core {
 
 real IntPower(int n, real x) {
@@ -29,7 +31,7 @@ real Pow10(real x) {
 real Tangent(real x, RunStatus& status) {
     const real cosine = std::cos(x);
     if (cosine == 0) {
-        status.AddMessage("Error: function tan in Unit math");
+        status.AddMessage(kMsgTangentUndefined);
         return 1e30L;
     }
     return std::sin(x) / cosine;
@@ -37,7 +39,7 @@ real Tangent(real x, RunStatus& status) {
 
 real ArcSine(real x, RunStatus& status) {
     if (std::fabs(x) > 1) {
-        status.AddMessage("Error: ArcSin in unit math");
+        status.AddMessage(kMsgArcSineUndefined);
         return kPi / 2;
     }
     if (x == 1) return kPi / 2;

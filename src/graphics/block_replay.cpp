@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cad/cad_settings.h"
+#include "core/messages.h"
 #include "graphics/screen_device.h"
 #include "graphics/vektor.h"
 
@@ -101,7 +102,7 @@ void BlockReplay::Place(std::string_view name, real xscale, real yscale, real an
     if (depth_ + 1 > kMaxBlockDepth) {
         // Deeper nesting than the program supports (usually a block inserting itself): reported
         // and skipped, the drawing goes on.
-        status_.AddMessage("error blockno. " + std::to_string(depth_ + 1));
+        status_.AddMessage(core::MsgBlockNesting(depth_ + 1));
         abort_ = true;
         return;
     }
@@ -109,7 +110,7 @@ void BlockReplay::Place(std::string_view name, real xscale, real yscale, real an
     t_ = {TX(x, y), TY(x, y), saved.angle + angle, saved.kx * xscale, saved.ky * yscale};
     std::ifstream in(TempPath(settings_, BlockFileName(name)));
     if (!in) {
-        status_.AddMessage("Invalid temp directory");
+        status_.AddMessage(core::kMsgBlockFolderInvalid);
         abort_ = true;
     } else {
         std::vector<BlockEntity> entities;
@@ -162,7 +163,7 @@ std::size_t BlockReplay::DrawPolyline(const std::vector<BlockEntity>& entities, 
         vertices.push_back({{TX(x, y), TY(x, y)}, phi});
     }
     if (i >= entities.size() || entities[i].type != "SEQEND") {
-        status_.AddMessage("Error in DXF File");
+        status_.AddMessage(core::kMsgBlockFileError);
         return i == entities.size() ? i : i - 1;
     }
     const std::size_t n = vertices.size();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/messages.h"
 #include "graphics/driver.h"
 #include "graphics/view.h"
 
@@ -20,7 +21,7 @@ std::vector<Segment> HatchLines(std::vector<Point> boundary, real angleDegrees, 
                                 core::RunStatus& status, bool& abort) {
     std::vector<Segment> lines;
     if (boundary.size() > kMaxHatchPoints) {
-        status.AddMessage("Fatal  : n schraff !");
+        status.AddMessage(core::kMsgHatchLineCount);
         return lines;
     }
     if (boundary.size() < 3 || angleDegrees == 0) return lines;
@@ -39,7 +40,7 @@ std::vector<Segment> HatchLines(std::vector<Point> boundary, real angleDegrees, 
     }
     const real step = distance != 0 ? std::fabs(distance) : (cmax - cmin) * 0.1L;
     if (step <= 0 || (cmax - cmin) / step > kMaxHatchLines) {
-        if (step > 0) status.AddMessage("Schraffurfehler");
+        if (step > 0) status.AddMessage(core::kMsgHatchFailed);
         return lines;
     }
     std::vector<Point> hits;
@@ -56,7 +57,7 @@ std::vector<Segment> HatchLines(std::vector<Point> boundary, real angleDegrees, 
             hits.push_back({p.x + u * (q.x - p.x), p.y + u * (q.y - p.y)});
         }
         if (hits.size() > kMaxHatchCrossings) {
-            status.AddMessage("Fatal  : schraff schnittp");
+            status.AddMessage(core::kMsgHatchIntersection);
             abort = true;
             return lines;
         }
@@ -87,7 +88,7 @@ void Hatching::HatchPolygonBegin(int flags) {
 
 void Hatching::AddPoint(Point p) {
     if (points_.size() >= kMaxHatchPoints) {
-        driver_.Status().AddMessage("Schraffurfehler");
+        driver_.Status().AddMessage(core::kMsgHatchFailed);
         overflow_ = true;
         return;
     }
@@ -126,7 +127,7 @@ void Hatching::HatchPolygonEnd(real angle, real distance) {
         AddArcPoints(previousPhi_, points_.back(), points_.front());
     }
     if (overflow_) {
-        driver_.Status().AddMessage("Fatal  : n schraff !");
+        driver_.Status().AddMessage(core::kMsgHatchLineCount);
         return;
     }
     Hatch(angle, distance);
@@ -135,7 +136,7 @@ void Hatching::HatchPolygonEnd(real angle, real distance) {
 void Hatching::Hatch(real angle, real distance) {
     if (points_.empty()) return;
     if (points_.size() > kMaxHatchPoints) {
-        driver_.Status().AddMessage("Fatal  : n schraff !");
+        driver_.Status().AddMessage(core::kMsgHatchLineCount);
         return;
     }
     if (mode_ == 1) driver_.CadColor(5);

@@ -6,6 +6,8 @@
 #include <numbers>
 #include <string>
 
+#include "core/messages.h"
+
 namespace trb::graphics {
 
 namespace {
@@ -145,9 +147,7 @@ std::optional<ArcGeometry> GetArcCenter(real phi, Point p1, Point p2, core::RunS
                                         bool keepStart) {
     const real halfSin = std::sin(phi / 2);
     if (std::fabs(halfSin) < 1e-15L) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "Fehler in GetArcCenter (dphi = %.6Lg ! ", phi);
-        status.AddMessage(buffer);
+        status.AddMessage(core::MsgArcAngle(phi));
         return std::nullopt;
     }
     const real dx = p2.x - p1.x, dy = p2.y - p1.y;
@@ -160,7 +160,7 @@ std::optional<ArcGeometry> GetArcCenter(real phi, Point p1, Point p2, core::RunS
         // Left of p1→p2 for positive h.
         arc.centre = {middle.x - h * dy / chord, middle.y + h * dx / chord};
     } else {
-        status.AddMessage("GetArcCenter l12=0");
+        status.AddMessage(core::kMsgArcThroughEqualPoints);
         arc.centre = middle;
     }
     arc.start = std::atan2(p1.y - arc.centre.y, p1.x - arc.centre.x);

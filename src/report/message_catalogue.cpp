@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <optional>
 
+#include "config/input_file.h"
 #include "text/format.h"
 #include "ui/checked_file.h"
 
@@ -13,10 +14,17 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-bool ReadLine(std::istream& in, std::string& line) {
-    if (!std::getline(in, line)) return false;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
+// A catalogue of a few hundred messages is some tens of kilobytes.
+constexpr std::size_t kMaxCatalogueSize = 4u << 20;
+constexpr std::size_t kMaxCatalogueLine = 64u << 10;
+
+// The catalogue's content, or nothing when it is not a readable regular file (a FIFO or a device
+// in its place is never opened for reading, so a lookup can never hang).
+std::optional<std::string> ReadCatalogue(const std::string& catalogue) {
+    config::InputFile file = config::ReadInputFile(catalogue, kMaxCatalogueSize);
+    if (file.status != config::InputStatus::Ok && file.status != config::InputStatus::TooLarge)
+        return std::nullopt;
+    return std::move(file.content);
 }
 
 std::string OneLine(std::string_view text) {
@@ -39,21 +47,28 @@ std::string CataloguePath(std::string_view folder) {
 }
 
 bool MatchesMessage(std::string_view line, std::string_view message) {
-    return line.substr(0, kMessageKeyLength) == message.substr(0, kMessageKeyLength);
+    if (line.substr(0, kMessageKeyLength) == message.substr(0, kMessageKeyLength)) return true;
+    // "DBF #*" stands for every message that starts with "DBF #" (messages with a variable part).
+    return line.size() > 1 && line.back() == '*' && message.starts_with(line.substr(0, line.size() - 1));
+}
+
+Lookup LookUpMessageIn(std::string_view content, std::string_view message, MessageDescription& description) {
+    config::LineSplitter lines(content, kMaxCatalogueLine);
+    std::string line;
+    while (lines.Next(line)) {
+        if (!MatchesMessage(line, message)) continue;
+        description = {};
+        lines.Next(description.cause) && lines.Next(description.remedy);
+        return Lookup::Found;
+    }
+    return Lookup::NotFound;
 }
 
 Lookup LookUpMessage(const std::string& catalogue, std::string_view message,
                      MessageDescription& description) {
-    std::ifstream in(catalogue, std::ios::binary);
-    if (!in) return Lookup::Unreadable;
-    std::string line;
-    while (ReadLine(in, line)) {
-        if (!MatchesMessage(line, message)) continue;
-        description = {};
-        ReadLine(in, description.cause) && ReadLine(in, description.remedy);
-        return Lookup::Found;
-    }
-    return Lookup::NotFound;
+    const std::optional<std::string> content = ReadCatalogue(catalogue);
+    if (!content) return Lookup::Unreadable;
+    return LookUpMessageIn(*content, message, description);
 }
 
 std::string GetCause(const std::string& catalogue, std::string_view message) {
@@ -82,11 +97,18 @@ bool SaveMessageDescription(const std::string& catalogue, const std::string& tem
     if (Upper(work) == Upper(catalogue)) return false;
     if (!ui::CheckReadable(catalogue, dialogs, abort)) return false;
 
-    std::ifstream in(catalogue, std::ios::binary);
+    // Only a catalogue read whole is rewritten: a cut one would lose its end.
+    const config::InputFile old = config::ReadInputFile(catalogue, kMaxCatalogueSize);
+    if (old.status != config::InputStatus::Ok) {
+        dialogs.ShowErrorBox(config::InputProblem(catalogue, old));
+        abort = true;
+        return false;
+    }
+    config::LineSplitter lines(old.content, kMaxCatalogueLine);
     std::string content;
     std::string line;
     bool found = false;
-    while (ReadLine(in, line)) {
+    while (lines.Next(line)) {
         content += line;
         content += kLineEnd;
         if (MatchesMessage(line, message)) {
@@ -98,17 +120,16 @@ bool SaveMessageDescription(const std::string& catalogue, const std::string& tem
         dialogs.ShowNoteBox(std::string(message) + " not found.");
         return false;
     }
-    ReadLine(in, line);
+    lines.Next(line);
     content += OneLine(cause);
     content += kLineEnd;
-    ReadLine(in, line);
+    lines.Next(line);
     content += OneLine(remedy);
     content += kLineEnd;
-    while (ReadLine(in, line)) {
+    while (lines.Next(line)) {
         content += line;
         content += kLineEnd;
     }
-    in.close();
     if (!ui::WriteFileChecked(work, content, dialogs, abort)) return false;
     return ui::WriteFileChecked(catalogue, content, dialogs, abort);
 }

@@ -18,7 +18,7 @@ inline constexpr std::string_view kNoDescription = "keine Beschreibung dieser Fe
 std::string CataloguePath(std::string_view folder);
 
 // Whether a catalogue line stands for the message: their first 14 characters agree (a shorter
-// text must agree as a whole).
+// text must agree as a whole), or the line ends with "*" and the message starts with the rest.
 bool MatchesMessage(std::string_view line, std::string_view message);
 
 enum class Lookup { Found, NotFound, Unreadable };
@@ -26,7 +26,11 @@ struct MessageDescription {
     std::string cause;
     std::string remedy;
 };
-// Reads the catalogue anew and fills `description` when the message is found.
+// Looks the message up in the catalogue's content (cause and remedy are the two lines after the
+// first matching line).
+Lookup LookUpMessageIn(std::string_view content, std::string_view message, MessageDescription& description);
+// Reads the catalogue anew (a regular file of at most a few megabytes) and fills `description` when
+// the message is found.
 Lookup LookUpMessage(const std::string& catalogue, std::string_view message, MessageDescription& description);
 
 // Cause of the message: "" without a catalogue, kNoDescription when it is not listed.

@@ -8,6 +8,7 @@
 
 #include "config/config_file.h"
 #include "config/temporary_folder.h"
+#include "core/messages.h"
 #include "tables/dbf_error.h"
 #include "text/cp850.h"
 #include "ui/checked_file.h"
@@ -154,7 +155,7 @@ void TableAccess::GoRecord(int n, core::RunStatus& status, bool& abort) {
         if (!table_.IsOpen()) throw DbfError(DbfErrorCode::NotOpen);
         const int count = table_.RecordCount();
         if (count < n) {
-            status.AddMessage("DBF #" + std::to_string(n) + " not found.");
+            status.AddMessage(core::MsgRecordNotFound(n));
             n = count;
         }
         if (n >= 1) table_.Go(n);

@@ -103,7 +103,8 @@ bool WriteFileChecked(const std::string& path, std::string_view content, Dialogs
 }
 
 bool CheckReadable(const std::string& name, Dialogs& dialogs, bool& abort) {
-    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking: opening a FIFO for reading would otherwise wait for a writer.
+    const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat info {};
     const bool readable = fd >= 0 && fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
     if (fd >= 0) ::close(fd);

@@ -1,3 +1,7 @@
+#include <sys/stat.h>
+
+#include "core/messages.h"
+#include "core/run_status.h"
 #include "report/message_catalogue.h"
 #include "report/run_messages.h"
 #include "report_fixture.h"
@@ -7,61 +11,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every message the calculation, the tolerance search, the drawing geometry, the block replay and
-// the hatching can put into the message list (the variable tails of the geometry texts cut off).
-const std::vector<std::string> kProgramMessages = {
-    "Fatal  : dB = 0 !",
-    "Fatal  : Dmax = 0 !",
-    "Fatal  : Dmin = 0 !",
-    "Fatal  : dmin = 0 !",
-    "Fatal  : dmax = 0 !",
-    "Fehler : Dmax !",
-    "Fehler : Dmin !",
-    "Fehler : dmax !",
-    "Fehler : dmin !",
-    "Fehler : Dnom<>dnom !",
-    "Fatal  : B <= 0 !",
-    "Fatal  : rho = 0 !",
-    "Fatal  : c = 0 !",
-    "Fatal  : F = 0 !",
-    "Fehler : dmax<dmin !",
-    "Fehler : Dmax<Dmin !",
-    "Fatal  : Dmin<dmax !",
-    "Fatal  : de<dB !",
-    "Fatal  : visko !",
-    "Fatal  : n eff = 0 !",
-    "Fatal  : dH>dB !",
-    "Fatal  : dH>B !",
-    "Fatal  : dH = 0 !",
-    "Fatal  : bG = 0 !",
-    "Fatal  : phiA >= phiE !",
-    "Fatal  : bp = 0 !",
-    "Fatal  : psi eff <= 0 !",
-    "Fatal  : eta eff <= 0 !",
-    "Fatal  : Sommerfeld = 0 !",
-    "Fatal  : epsilon = 0 !",
-    "Fatal  : k <= 0 !",
-    "Fatal  : A <= 0 !",
-    "Fatal  : q <= 0 !",
-    "Fehler : Iter ep from So",
-    "Warnung: bp/B < 0.05 !",
-    "Warnung: bp/B > 0.7 !",
-    "Fehler : Iteration T",
-    "Fatal  : s <= 0 !",
-    "Fehler : h0<h0lim !",
-    "Warnung: t2>tBlim !",
-    "Fehler : teff>tBlim !",
-    "Fehler : tB>tBlim !",
-    "Fehler : p>plim !",
-    "Fehler : pE>p !",
-    "Warnung: pE>0.3*p !",
-    "Fehler : ISO Shaft !",
-    "Fatal  : n schraff !",
-    "Fatal  : schraff schnittp",
-    "Fehler in GetArcCenter (dphi = 90 ! ",
-    "GetArcCenter l12=0",
-    "Invalid temp directory",
-};
+// Every message the program can put into the message list: the fixed texts and an instance of
+// each text with a variable part, as the code declares them.
+std::vector<std::string> ProgramMessages() {
+    std::vector<std::string> messages(std::begin(core::kAllMessages), std::end(core::kAllMessages));
+    for (const std::string& sample : core::VariableMessageSamples()) messages.push_back(sample);
+    return messages;
+}
 
 class CatalogueTest : public WriterFixture {
   protected:
@@ -74,7 +30,8 @@ class CatalogueTest : public WriterFixture {
 };
 
 TEST_F(CatalogueTest, ShippedCatalogueDescribesEveryProgramMessage) {
-    for (const std::string& message : kProgramMessages) {
+    for (const std::string& message : ProgramMessages()) {
+        EXPECT_LE(message.size(), core::RunStatus::kMaxLength) << "the message list keeps 36 characters";
         MessageDescription description;
         ASSERT_EQ(LookUpMessage(catalogue, message, description), Lookup::Found) << message;
         EXPECT_GT(description.cause.size(), 20u) << message;
@@ -146,6 +103,40 @@ TEST_F(CatalogueTest, SavingReplacesOnlyTheEntryAndKeepsTheFileWhenNotFound) {
         SaveMessageDescription(path, (folder / "plt").string(), "Warnung: one", "x", "y", dialogs, abort))
         << "the work file may not be the catalogue itself";
     EXPECT_EQ(ReadFile(path), before);
+}
+
+TEST_F(CatalogueTest, AStarredLineDescribesEveryMessageThatStartsWithIt) {
+    const std::string path = Small("DBF #*\r\nrecord cause\r\nrecord remedy\r\n");
+    EXPECT_EQ(GetCause(path, core::MsgRecordNotFound(12)), "record cause");
+    EXPECT_EQ(GetRemedy(path, core::MsgRecordNotFound(3)), "record remedy");
+    EXPECT_EQ(GetCause(path, "DBF"), std::string(kNoDescription));
+    EXPECT_TRUE(MatchesMessage("Blockname *", core::MsgBlockNotFound("LOGO")));
+    EXPECT_FALSE(MatchesMessage("*", "anything")) << "a lone star is no pattern";
+}
+
+TEST_F(CatalogueTest, AFifoOrAHugeFileInPlaceOfTheCatalogueNeitherHangsNorIsRewritten) {
+    fs::create_directories(folder / "plt");
+    const std::string fifo = (folder / "plt" / "trb.err").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    MessageDescription description;
+    EXPECT_EQ(LookUpMessage(fifo, "Fehler : p>plim !", description), Lookup::Unreadable);
+    EXPECT_EQ(GetCause(fifo, "Fehler : p>plim !"), "");
+    fs::create_directories(folder / "work");
+    EXPECT_FALSE(SaveMessageDescription(fifo, (folder / "work").string(), "Fehler : p>plim !", "c", "r",
+                                        dialogs, abort));
+    EXPECT_TRUE(abort);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    fs::remove(fifo);
+
+    // A catalogue beyond the reading limit is looked up in its first part but never rewritten.
+    abort = false;
+    std::string big = "Fehler : p>plim !\r\ncause\r\nremedy\r\n";
+    big.resize(5u << 20, 'x');
+    const std::string path = Small(big);
+    EXPECT_EQ(GetCause(path, "Fehler : p>plim !"), "cause");
+    EXPECT_FALSE(SaveMessageDescription(path, (folder / "work").string(), "Fehler : p>plim !", "c", "r",
+                                        dialogs, abort));
+    EXPECT_EQ(fs::file_size(path), big.size());
 }
 
 class RunMessagesTest : public WriterFixture {
