@@ -23,9 +23,11 @@
 #include <vector>
 
 #include "app/program.h"
+#include "gui/help_commands.h"
 #include "gui/main_window.h"
 #include "gui/print_state.h"
 #include "gui/qt_dialogs.h"
+#include "help/help_numbers.h"
 #include "modal_script.h"
 #include "ui/launcher.h"
 
@@ -435,8 +437,14 @@ TEST_F(PrintWindowTest, TheDialogStartsFromWhatTheWindowShows) {
             Click(dialog, "Button_cancel");
         });
     Trigger("mi_fileprint");
-    window.Printing().shown = graphics::PrintoutKind::HelpPicture;
+    HelpCommandsOf(window).ShowHelpPicture(help::kHelpInputGeometry);  // "Hilfe&bild" of a dialog
     Trigger("mi_fileprint");
+    EXPECT_EQ(PdfInfo("Page size"), "595 x 842 pts (A4)") << "the help picture printed upright";
+    const QImage picture = RenderPdf(50);
+    int dark = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) dark += qGray(picture.pixel(x, y)) < 128 ? 1 : 0;
+    EXPECT_GT(dark, 500);
     window.DrawLogo();
     Trigger("mi_fileprint");
     EXPECT_EQ(script.Pending(), 0u);
