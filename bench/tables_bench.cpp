@@ -3,8 +3,10 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "tables/dbf_table.h"
 
@@ -95,5 +97,82 @@ void BM_SearchMiss(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 1000);
 }
 BENCHMARK(BM_SearchMiss);
+
+// ---- the table window's work on a table of 100,000 records ----------------------------------
+
+constexpr int kLargeTable = 100000;
+constexpr int kScreenRows = 40;
+
+std::filesystem::path MakeLargeTable(const std::filesystem::path& folder) {
+    const auto path = folder / "large.dbf";
+    const auto text = folder / "large.txt";
+    std::string lines;
+    char line[96];
+    for (long long i = 0; i < kLargeTable; ++i) {
+        const int n = std::snprintf(line, sizeof line, "%.2f,%.2f,%lld,\"Buchse %lld\"\r\n",
+                                    static_cast<double>((i * 7919) % 1000) / 5.0,
+                                    static_cast<double>((i * 104729) % 1000) / 4.0, i % 97, i);
+        lines.append(line, static_cast<std::size_t>(n));
+    }
+    std::FILE* f = std::fopen(text.c_str(), "wb");
+    std::fwrite(lines.data(), 1, lines.size(), f);
+    std::fclose(f);
+    DbfTable::Create(path, {{"D1", 'N', 7, 2}, {"D2", 'N', 7, 2}, {"B1", 'N', 7, 2}, {"NAME", 'C', 20, 0}});
+    DbfTable t;
+    t.Open(path);
+    t.AppendFromDelimited(text);
+    return path;
+}
+
+// One large table for all the measurements below, written once.
+const std::filesystem::path& LargeTable() {
+    static BenchFolder folder;
+    static const std::filesystem::path path = MakeLargeTable(folder.path);
+    return path;
+}
+
+// Opening the table and having the texts of the first screen of rows, as the grid asks for them.
+void BM_OpenAndFirstScreen(benchmark::State& state) {
+    const auto& path = LargeTable();
+    for (auto _ : state) {
+        DbfTable t;
+        t.SetShowDeleted(state.range(0) != 0);
+        t.Open(path);
+        const std::vector<std::uint32_t> rows = t.ShownRecords();
+        for (int row = 0; row < kScreenRows; ++row) {
+            const std::string bytes = t.RecordBytes(static_cast<int>(rows[static_cast<std::size_t>(row)]));
+            for (int f = 1; f <= t.FieldCount(); ++f) benchmark::DoNotOptimize(t.FieldText(bytes, f));
+        }
+    }
+}
+BENCHMARK(BM_OpenAndFirstScreen)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// A click on the title of a numeric column: index built, written and made active.
+void BM_SortByNumericColumn(benchmark::State& state) {
+    const auto& path = LargeTable();
+    DbfTable t;
+    t.Open(path);
+    const auto ndx = path.parent_path() / "$korvtemp.ndx";
+    for (auto _ : state) {
+        t.IndexOn("D2", ndx);
+        t.SetIndexTo(ndx);
+        benchmark::DoNotOptimize(t.ShownRecords());
+    }
+}
+BENCHMARK(BM_SortByNumericColumn)->Unit(benchmark::kMillisecond);
+
+// A search that finds nothing reads every record, in the natural order and in an index order.
+void BM_SearchAllRecords(benchmark::State& state) {
+    const auto& path = LargeTable();
+    DbfTable t;
+    t.Open(path);
+    if (state.range(0) != 0) {
+        const auto ndx = path.parent_path() / "search.ndx";
+        t.IndexOn("NAME", ndx);
+        t.SetIndexTo(ndx);
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(t.Search("Gleitlager", true));
+}
+BENCHMARK(BM_SearchAllRecords)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,7 +1,9 @@
 // Delimited text import and export: one record per line, fields separated by commas, character
 // fields in double quotes (a quote inside doubled), memo fields left out.
 #include <algorithm>
+#include <cerrno>
 
+#include "config/input_file.h"
 #include "tables/dbf_error.h"
 #include "tables/dbf_table.h"
 #include "tables/field_text.h"
@@ -10,13 +12,22 @@ namespace trb::tables {
 
 namespace {
 
+// Far beyond any table the program works with; a larger file is refused, not read.
+constexpr std::size_t kMaxDelimitedBytes = 64 * 1024 * 1024;
+constexpr std::size_t kMaxLineLength = 64 * 1024;
+
 std::string TrimBoth(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
     return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
-// Splits one line into its values.
+// A line that cannot be read: the reason, in code page 850.
+struct LineProblem {
+    std::string text;
+};
+
+// Splits one line into its values; a quote left open or text after a closing quote is refused.
 std::vector<std::string> SplitDelimited(std::string_view line) {
     std::vector<std::string> values;
     std::size_t i = 0;
@@ -24,8 +35,8 @@ std::vector<std::string> SplitDelimited(std::string_view line) {
         std::string value;
         while (i < line.size() && line[i] == ' ') ++i;
         if (i < line.size() && line[i] == '"') {
-            ++i;
-            for (; i < line.size(); ++i) {
+            bool closed = false;
+            for (++i; i < line.size(); ++i) {
                 if (line[i] == '"') {
                     if (i + 1 < line.size() && line[i + 1] == '"') {
                         value += '"';
@@ -33,11 +44,14 @@ std::vector<std::string> SplitDelimited(std::string_view line) {
                         continue;
                     }
                     ++i;
+                    closed = true;
                     break;
                 }
                 value += line[i];
             }
-            while (i < line.size() && line[i] != ',') ++i;
+            if (!closed) throw LineProblem{"Anf\x81hrungszeichen nicht geschlossen"};
+            while (i < line.size() && line[i] == ' ') ++i;
+            if (i < line.size() && line[i] != ',') throw LineProblem{"Text nach Anf\x81hrungszeichen"};
         } else {
             const std::size_t comma = std::min(line.find(',', i), line.size());
             value = TrimBoth(line.substr(i, comma - i));
@@ -50,10 +64,49 @@ std::vector<std::string> SplitDelimited(std::string_view line) {
     return values;
 }
 
+// The stored bytes of a value for its field; a value the field cannot take exactly is refused.
+std::string StoredValue(const DbfField& field, const std::string& value) {
+    const std::string trimmed = TrimBoth(value);
+    switch (field.type) {
+        case 'N':
+        case 'F':
+            if (!trimmed.empty() && !ParseFieldNumber(trimmed)) throw LineProblem{"keine Zahl"};
+            try {
+                return EncodeFieldText(field, trimmed);
+            } catch (const DbfError&) {
+                throw LineProblem{"Zahl passt nicht ins Feld"};
+            }
+        case 'L':
+            if (trimmed.size() > 1 ||
+                (trimmed.size() == 1 &&
+                 std::string_view("TtYyJjFfNn?").find(trimmed[0]) == std::string_view::npos))
+                throw LineProblem{"kein logischer Wert"};
+            return EncodeFieldText(field, trimmed);
+        case 'D':
+            if (!trimmed.empty() &&
+                (trimmed.size() != 8 ||
+                 !std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return c >= '0' && c <= '9'; })))
+                throw LineProblem{"kein Datum (JJJJMMTT)"};
+            return EncodeFieldText(field, trimmed);
+        default:
+            if (value.size() > static_cast<std::size_t>(field.length)) throw LineProblem{"Text zu lang"};
+            return EncodeFieldText(field, value);
+    }
+}
+
+std::string LineDetail(const std::filesystem::path& file, std::size_t line) {
+    return file.filename().string() + ", Zeile " + std::to_string(line);
+}
+
 }  // namespace
 
 void DbfTable::CopyToDelimited(const std::filesystem::path& textFile) const {
     RequireOpen();
+    // Replacing the table's own files with text would destroy them.
+    const std::filesystem::path memo =
+        memo_.IsOpen() ? std::filesystem::path(path_).replace_extension(".dbt") : std::filesystem::path();
+    if (SameFile(textFile, path_) || (!memo.empty() && SameFile(textFile, memo)))
+        throw DbfError(DbfErrorCode::AlreadyInUse, textFile.string());
     std::string out;
     std::uint32_t record = Edge(+1);
     for (; record != 0; record = Step(record, +1)) {
@@ -87,34 +140,57 @@ void DbfTable::CopyToDelimited(const std::filesystem::path& textFile) const {
 void DbfTable::AppendFromDelimited(const std::filesystem::path& textFile) {
     RequireOpen();
     PostIfEditing();
-    FileHandle file = FileHandle::OpenReadOnly(textFile);
-    std::string text(static_cast<std::size_t>(file.Size()), '\0');
-    text.resize(file.ReadAt(0, text.data(), text.size()));
+    if (file_.IsReadOnly()) throw DbfError(DbfErrorCode::AccessDenied, path_.string());
+    config::InputFile input = config::ReadInputFile(textFile.string(), kMaxDelimitedBytes);
+    switch (input.status) {
+        case config::InputStatus::Ok:
+            break;
+        case config::InputStatus::NotFound:
+        case config::InputStatus::ReadError:
+            ThrowErrno(input.error != 0 ? input.error : ENOENT, textFile.string());
+        default:
+            throw DbfError(DbfErrorCode::BadTextFile,
+                           config::InputProblem(textFile.filename().string(), input));
+    }
+    std::string& text = input.content;
     if (const auto end = text.find(kDbfEndOfFile); end != std::string::npos) text.resize(end);
 
     std::vector<int> targets;
     for (int f = 1; f <= FieldCount(); ++f)
         if (FieldInfo(f).type != 'M') targets.push_back(f);
+
+    // Every line is checked before anything is written.
     std::vector<std::string> records;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string_view line(text.data() + start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        start = end + 1;
+    config::LineSplitter lines(text, kMaxLineLength);
+    std::string line;
+    while (lines.Next(line)) {
+        const std::size_t number = lines.LineNumber();
+        if (lines.Cut())
+            throw DbfError(DbfErrorCode::BadTextFile, LineDetail(textFile, number) + ": zu lang");
         if (line.empty()) continue;
-        const std::vector<std::string> values = SplitDelimited(line);
+        if (std::any_of(line.begin(), line.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t'; }))
+            throw DbfError(DbfErrorCode::BadTextFile, LineDetail(textFile, number) + ": Steuerzeichen");
+        std::vector<std::string> values;
+        try {
+            values = SplitDelimited(line);
+        } catch (const LineProblem& problem) {
+            throw DbfError(DbfErrorCode::BadTextFile, LineDetail(textFile, number) + ": " + problem.text);
+        }
+        if (values.size() != targets.size())
+            throw DbfError(DbfErrorCode::BadTextFile, LineDetail(textFile, number) + ": " +
+                                                          std::to_string(values.size()) + " statt " +
+                                                          std::to_string(targets.size()) + " Werte");
         std::string record = BlankRecord();
-        for (std::size_t i = 0; i < targets.size() && i < values.size(); ++i) {
+        for (std::size_t i = 0; i < targets.size(); ++i) {
             const DbfField& field = FieldInfo(targets[i]);
-            std::string stored;
             try {
-                stored = EncodeFieldText(field, values[i]);
-            } catch (const DbfError&) {
-                stored = std::string(static_cast<std::size_t>(field.length), ' ');  // number too wide: blank
+                const std::string stored = StoredValue(field, values[i]);
+                record.replace(static_cast<std::size_t>(field.offset), stored.size(), stored);
+            } catch (const LineProblem& problem) {
+                throw DbfError(DbfErrorCode::BadTextFile,
+                               LineDetail(textFile, number) + ", " + field.name + ": " + problem.text);
             }
-            record.replace(static_cast<std::size_t>(field.offset), stored.size(), stored);
         }
         records.push_back(std::move(record));
     }

@@ -64,6 +64,8 @@ const char* DbfErrorText(DbfErrorCode code) {
             return "Fehler bei Dateisperre";
         case DbfErrorCode::DiskFull:
             return "Diskette/Platte voll";
+        case DbfErrorCode::BadTextFile:
+            return "Fehlerhafte Textdatei";
     }
     return "Unbekannter Fehler";
 }

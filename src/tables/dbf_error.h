@@ -33,6 +33,7 @@ enum class DbfErrorCode {
     SharingViolation,
     LockViolation,
     DiskFull,
+    BadTextFile,
 };
 
 // The German text of an error, in code page 850 like every stored text of the program.

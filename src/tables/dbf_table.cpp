@@ -6,6 +6,7 @@
 #include "tables/byte_order.h"
 #include "tables/dbf_error.h"
 #include "tables/field_text.h"
+#include "tables/record_lock.h"
 
 namespace trb::tables {
 
@@ -41,12 +42,15 @@ char UpperForSearch(char c) {
     }
 }
 
-bool ContainsIgnoringCase(std::string_view haystack, std::string_view needle) {
-    if (needle.empty()) return true;
-    return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end(), [](char a, char b) {
-               return UpperForSearch(a) == UpperForSearch(b);
-           }) != haystack.end();
+// `upperNeedle` is already in upper case.
+bool ContainsIgnoringCase(std::string_view haystack, std::string_view upperNeedle) {
+    if (upperNeedle.empty()) return true;
+    return std::search(haystack.begin(), haystack.end(), upperNeedle.begin(), upperNeedle.end(),
+                       [](char a, char b) { return UpperForSearch(a) == b; }) != haystack.end();
 }
+
+// Records read at a time when going through the whole table.
+constexpr std::size_t kScanBytes = 256 * 1024;
 
 }  // namespace
 
@@ -83,6 +87,9 @@ void DbfTable::Open(const std::filesystem::path& path) {
         static_cast<std::uint32_t>(std::min<std::uint64_t>(structure.recordCount, available));
 
     if (structure.HasMemo()) memo_.Open(MemoPathFor(path));
+    // Announces this process as a user of the table (see Pack); a file system without locks
+    // simply leaves that out.
+    ShareRange(file.Descriptor(), kPresenceOffset, 1);
     file_ = std::move(file);
     structure_ = std::move(structure);
     path_ = path;
@@ -136,6 +143,51 @@ std::string DbfTable::ReadRecord(int record) const {
     return bytes;
 }
 
+std::string DbfTable::RecordBytes(int record) const {
+    return ReadRecord(record);
+}
+
+bool DbfTable::ScanRecords(std::uint32_t first, const RecordVisitor& visit) const {
+    RequireOpen();
+    const std::uint32_t count = structure_.recordCount;
+    const std::size_t length = structure_.recordLength;
+    const std::uint32_t perBlock = static_cast<std::uint32_t>(std::max<std::size_t>(1, kScanBytes / length));
+    std::string block;
+    for (std::uint32_t r = std::max<std::uint32_t>(first, 1); r <= count;) {
+        const std::uint32_t n = std::min(perBlock, count - r + 1);
+        block.resize(static_cast<std::size_t>(n) * length);
+        file_.ReadExact(structure_.headerLength + static_cast<std::uint64_t>(r - 1) * length, block.data(),
+                        block.size());
+        for (std::uint32_t i = 0; i < n; ++i, ++r)
+            if (!visit(r, std::string_view(block).substr(i * length, length))) return false;
+    }
+    return true;
+}
+
+std::vector<std::uint32_t> DbfTable::ShownRecords() const {
+    RequireOpen();
+    const std::uint32_t count = structure_.recordCount;
+    std::vector<bool> deleted;
+    if (!showDeleted_) {
+        deleted.assign(count + 1, false);
+        ScanRecords(1, [&deleted](std::uint32_t r, std::string_view bytes) {
+            deleted[r] = bytes[0] == '*';
+            return true;
+        });
+    }
+    const auto shown = [&](std::uint32_t r) { return r <= count && (deleted.empty() || !deleted[r]); };
+    std::vector<std::uint32_t> records;
+    records.reserve(count);
+    if (indexPath_.empty()) {
+        for (std::uint32_t r = 1; r <= count; ++r)
+            if (shown(r)) records.push_back(r);
+    } else {
+        for (std::uint32_t r : order_)
+            if (shown(r)) records.push_back(r);
+    }
+    return records;
+}
+
 std::string DbfTable::BlankRecord() const {
     return std::string(structure_.recordLength, ' ');
 }
@@ -172,6 +224,12 @@ std::string DbfTable::TextOf(std::string_view record, int field) const {
         return ParseMemoBlock(raw) != 0 ? "MEMO" : "none";
     }
     return FieldTextForm(f, raw, decimalCharacter_);
+}
+
+std::string DbfTable::FieldText(std::string_view recordBytes, int field) const {
+    if (recordBytes.size() != structure_.recordLength)
+        throw DbfError(DbfErrorCode::OutOfRange, path_.string());
+    return TextOf(recordBytes, field);
 }
 
 std::string DbfTable::SField(int field) const {
@@ -248,6 +306,7 @@ void DbfTable::LoadBuffer() {
     buffer_ = recNo_ > 0 ? ReadRecord(recNo_) : std::string();
     state_ = BufferState::Browse;
     pendingMemos_.clear();
+    changed_.assign(static_cast<std::size_t>(FieldCount() + 1), false);
 }
 
 void DbfTable::Go(int record) {
@@ -294,22 +353,46 @@ void DbfTable::Prior() {
     LoadBuffer();
 }
 
+bool DbfTable::RecordContains(std::string_view record, std::string_view upperText) const {
+    for (int f = 1; f <= FieldCount(); ++f) {
+        const DbfField& field = structure_.fields[static_cast<std::size_t>(f - 1)];
+        if (field.type == 'M') continue;
+        if (ContainsIgnoringCase(FieldTextForm(field, RawField(record, field), decimalCharacter_), upperText))
+            return true;
+    }
+    return false;
+}
+
 bool DbfTable::Search(std::string_view text, bool fromFirst) {
     RequireOpen();
     PostIfEditing();
-    std::uint32_t r =
+    std::string upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(), UpperForSearch);
+    const std::uint32_t start =
         fromFirst ? Edge(+1) : (recNo_ > 0 ? Step(static_cast<std::uint32_t>(recNo_), +1) : Edge(+1));
-    for (; r != 0; r = Step(r, +1)) {
-        const std::string record = ReadRecord(static_cast<int>(r));
-        for (int f = 1; f <= FieldCount(); ++f) {
-            if (FieldInfo(f).type == 'M') continue;
-            if (ContainsIgnoringCase(TextOf(record, f), text)) {
-                Go(static_cast<int>(r));
-                return true;
-            }
-        }
+    if (start == 0) return false;
+    std::uint32_t found = 0;
+    if (indexPath_.empty()) {
+        // In the natural order the shown records after `start` are read block by block.
+        ScanRecords(start, [&](std::uint32_t r, std::string_view bytes) {
+            if ((!showDeleted_ && bytes[0] == '*') || !RecordContains(bytes, upper)) return true;
+            found = r;
+            return false;
+        });
+    } else {
+        // In index order every record is tested once, then the first hit from `start` on wins.
+        std::vector<bool> hit(structure_.recordCount + 1, false);
+        ScanRecords(1, [&](std::uint32_t r, std::string_view bytes) {
+            hit[r] = (showDeleted_ || bytes[0] != '*') && RecordContains(bytes, upper);
+            return true;
+        });
+        const std::size_t place = positionOf_[start] - 1;
+        for (std::size_t p = place; p < order_.size() && found == 0; ++p)
+            if (order_[p] < hit.size() && hit[order_[p]]) found = order_[p];
     }
-    return false;
+    if (found == 0) return false;
+    Go(static_cast<int>(found));
+    return true;
 }
 
 // ---- record buffer ----------------------------------------------------------------------------
@@ -333,6 +416,7 @@ void DbfTable::Insert() {
     PostIfEditing();
     buffer_ = BlankRecord();
     pendingMemos_.clear();
+    changed_.assign(static_cast<std::size_t>(FieldCount() + 1), false);
     state_ = BufferState::Insert;
 }
 
@@ -342,6 +426,7 @@ void DbfTable::SetFieldText(int field, std::string_view text) {
     EnterEdit();
     const std::string stored = EncodeFieldText(f, text);
     buffer_.replace(static_cast<std::size_t>(f.offset), stored.size(), stored);
+    changed_[static_cast<std::size_t>(field)] = true;
 }
 
 void DbfTable::SetFieldNumber(int field, real value) {
@@ -349,6 +434,7 @@ void DbfTable::SetFieldNumber(int field, real value) {
     const std::string stored = EncodeFieldNumber(f, value);
     EnterEdit();
     buffer_.replace(static_cast<std::size_t>(f.offset), stored.size(), stored);
+    changed_[static_cast<std::size_t>(field)] = true;
 }
 
 void DbfTable::SetFieldLogical(int field, bool value) {
@@ -356,6 +442,7 @@ void DbfTable::SetFieldLogical(int field, bool value) {
     if (f.type != 'L') throw DbfError(DbfErrorCode::InvalidField, f.name);
     EnterEdit();
     buffer_[static_cast<std::size_t>(f.offset)] = value ? 'T' : 'F';
+    changed_[static_cast<std::size_t>(field)] = true;
 }
 
 void DbfTable::SetMemoText(int field, std::string_view text) {
@@ -363,6 +450,7 @@ void DbfTable::SetMemoText(int field, std::string_view text) {
     if (f.type != 'M') throw DbfError(DbfErrorCode::InvalidField, f.name);
     EnterEdit();
     pendingMemos_[field] = std::string(text);
+    changed_[static_cast<std::size_t>(field)] = true;
 }
 
 void DbfTable::Cancel() {

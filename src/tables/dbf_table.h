@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 #include "tables/dbf_structure.h"
 #include "tables/file_handle.h"
 #include "tables/memo_file.h"
+#include "tables/ndx_index.h"
 
 namespace trb::tables {
 
@@ -21,6 +23,11 @@ namespace trb::tables {
 // The record buffer holds the current record; the Set… functions change the buffer (entering the
 // edit state), `Post` writes it back, `AppendRec` writes it as a new last record instead.
 // Moving to another record posts a pending edit first.
+//
+// Several processes may work on one table at once. Every write holds a lock while it lasts:
+// appends (and new memos) the append lock, a posted edit the lock of its record, and `Post` writes
+// only the fields changed in the buffer into the record as it is stored at that moment, so that
+// edits of other fields made elsewhere in the meantime are kept. Packing needs the table to itself.
 class DbfTable {
   public:
     enum class BufferState { Browse, Edit, Insert };
@@ -77,6 +84,13 @@ class DbfTable {
     std::string SField(int field) const;
     // Field `field` of record `record` as text, without moving the current record.
     std::string Peek(int record, int field) const;
+    // The stored bytes of record `record` (the deletion flag "*" or " " first).
+    std::string RecordBytes(int record) const;
+    // Field `field` of a record's stored bytes as text, as SField gives it.
+    std::string FieldText(std::string_view recordBytes, int field) const;
+    // The shown records in the table's order: every record, or the undeleted ones while deleted
+    // records are hidden, in index order while an index is active.
+    std::vector<std::uint32_t> ShownRecords() const;
     bool LogicalValue(int field) const;
     std::string MemoText(int field) const;
 
@@ -99,7 +113,8 @@ class DbfTable {
     // order. Returns false and leaves the current record when there is none.
     bool Search(std::string_view text, bool fromFirst);
 
-    // Removes the deleted records; needs the table to itself ("Exklusiver Zugriff erforderlich").
+    // Removes the deleted records; needs the table to itself: "Exklusiver Zugriff erforderlich" while
+    // another process has it open or holds a lock on it.
     void Pack();
     // Writes an NDX file ordering every record by `expression` (see KeyExpression).
     void IndexOn(std::string_view expression, const std::filesystem::path& ndxPath);
@@ -108,28 +123,44 @@ class DbfTable {
     void SetIndexTo(const std::filesystem::path& ndxPath);
     bool HasIndex() const { return !indexPath_.empty(); }
 
-    // Appends the undeleted records of another table, field by field of the same name.
+    // Appends the undeleted records of another table, field by field of the same name. The other
+    // table is read completely first: when it cannot be read, or one of its values does not fit
+    // its field here, nothing is appended.
     void AppendFrom(const std::filesystem::path& other);
-    // Appends the lines of a delimited text file (fields separated by ",", texts in double quotes).
+    // Appends the lines of a delimited text file (fields separated by ",", texts in double quotes),
+    // one value per field except memo fields. The file is checked completely first: a line with
+    // another number of values, an open quote, a control character, or a value that its field
+    // cannot take refuses the whole file with "Fehlerhafte Textdatei", naming line and field.
     void AppendFromDelimited(const std::filesystem::path& textFile);
     // Writes the records (the shown ones, in the table's order) as a delimited text file.
     void CopyToDelimited(const std::filesystem::path& textFile) const;
 
-    // The append lock and the file lock; false when another process keeps its lock.
+    // The append lock and the file lock; false when another process keeps its lock. A table opened
+    // for reading only refuses both with "Dateizugriff verweigert".
     bool ALock();
     bool FLock();
     void UnLock();
 
   private:
+    class WriteLock;
+    using RecordVisitor = std::function<bool(std::uint32_t record, std::string_view bytes)>;
+
     void RequireOpen() const;
     void CheckRecord(int record) const;
     std::string ReadRecord(int record) const;
+    // Calls `visit` for the records from `first` on in their natural order, reading many at a time,
+    // until it returns false (then the result is false) or the table ends.
+    bool ScanRecords(std::uint32_t first, const RecordVisitor& visit) const;
+    bool RecordContains(std::string_view record, std::string_view upperText) const;
     std::string_view RawField(std::string_view record, const DbfField& field) const;
     std::string TextOf(std::string_view record, int field) const;
     void LoadBuffer();
     void EnterEdit();
     void WriteMemos();
     void PostIfEditing();
+    void PostEdit();
+    void MarkDeleted(char flag);
+    void StoreChanged(std::string_view changed, std::string& stored) const;
     void AppendRecords(const std::vector<std::string>& records);
     void WriteRecordCount();
     bool Visible(std::uint32_t record) const;
@@ -138,6 +169,9 @@ class DbfTable {
     void RebuildIndex();
     void ReleasePackLock(bool hadFileLock);
     void LoadIndex(const std::filesystem::path& ndxPath);
+    void UseOrder(std::vector<std::uint32_t> order, const std::filesystem::path& ndxPath,
+                  const std::string& expression);
+    std::vector<std::uint32_t> SortedOrder(std::string_view expression, std::vector<NdxEntry>* entries) const;
     std::string BlankRecord() const;
 
     FileHandle file_;
@@ -156,11 +190,22 @@ class DbfTable {
     std::string buffer_;
     BufferState state_ = BufferState::Browse;
     std::map<int, std::string> pendingMemos_;
+    std::vector<bool> changed_;  // fields set in the buffer since it was loaded (index = field)
 
     std::filesystem::path indexPath_;
     std::string indexExpression_;
     std::vector<std::uint32_t> order_;       // records in index order
     std::vector<std::uint32_t> positionOf_;  // record -> place in order_ + 1 (0: not indexed)
+
+    // The order of the index file this table wrote last, so that opening that file right after
+    // building it needs no second reading; valid while the file is the one written.
+    struct BuiltIndex {
+        std::filesystem::path path;
+        std::string expression;
+        std::vector<std::uint32_t> order;
+        std::uint64_t inode = 0, size = 0;
+        std::int64_t modified = 0;
+    } built_;
 };
 
 }  // namespace trb::tables

@@ -22,17 +22,47 @@ std::string_view TrimRight(std::string_view text) {
     return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
 }
 
+// True when a stored number reads exactly as FormatFixed would write it, right-aligned in its field
+// (an optional "-", digits without leading zeros, exactly `decimals` places), or is blank. Such a
+// field is its own text form, which spares reading and writing the number again.
+bool IsCanonicalNumber(std::string_view raw, int decimals) {
+    const auto first = raw.find_first_not_of(' ');
+    if (first == std::string_view::npos) return true;
+    if (raw.back() == ' ') return false;
+    std::string_view digits = raw.substr(first);
+    const bool negative = digits[0] == '-';
+    if (negative) digits.remove_prefix(1);
+    const std::size_t point = digits.find('.');
+    const std::string_view whole = digits.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view{} : digits.substr(point + 1);
+    const auto allDigits = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (whole.empty() || !allDigits(whole) || !allDigits(fraction)) return false;
+    if (whole.size() > 1 && whole[0] == '0') return false;
+    if (decimals == 0
+            ? point != std::string_view::npos
+            : (point == std::string_view::npos || fraction.size() != static_cast<std::size_t>(decimals)))
+        return false;
+    // Beyond 18 digits the value may not survive the round trip through a number.
+    if (whole.size() + fraction.size() > 18) return false;
+    // "-0.00" is written without its sign.
+    if (negative && digits.find_first_not_of("0.") == std::string_view::npos) return false;
+    return true;
+}
+
 }  // namespace
 
 std::optional<real> ParseFieldNumber(std::string_view text) {
     text = TrimBlanks(text);
     if (text.empty() || text.size() > 64) return std::nullopt;
-    std::string copy(text);
-    std::replace(copy.begin(), copy.end(), ',', '.');
-    std::size_t start = (copy[0] == '+') ? 1 : 0;
+    char copy[64];
+    std::replace_copy(text.begin(), text.end(), copy, ',', '.');
+    const std::size_t start = (copy[0] == '+') ? 1 : 0;
     real value = 0;
-    const char* end = copy.data() + copy.size();
-    const auto result = std::from_chars(copy.data() + start, end, value, std::chars_format::general);
+    const char* end = copy + text.size();
+    const auto result = std::from_chars(copy + start, end, value, std::chars_format::general);
     if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value)) return std::nullopt;
     return value;
 }
@@ -52,6 +82,11 @@ std::string FieldTextForm(const DbfField& field, std::string_view raw, char deci
     switch (field.type) {
         case 'N':
         case 'F': {
+            if (IsCanonicalNumber(raw, field.decimals)) {
+                std::string text(raw);
+                if (decimalCharacter != '.') std::replace(text.begin(), text.end(), '.', decimalCharacter);
+                return text;
+            }
             const auto value = ParseFieldNumber(raw);
             if (!value) return std::string(static_cast<std::size_t>(field.length), ' ');
             std::string text = FormatFixed(*value, field.decimals);

@@ -31,9 +31,11 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
 FileHandle FileHandle::OpenReadWrite(const std::filesystem::path& path) {
     FileHandle file;
     file.name_ = path.string();
-    file.fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    // Non-blocking, so that a FIFO in place of a table is refused below instead of hanging the
+    // open; regular files ignore the flag.
+    file.fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
     if (file.fd_ < 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
-        file.fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        file.fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         file.readOnly_ = true;
     }
     if (file.fd_ < 0) ThrowErrno(errno, file.name_);
@@ -47,7 +49,7 @@ FileHandle FileHandle::OpenReadOnly(const std::filesystem::path& path) {
     FileHandle file;
     file.name_ = path.string();
     file.readOnly_ = true;
-    file.fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    file.fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (file.fd_ < 0) ThrowErrno(errno, file.name_);
     struct stat info {};
     if (::fstat(file.fd_, &info) == 0 && !S_ISREG(info.st_mode))
@@ -114,6 +116,13 @@ void FileHandle::Sync() {
 void FileHandle::Close() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
+}
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    struct stat sa {
+    }, sb{};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
 }
 
 void WriteFileReplacing(const std::filesystem::path& target, const std::string& bytes, bool durable) {

@@ -45,6 +45,9 @@ class FileHandle {
     std::string name_;
 };
 
+// True when both paths name one existing file (also through links).
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
 // Writes `bytes` to a temporary file beside `target` and renames it into place, so a failed write
 // never destroys the previous file. `durable` flushes the data to the disk before the rename;
 // files that are rebuilt on every use (sort indexes) skip that.

@@ -153,15 +153,7 @@ double KeyExpression::EvaluateNumber(std::string_view record) const {
 }
 
 std::string KeyExpression::Evaluate(std::string_view record) const {
-    if (numeric_) {
-        const double value = EvaluateNumber(record);
-        std::uint64_t bits = 0;
-        std::memcpy(&bits, &value, sizeof bits);
-        std::string key(8, '\0');
-        for (int i = 0; i < 8; ++i)
-            key[static_cast<std::size_t>(i)] = static_cast<char>((bits >> (8 * i)) & 0xFF);
-        return key;
-    }
+    if (numeric_) return NumericKey(EvaluateNumber(record));
     std::string key;
     key.reserve(static_cast<std::size_t>(keyLength_));
     for (int f : characterFields_) {
@@ -169,6 +161,15 @@ std::string KeyExpression::Evaluate(std::string_view record) const {
         key.append(
             record.substr(static_cast<std::size_t>(field.offset), static_cast<std::size_t>(field.length)));
     }
+    return key;
+}
+
+std::string NumericKey(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    std::string key(8, '\0');
+    for (int i = 0; i < 8; ++i)
+        key[static_cast<std::size_t>(i)] = static_cast<char>((bits >> (8 * i)) & 0xFF);
     return key;
 }
 

@@ -48,6 +48,9 @@ class KeyExpression {
     int keyLength_ = 0;
 };
 
+// The 8-byte key of a number in an index file (the IEEE double, least significant byte first).
+std::string NumericKey(double value);
+
 // The day number dBase uses for a date key (Julian day), 0 for a blank or malformed date.
 double DateKeyValue(std::string_view yyyymmdd);
 

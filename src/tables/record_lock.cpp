@@ -35,6 +35,10 @@ bool LockRange(int fd, std::uint64_t offset, std::uint64_t length, std::chrono::
     }
 }
 
+bool ShareRange(int fd, std::uint64_t offset, std::uint64_t length) {
+    return SetLock(fd, F_RDLCK, offset, length) == 0;
+}
+
 void UnlockRange(int fd, std::uint64_t offset, std::uint64_t length) {
     SetLock(fd, F_UNLCK, offset, length);
 }

@@ -11,11 +11,22 @@ namespace trb::tables {
 inline constexpr std::uint64_t kAppendLockOffset = 0x40000000;
 inline constexpr std::uint64_t kRecordLockBase = kAppendLockOffset + 1;
 inline constexpr std::uint64_t kFileLockLength = 0x3FFFFFFF;
+// Every process that has the table open holds a shared lock on this byte, so that work which needs
+// the table to itself (packing) can tell whether anyone else is using it.
+inline constexpr std::uint64_t kPresenceOffset = kAppendLockOffset + kFileLockLength;
+
+// The lock byte of record `record` (1-based).
+inline constexpr std::uint64_t RecordLockOffset(int record) {
+    return kRecordLockBase + static_cast<std::uint64_t>(record - 1);
+}
 
 // Tries to take an exclusive lock on [offset, offset + length), retrying until `patience` has
 // passed. Returns false when another process keeps holding a conflicting lock. Throws
 // "Fehler bei Dateisperre" when the file system refuses locks altogether.
 bool LockRange(int fd, std::uint64_t offset, std::uint64_t length, std::chrono::milliseconds patience);
 void UnlockRange(int fd, std::uint64_t offset, std::uint64_t length);
+// Takes a shared lock on [offset, offset + length) without waiting (a shared lock this process
+// holds as an exclusive one is turned back into a shared one). False when it cannot be had.
+bool ShareRange(int fd, std::uint64_t offset, std::uint64_t length);
 
 }  // namespace trb::tables

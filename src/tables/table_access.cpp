@@ -54,6 +54,17 @@ std::string TableFileName(std::string_view name) {
     return file;
 }
 
+std::string DbfErrorMessage(const std::exception& error) {
+    std::string text = error.what();
+    const auto* dbf = dynamic_cast<const DbfError*>(&error);
+    if (dbf == nullptr || dbf->Detail().empty()) return text;
+    const std::string& detail = dbf->Detail();
+    // Files are named by the file system's bytes (UTF-8); the message is code page 850.
+    const std::string shown =
+        detail.front() == '/' ? std::filesystem::path(detail).filename().string() : detail;
+    return text + " : " + text::DisplayToOem(shown);
+}
+
 TableFolders FoldersFromSettings(const config::ConfigSettings& settings,
                                  const std::filesystem::path& workingFolder) {
     TableFolders folders;
@@ -68,10 +79,7 @@ TableAccess::TableAccess(TableWindow& window, ui::Dialogs& dialogs, TableFolders
     : window_(window), dialogs_(dialogs), folders_(std::move(folders)) {}
 
 void TableAccess::Fail(const std::exception& error, bool& abort) {
-    std::string text = error.what();
-    if (const auto* dbf = dynamic_cast<const DbfError*>(&error); dbf && !dbf->Detail().empty())
-        text += " : " + text::DisplayToOem(std::filesystem::path(dbf->Detail()).filename().string());
-    dialogs_.ShowErrorBox(text);
+    dialogs_.ShowErrorBox(DbfErrorMessage(error));
     abort = true;
 }
 

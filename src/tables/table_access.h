@@ -97,6 +97,10 @@ class TableAccess {
     bool workingOnCopy_ = false;
 };
 
+// The text of an engine error as the user reads it (code page 850): the error's own text and,
+// after " : ", what it concerns (a file by its name without folder).
+std::string DbfErrorMessage(const std::exception& error);
+
 // The table name with ".dbf" added when it has no extension.
 std::string TableFileName(std::string_view name);
 

@@ -105,16 +105,53 @@ TEST_F(BulkTest, DelimitedTextRoundTrip) {
         for (int f = 1; f <= 4; ++f) EXPECT_EQ(other.Peek(r, f), table.Peek(r, f)) << r << "/" << f;
 }
 
-TEST_F(BulkTest, DelimitedImportToleratesShortAndOddLines) {
+TEST_F(BulkTest, DelimitedImportTakesBlankValuesAndTheEndMark) {
     const auto text = folder / "in.txt";
-    WriteBytes(text, "\"only a name\"\n\n  7.25 ,\"x\",T\r\n\"too many\",1,F,20000101,extra\n\x1A");
+    WriteBytes(text, "\"only a name\",,,\n\n  \"7.25\" , 3,t ,20000101\r\n\x1A garbage after the end mark");
     table.AppendFromDelimited(text);
-    ASSERT_EQ(table.RecordCount(), 6);
+    ASSERT_EQ(table.RecordCount(), 5);
     EXPECT_EQ(table.Peek(4, 1), "only a name");
     EXPECT_EQ(table.Peek(4, 2), "         ");
     EXPECT_EQ(table.Peek(5, 1), "7.25");
-    EXPECT_EQ(table.Peek(5, 2), "    0.000");  // "x" is no number
-    EXPECT_EQ(table.Peek(6, 4), "20000101");
+    EXPECT_EQ(table.Peek(5, 2), "    3.000");
+    EXPECT_EQ(table.Peek(5, 3), "T");
+    EXPECT_EQ(table.Peek(5, 4), "20000101");
+}
+
+// A file that does not fit the table is refused as a whole, naming the line, and the table stays
+// exactly as it was.
+TEST_F(BulkTest, DelimitedImportRefusesMalformedFilesWhole) {
+    const std::string before = ReadBytes(path);
+    const auto text = folder / "in.txt";
+    const auto refusal = [&](const std::string& content) {
+        WriteBytes(text, "\"good\",1,T,20000101\r\n" + content);
+        try {
+            table.AppendFromDelimited(text);
+        } catch (const DbfError& e) {
+            EXPECT_EQ(e.Code(), DbfErrorCode::BadTextFile);
+            EXPECT_EQ(ReadBytes(path), before) << content;
+            EXPECT_EQ(table.RecordCount(), 3);
+            return e.Detail();
+        }
+        ADD_FAILURE() << "accepted: " << content;
+        return std::string();
+    };
+    EXPECT_EQ(refusal("\"short\",1\r\n"), "in.txt, Zeile 2: 2 statt 4 Werte");
+    EXPECT_EQ(refusal("\"long\",1,T,20000101,5\r\n"), "in.txt, Zeile 2: 5 statt 4 Werte");
+    EXPECT_EQ(refusal("\"open,1,T,20000101\r\n"), "in.txt, Zeile 2: Anf\x81hrungszeichen nicht geschlossen");
+    EXPECT_EQ(refusal("\"a\"b,1,T,20000101\r\n"), "in.txt, Zeile 2: Text nach Anf\x81hrungszeichen");
+    EXPECT_EQ(refusal(std::string("\"bin\0ary\",1,T,20000101\r\n", 24)), "in.txt, Zeile 2: Steuerzeichen");
+    EXPECT_EQ(refusal("\"x\",abc,T,20000101\r\n"), "in.txt, Zeile 2, SIZE: keine Zahl");
+    EXPECT_EQ(refusal("\"x\",123456789,T,20000101\r\n"), "in.txt, Zeile 2, SIZE: Zahl passt nicht ins Feld");
+    EXPECT_EQ(refusal("\"x\",1,maybe,20000101\r\n"), "in.txt, Zeile 2, FLAG: kein logischer Wert");
+    EXPECT_EQ(refusal("\"x\",1,T,1.1.2000\r\n"), "in.txt, Zeile 2, MADE: kein Datum (JJJJMMTT)");
+    EXPECT_EQ(refusal("\"" + std::string(21, 'n') + "\",1,T,20000101\r\n"),
+              "in.txt, Zeile 2, NAME: Text zu lang");
+    EXPECT_EQ(refusal(std::string(70000, ' ') + "\r\n"), "in.txt, Zeile 2: zu lang");
+    // Not a file to read at all.
+    EXPECT_THROW(table.AppendFromDelimited(folder / "missing.txt"), DbfError);
+    EXPECT_THROW(table.AppendFromDelimited(folder.Path()), DbfError);
+    EXPECT_EQ(ReadBytes(path), before);
 }
 
 TEST_F(BulkTest, AppendFromMatchesFieldsByNameAndSkipsDeleted) {
@@ -140,6 +177,55 @@ TEST_F(BulkTest, AppendFromMatchesFieldsByNameAndSkipsDeleted) {
     EXPECT_EQ(table.Peek(4, 3), "F");
     // Appending a table to itself would release this process's locks; it is refused.
     EXPECT_THROW(table.AppendFrom(path), DbfError);
+}
+
+// A source that cannot be read completely, or with a value that does not fit, appends nothing:
+// neither records nor memos.
+TEST_F(BulkTest, AppendFromIsAllOrNothing) {
+    const auto own = folder / "own.dbf";
+    DbfTable::Create(own, {{"NAME", 'C', 4, 0}, {"SIZE", 'N', 5, 1}, {"NOTE", 'M', 10, 0}});
+    DbfTable t;
+    t.Open(own);
+    const auto ownMemo = folder / "own.dbt";
+    const std::string tableBefore = ReadBytes(own), memoBefore = ReadBytes(ownMemo);
+
+    const auto source = folder / "src.dbf";
+    DbfTable::Create(source, {{"NAME", 'C', 4, 0}, {"SIZE", 'N', 8, 1}, {"NOTE", 'M', 10, 0}});
+    {
+        DbfTable s;
+        s.Open(source);
+        for (const char* size : {"1.5", "123456.0"}) {
+            s.Insert();
+            s.SetFieldText(1, "ab");
+            s.SetFieldText(2, size);
+            s.SetMemoText(3, "a memo that must not be written");
+            s.Post();
+        }
+    }
+    try {
+        t.AppendFrom(source);
+        FAIL() << "a size of 123456.0 does not fit N(5,1)";
+    } catch (const DbfError& e) {
+        EXPECT_EQ(e.Code(), DbfErrorCode::OutOfRange);
+        EXPECT_EQ(e.Detail(), "src.dbf, Satz 2, SIZE");
+    }
+    EXPECT_EQ(ReadBytes(own), tableBefore);
+    EXPECT_EQ(ReadBytes(ownMemo), memoBefore);
+
+    // The source's memo file cut short: its second memo cannot be read.
+    const auto sourceMemo = folder / "src.dbt";
+    WriteBytes(sourceMemo, ReadBytes(sourceMemo).substr(0, 1024));
+    std::string bytes = ReadBytes(source);
+    bytes.replace(bytes.size() - 1 - 23 + 5, 8, "     1.0");  // record 2 (23 bytes) fits now
+    WriteBytes(source, bytes);
+    try {
+        t.AppendFrom(source);
+        FAIL() << "the second memo lies beyond the memo file";
+    } catch (const DbfError& e) {
+        EXPECT_EQ(e.Code(), DbfErrorCode::InvalidMemoAddress);
+    }
+    EXPECT_EQ(ReadBytes(own), tableBefore);
+    EXPECT_EQ(ReadBytes(ownMemo), memoBefore);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tables/dbf_error.h"
+#include "tables/field_text.h"
 #include "temp_folder.h"
 
 namespace trb::tables {
@@ -157,6 +158,69 @@ TEST_F(DbfTableTest, SearchFromTheFirstRecordAndContinuing) {
         table.Search("\x81"
                      "berMA\xE1",
                      true));  // "überMAß" finds "Übermaß"
+}
+
+// Numbers as other programs store them read back in the one text form of their field.
+TEST(FieldText, StoredNumbersInTheirTextForm) {
+    const DbfField field{"SIZE", 'N', 8, 2};
+    const auto text = [&field](std::string_view raw, char decimal = '.') {
+        return FieldTextForm(field, raw, decimal);
+    };
+    EXPECT_EQ(text("   12.50"), "   12.50");
+    EXPECT_EQ(text("   12.50", ','), "   12,50");
+    EXPECT_EQ(text("  012.50"), "   12.50");  // leading zero
+    EXPECT_EQ(text("12.5    "), "   12.50");  // left-aligned, one place
+    EXPECT_EQ(text("    12,5"), "   12.50");  // decimal comma
+    EXPECT_EQ(text("   +3.00"), "    3.00");
+    EXPECT_EQ(text("   -0.00"), "    0.00");
+    EXPECT_EQ(text("   -0.01"), "   -0.01");
+    EXPECT_EQ(text("    0.00"), "    0.00");
+    EXPECT_EQ(text("     .50"), "    0.50");
+    EXPECT_EQ(text("        "), "        ");
+    EXPECT_EQ(text("  abc   "), "        ");  // not a number
+    EXPECT_EQ(text("1234567."), "1234567.");  // no room for the places: as stored
+    const DbfField whole{"COUNT", 'N', 20, 0};
+    EXPECT_EQ(FieldTextForm(whole, "  123456789012345678", '.'), "  123456789012345678");
+}
+
+// The grid's rows: every shown record in the table's order, read in blocks.
+TEST_F(DbfTableTest, ShownRecordsAndSearchFollowTheOrder) {
+    for (const char* name : {"delta", "alpha", "charlie 12.5", "bravo", "alpha two"}) {
+        table.Insert();
+        table.SetFieldText(1, name);
+        table.SetFieldNumber(2, static_cast<real>(std::string_view(name).size()));
+        table.Post();
+    }
+    table.Go(4);
+    table.Delete();
+    EXPECT_EQ(table.ShownRecords(), (std::vector<std::uint32_t>{1, 2, 3, 4, 5}));
+    table.SetShowDeleted(false);
+    EXPECT_EQ(table.ShownRecords(), (std::vector<std::uint32_t>{1, 2, 3, 5}));
+    EXPECT_FALSE(table.Search("bravo", true));  // hidden
+
+    const auto ndx = folder / "name.ndx";
+    table.IndexOn("NAME", ndx);
+    table.SetIndexTo(ndx);
+    EXPECT_EQ(table.ShownRecords(), (std::vector<std::uint32_t>{2, 5, 3, 1}));
+    // Searching continues in index order: "alpha" (2), "alpha two" (5), then nothing after them.
+    ASSERT_TRUE(table.Search("ALPHA", true));
+    EXPECT_EQ(table.RecNo(), 2);
+    ASSERT_TRUE(table.Search("alpha", false));
+    EXPECT_EQ(table.RecNo(), 5);
+    EXPECT_FALSE(table.Search("alpha", false));
+    EXPECT_EQ(table.RecNo(), 5);
+    // Numeric fields are searched in their text form.
+    ASSERT_TRUE(table.Search("12.000", true));
+    EXPECT_EQ(table.RecNo(), 3);
+    EXPECT_EQ(table.FieldText(table.RecordBytes(3), 2), "  12.000");
+
+    table.SetShowDeleted(true);
+    EXPECT_EQ(table.ShownRecords(), (std::vector<std::uint32_t>{2, 5, 4, 3, 1}));
+    // Opening an index file built elsewhere reads the file itself.
+    DbfTable other;
+    other.Open(path);
+    other.SetIndexTo(ndx);
+    EXPECT_EQ(other.ShownRecords(), (std::vector<std::uint32_t>{2, 5, 4, 3, 1}));
 }
 
 TEST_F(DbfTableTest, GoOutsideTheTableAndAClosedTable) {

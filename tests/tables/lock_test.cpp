@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "tables/dbf_error.h"
 #include "tables/dbf_table.h"
 #include "temp_folder.h"
 
@@ -58,6 +59,120 @@ TEST(LockTest, ConcurrentAppendsUnderTheAppendLockLoseNothing) {
     std::set<std::string> seen;
     for (int r = 1; r <= t.RecordCount(); ++r) seen.insert(t.Peek(r, 1) + t.Peek(r, 2));
     EXPECT_EQ(seen.size(), static_cast<std::size_t>(2 * kPerProcess));
+}
+
+// Two processes edit different fields of the same records and append at the same time: each
+// posted edit writes only its own field into the record as stored, so no edit of the other
+// process is overwritten and no record is lost.
+TEST(LockTest, ConcurrentEditsOfOneRecordKeepBothChanges) {
+    TempFolder folder;
+    const auto path = folder / "shared.dbf";
+    DbfTable::Create(path, {{"A", 'N', 6, 0}, {"B", 'N', 6, 0}, {"WHO", 'C', 1, 0}});
+    constexpr int kRecords = 40, kRounds = 5;
+    {
+        DbfTable t;
+        t.Open(path);
+        for (int i = 0; i < kRecords; ++i) {
+            t.Insert();
+            t.SetFieldText(3, "-");
+            t.Post();
+        }
+    }
+    std::vector<pid_t> children;
+    for (int field : {1, 2}) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            int status = 0;
+            try {
+                DbfTable t;
+                t.Open(path);
+                for (int round = 1; round <= kRounds; ++round) {
+                    for (int r = 1; r <= kRecords; ++r) {
+                        t.Go(r);
+                        t.SetFieldNumber(field, round * 1000 + r);
+                        t.Post();
+                    }
+                    t.Insert();
+                    t.SetFieldText(3, field == 1 ? "a" : "b");
+                    t.Post();
+                }
+            } catch (...) {
+                status = 3;
+            }
+            ::_exit(status);
+        }
+        children.push_back(pid);
+    }
+    for (pid_t pid : children) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+    }
+    DbfTable t;
+    t.Open(path);
+    ASSERT_EQ(t.RecordCount(), kRecords + 2 * kRounds);
+    for (int r = 1; r <= kRecords; ++r) {
+        EXPECT_EQ(t.Peek(r, 1), std::string(std::to_string(kRounds * 1000 + r)).insert(0, 2, ' ')) << r;
+        EXPECT_EQ(t.Peek(r, 2), std::string(std::to_string(kRounds * 1000 + r)).insert(0, 2, ' ')) << r;
+    }
+    int a = 0, b = 0;
+    for (int r = kRecords + 1; r <= t.RecordCount(); ++r) (t.Peek(r, 3) == "a" ? a : b)++;
+    EXPECT_EQ(a, kRounds);
+    EXPECT_EQ(b, kRounds);
+}
+
+// Packing renumbers records; while another process has the table open it is refused.
+TEST(LockTest, PackNeedsTheTableToItself) {
+    TempFolder folder;
+    const auto path = folder / "t.dbf";
+    DbfTable::Create(path, {{"A", 'C', 1, 0}});
+    {
+        DbfTable t;
+        t.Open(path);
+        for (const char* a : {"x", "y"}) {
+            t.Insert();
+            t.SetFieldText(1, a);
+            t.Post();
+        }
+        t.Go(1);
+        t.Delete();
+    }
+    int toChild[2], toParent[2];
+    ASSERT_EQ(::pipe(toChild), 0);
+    ASSERT_EQ(::pipe(toParent), 0);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        {
+            DbfTable t;
+            t.Open(path);
+            (void)!::write(toParent[1], "o", 1);
+            char go;
+            (void)!::read(toChild[0], &go, 1);
+        }
+        (void)!::write(toParent[1], "c", 1);
+        ::_exit(0);
+    }
+    char reply = 0;
+    ASSERT_EQ(::read(toParent[0], &reply, 1), 1);
+    DbfTable t;
+    t.Open(path);
+    try {
+        t.Pack();
+        ADD_FAILURE() << "packed while another process has the table open";
+    } catch (const DbfError& e) {
+        EXPECT_EQ(e.Code(), DbfErrorCode::ExclusiveRequired);
+    }
+    EXPECT_EQ(t.RecordCount(), 2);
+    (void)!::write(toChild[1], "g", 1);
+    ASSERT_EQ(::read(toParent[0], &reply, 1), 1);
+    t.Pack();
+    EXPECT_EQ(t.RecordCount(), 1);
+    EXPECT_EQ(t.Peek(1, 1), "y");
+    int status = 0;
+    ::waitpid(pid, &status, 0);
 }
 
 // A lock held by another process is refused once the patience runs out, and granted after release.
