@@ -4,7 +4,6 @@ target_sources(trb_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/input_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input_menu.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/input_table_chooser.cpp
   ${CMAKE_CURRENT_LIST_DIR}/geometry_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/geometry_proposals.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lubrication_dialog.cpp

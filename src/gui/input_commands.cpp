@@ -11,18 +11,17 @@
 
 namespace trb::gui {
 
-// Hands the table to the main window's table window when there is one, else to the chooser.
+// Hands the table to the table window that is set at the time.
 class InputCommands::ForwardingWindow : public tables::TableWindow {
   public:
-    ForwardingWindow(tables::TableWindow* const& window, tables::TableWindow& fallback)
-        : window_(window), fallback_(fallback) {}
+    explicit ForwardingWindow(InputCommands& commands) : commands_(commands) {}
     bool ShowTableWindow(tables::DbfTable& table, const tables::TableWindowView& view, int mode) override {
-        return (window_ ? *window_ : fallback_).ShowTableWindow(table, view, mode);
+        return commands_.TableWindow().ShowTableWindow(table, view, mode);
     }
+    void RefreshGraphicsWindow() override { commands_.TableWindow().RefreshGraphicsWindow(); }
 
   private:
-    tables::TableWindow* const& window_;  // the hook as it is set at the time
-    tables::TableWindow& fallback_;
+    InputCommands& commands_;
 };
 
 namespace {
@@ -39,11 +38,18 @@ InputCommands::InputCommands(app::Program& program, QWidget* mainWindow, InputHo
     : program_(program),
       mainWindow_(mainWindow),
       hooks_(std::move(hooks)),
-      chooser_(program.settings, mainWindow),
-      window_(std::make_unique<ForwardingWindow>(hooks_.tableWindow, chooser_)),
+      window_(std::make_unique<ForwardingWindow>(*this)),
       tables_(*window_, program.dialogs, tables::FoldersFromSettings(program.settings, WorkingFolder())) {}
 
-InputCommands::~InputCommands() = default;
+InputCommands::~InputCommands() {
+    delete ownWindow_.data();
+}
+
+tables::TableWindow& InputCommands::TableWindow() {
+    if (hooks_.tableWindow) return *hooks_.tableWindow;
+    if (!ownWindow_) ownWindow_ = new Tdbf4(program_, mainWindow_);
+    return *ownWindow_;
+}
 
 InputContext InputCommands::Context() {
     tables_.SetFolders(tables::FoldersFromSettings(program_.settings, WorkingFolder()));

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QPointer>
 #include <functional>
 #include <memory>
 
 #include "app/program.h"
 #include "gui/input_context.h"
-#include "gui/input_table_chooser.h"
+#include "gui/table_window.h"
 
 class QWidget;
 
@@ -21,7 +22,7 @@ struct InputHooks {
     // The viewer of the run's messages at the end of the quick input. Empty: the message list with
     // cause and remedy from the catalogue.
     std::function<void()> showRunMessages;
-    // The table window the DIN 1850 choice is shown in. Null: a plain record chooser.
+    // The table window the DIN 1850 choice is shown in. Null: one of the commands' own.
     tables::TableWindow* tableWindow = nullptr;
     InputHelp help;
 };
@@ -52,6 +53,9 @@ class InputCommands {
     // The context the dialogs are built with (the table folders follow the current settings).
     InputContext Context();
 
+    // The table window the table access shows its tables in: the main window's, else an own one.
+    tables::TableWindow& TableWindow();
+
   private:
     class ForwardingWindow;
     template <class Form>
@@ -62,7 +66,7 @@ class InputCommands {
     app::Program& program_;
     QWidget* mainWindow_;
     InputHooks hooks_;
-    InputTableChooser chooser_;
+    QPointer<Tdbf4> ownWindow_;
     std::unique_ptr<ForwardingWindow> window_;
     tables::TableAccess tables_;
     core::ToleranceSteps steps_;

@@ -12,6 +12,7 @@
 #include "graphics/driver.h"
 #include "graphics/screen_device.h"
 #include "gui/main_menu.h"
+#include "gui/table_menu.h"
 #include "text/cp850.h"
 #include "text/format.h"
 #include "ui/settings_files.h"
@@ -52,6 +53,7 @@ Thh::Thh(app::Program& program, const app::CommandLine& commandLine, QWidget* pa
                                 program_.abort},
         graphics::DriverSettingsFrom(program_.settings));
     menu_->RefreshRecentItems(program_.caseFile.recent);
+    CreateTableWindow(*this);
 
     StartRoutine(commandLine);
     if (endRequested_) return;

@@ -14,6 +14,7 @@
 #include "gui/main_menu.h"
 #include "gui/main_window.h"
 #include "gui/print_state.h"
+#include "gui/table_menu.h"
 #include "help/help_numbers.h"
 #include "help/show_help.h"
 #include "report/message_report.h"
@@ -63,6 +64,9 @@ void Thh::ConnectCommands() {
         const std::string name = "mi_Document" + std::to_string(i);
         bind(name.c_str(), [this, i] { OpenDocument(i); });
     }
+    bind("mi_dbfdin1850g", [this] { EditReferenceTable(*this, "din1850g", help::kHelpDin1850Table); });
+    bind("mi_dbfh0lim", [this] { EditReferenceTable(*this, "h0lim", help::kHelpH0limTable); });
+    bind("mi_dbfpsim", [this] { EditReferenceTable(*this, "psi_m", help::kHelpPsiMTable); });
     bind("mi_helpErrorMessages", [this] { mi_helpErrorMessagesClick(); });
     bind("mi_HelpHilfebild", [this] { HelpCommandsOf(*this).BrowsePictures(); });
     bind("mi_helphistory",

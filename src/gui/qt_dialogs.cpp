@@ -19,8 +19,18 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QString FilterText(const std::string& pattern) {
-    return Q(pattern) + " (" + Q(pattern) + ")";
+// A pattern such as "*.trb", or pairs of a description and patterns separated by "|"
+// ("HTML files|*.HTM;*.HTML|All files|*.*").
+QString FilterText(const std::string& filter) {
+    const QStringList parts = Q(filter).split('|');
+    if (parts.size() < 2) return Q(filter) + " (" + Q(filter) + ")";
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        filters << parts[i] + " (" + patterns + ")";
+    }
+    return filters.join(";;");
 }
 
 }  // namespace

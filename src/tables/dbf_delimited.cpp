@@ -94,8 +94,8 @@ std::string StoredValue(const DbfField& field, const std::string& value) {
     }
 }
 
-std::string LineDetail(const std::filesystem::path& file, std::size_t line) {
-    return file.filename().string() + ", Zeile " + std::to_string(line);
+std::string LineNote(std::size_t line) {
+    return "Zeile " + std::to_string(line);
 }
 
 }  // namespace
@@ -148,9 +148,10 @@ void DbfTable::AppendFromDelimited(const std::filesystem::path& textFile) {
         case config::InputStatus::NotFound:
         case config::InputStatus::ReadError:
             ThrowErrno(input.error != 0 ? input.error : ENOENT, textFile.string());
+        case config::InputStatus::NotRegular:
+            throw DbfError(DbfErrorCode::BadTextFile, textFile.string(), "keine normale Datei");
         default:
-            throw DbfError(DbfErrorCode::BadTextFile,
-                           config::InputProblem(textFile.filename().string(), input));
+            throw DbfError(DbfErrorCode::BadTextFile, textFile.string(), "zu gro\xE1");
     }
     std::string& text = input.content;
     if (const auto end = text.find(kDbfEndOfFile); end != std::string::npos) text.resize(end);
@@ -166,21 +167,23 @@ void DbfTable::AppendFromDelimited(const std::filesystem::path& textFile) {
     while (lines.Next(line)) {
         const std::size_t number = lines.LineNumber();
         if (lines.Cut())
-            throw DbfError(DbfErrorCode::BadTextFile, LineDetail(textFile, number) + ": zu lang");
+            throw DbfError(DbfErrorCode::BadTextFile, textFile.string(), LineNote(number) + ": zu lang");
         if (line.empty()) continue;
         if (std::any_of(line.begin(), line.end(),
                         [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t'; }))
-            throw DbfError(DbfErrorCode::BadTextFile, LineDetail(textFile, number) + ": Steuerzeichen");
+            throw DbfError(DbfErrorCode::BadTextFile, textFile.string(),
+                           LineNote(number) + ": Steuerzeichen");
         std::vector<std::string> values;
         try {
             values = SplitDelimited(line);
         } catch (const LineProblem& problem) {
-            throw DbfError(DbfErrorCode::BadTextFile, LineDetail(textFile, number) + ": " + problem.text);
+            throw DbfError(DbfErrorCode::BadTextFile, textFile.string(),
+                           LineNote(number) + ": " + problem.text);
         }
         if (values.size() != targets.size())
-            throw DbfError(DbfErrorCode::BadTextFile, LineDetail(textFile, number) + ": " +
-                                                          std::to_string(values.size()) + " statt " +
-                                                          std::to_string(targets.size()) + " Werte");
+            throw DbfError(DbfErrorCode::BadTextFile, textFile.string(),
+                           LineNote(number) + ": " + std::to_string(values.size()) + " statt " +
+                               std::to_string(targets.size()) + " Werte");
         std::string record = BlankRecord();
         for (std::size_t i = 0; i < targets.size(); ++i) {
             const DbfField& field = FieldInfo(targets[i]);
@@ -188,8 +191,8 @@ void DbfTable::AppendFromDelimited(const std::filesystem::path& textFile) {
                 const std::string stored = StoredValue(field, values[i]);
                 record.replace(static_cast<std::size_t>(field.offset), stored.size(), stored);
             } catch (const LineProblem& problem) {
-                throw DbfError(DbfErrorCode::BadTextFile,
-                               LineDetail(textFile, number) + ", " + field.name + ": " + problem.text);
+                throw DbfError(DbfErrorCode::BadTextFile, textFile.string(),
+                               LineNote(number) + ", " + field.name + ": " + problem.text);
             }
         }
         records.push_back(std::move(record));

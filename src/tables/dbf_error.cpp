@@ -100,8 +100,8 @@ DbfErrorCode DbfErrorFromErrno(int error) {
     }
 }
 
-DbfError::DbfError(DbfErrorCode code, const std::string& detail)
-    : std::runtime_error(DbfErrorText(code)), code_(code), detail_(detail) {}
+DbfError::DbfError(DbfErrorCode code, const std::string& detail, const std::string& note)
+    : std::runtime_error(DbfErrorText(code)), code_(code), detail_(detail), note_(note) {}
 
 void ThrowErrno(int error, const std::string& file) {
     throw DbfError(DbfErrorFromErrno(error), file);

@@ -44,14 +44,18 @@ DbfErrorCode DbfErrorFromErrno(int error);
 
 class DbfError : public std::runtime_error {
   public:
-    explicit DbfError(DbfErrorCode code, const std::string& detail = {});
+    explicit DbfError(DbfErrorCode code, const std::string& detail = {}, const std::string& note = {});
     DbfErrorCode Code() const { return code_; }
     // The file or field the failure concerns; may be empty.
     const std::string& Detail() const { return detail_; }
+    // Where in the file, or what is wrong there, in code page 850 ("Zeile 3: 2 statt 4 Werte"); may
+    // be empty.
+    const std::string& Note() const { return note_; }
 
   private:
     DbfErrorCode code_;
     std::string detail_;
+    std::string note_;
 };
 
 // Throws the engine error for errno, naming the file.

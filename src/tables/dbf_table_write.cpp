@@ -383,8 +383,7 @@ void DbfTable::AppendFrom(const std::filesystem::path& other) {
             try {
                 stored = EncodeFieldText(target, source.SField(theirs));
             } catch (const DbfError& e) {
-                throw DbfError(
-                    e.Code(), other.filename().string() + ", Satz " + std::to_string(r) + ", " + target.name);
+                throw DbfError(e.Code(), other.string(), "Satz " + std::to_string(r) + ", " + target.name);
             }
             in.record.replace(static_cast<std::size_t>(target.offset), stored.size(), stored);
         }

@@ -57,12 +57,15 @@ std::string TableFileName(std::string_view name) {
 std::string DbfErrorMessage(const std::exception& error) {
     std::string text = error.what();
     const auto* dbf = dynamic_cast<const DbfError*>(&error);
-    if (dbf == nullptr || dbf->Detail().empty()) return text;
+    if (dbf == nullptr) return text;
     const std::string& detail = dbf->Detail();
     // Files are named by the file system's bytes (UTF-8); the message is code page 850.
-    const std::string shown =
-        detail.front() == '/' ? std::filesystem::path(detail).filename().string() : detail;
-    return text + " : " + text::DisplayToOem(shown);
+    if (!detail.empty())
+        text += " : " + text::DisplayToOem(detail.front() == '/'
+                                               ? std::filesystem::path(detail).filename().string()
+                                               : detail);
+    if (!dbf->Note().empty()) text += (detail.empty() ? " : " : ", ") + dbf->Note();
+    return text;
 }
 
 TableFolders FoldersFromSettings(const config::ConfigSettings& settings,

@@ -3,14 +3,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QTableWidget>
+#include <QTableView>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 
 #include "core/calculation.h"
 #include "gui/input_commands.h"
-#include "gui/input_table_chooser.h"
 #include "gui/main_window.h"
 #include "input_test_support.h"
 #include "modal_script.h"
@@ -162,29 +161,48 @@ TEST_F(InputCommandsTest, ViscosityConverterChangesNothing) {
     EXPECT_FALSE(program.abort);
 }
 
-TEST_F(InputCommandsTest, RecordChooserTakesTheChosenBushing) {
+// The DIN 1850 button of the geometry dialog chooses through the table window: the bushings
+// sorted by bore, outer diameter and width, and the chosen one fills the three fields.
+TEST_F(InputCommandsTest, Din1850BushingChosenInTheTableWindow) {
     InputCommands commands(program, nullptr, Hooks());
     ModalScript script;
-    std::string chosenBore;
-    // The geometry dialog opens the chooser from its DIN 1850 button, then is confirmed.
+    std::string bore, outer, width;
     script.Then([](QWidget& dialog) { Click(dialog, "Button_db"); })
-        .Then([&chosenBore](QWidget& chooser) {
-            auto* grid = chooser.findChild<QTableWidget*>("TableGrid");
+        .Then([&](QWidget& tableWindow) {
+            EXPECT_EQ(tableWindow.windowTitle(), "DIN 1850 G   ");
+            auto* grid = tableWindow.findChild<QTableView*>("TableGrid");
             ASSERT_NE(grid, nullptr);
-            ASSERT_GT(grid->rowCount(), 2);
-            // Sorted by bore diameter: the first rows are the smallest bushings.
-            EXPECT_LE(grid->item(0, 0)->text().toDouble(), grid->item(1, 0)->text().toDouble());
-            grid->setCurrentCell(1, 0);
-            chosenBore = grid->item(1, 0)->text().toStdString();
-            Ok(chooser);
+            const auto* rows = grid->model();
+            ASSERT_GT(rows->rowCount(), 2);
+            const auto key = [rows](int row) {
+                return rows->index(row, 0).data().toDouble() * 10000 +
+                       rows->index(row, 1).data().toDouble() * 100 + rows->index(row, 2).data().toDouble();
+            };
+            for (int row = 1; row < rows->rowCount(); ++row) EXPECT_LE(key(row - 1), key(row)) << row;
+            grid->setCurrentIndex(rows->index(5, 1));
+            bore = rows->index(5, 0).data().toString().toStdString();
+            outer = rows->index(5, 1).data().toString().toStdString();
+            width = rows->index(5, 2).data().toString().toStdString();
+            Ok(tableWindow);
         })
-        .Then(Ok);
+        .Then([&](QWidget& dialog) {
+            const auto same = [&dialog](const char* field, const std::string& cell) {
+                EXPECT_NEAR(static_cast<double>(text::TextToReal(testing::FieldText(dialog, field))),
+                            static_cast<double>(text::TextToReal(cell)), 1e-9)
+                    << field;
+            };
+            same("Edit_db", bore);
+            same("Edit_de", outer);
+            same("Edit_b", width);
+            Ok(dialog);
+        });
     commands.EditBaseData();
     ASSERT_EQ(script.names.size(), 3u);
-    EXPECT_EQ(script.names[1], "TableChooser");
+    EXPECT_EQ(script.names[1], "Tdbf4");
     EXPECT_NE(program.record.din1850rec, 0);
-    EXPECT_NEAR(static_cast<double>(program.record.db), static_cast<double>(text::TextToReal(chosenBore)),
-                1e-9);
+    EXPECT_NEAR(static_cast<double>(program.record.db), static_cast<double>(text::TextToReal(bore)), 1e-9);
+    EXPECT_NEAR(static_cast<double>(program.record.de), static_cast<double>(text::TextToReal(outer)), 1e-9);
+    EXPECT_NEAR(static_cast<double>(program.record.b), static_cast<double>(text::TextToReal(width)), 1e-9);
 }
 
 }  // namespace

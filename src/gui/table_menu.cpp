@@ -1,0 +1,24 @@
+#include "gui/table_menu.h"
+
+#include "gui/input_menu.h"
+#include "gui/main_window.h"
+#include "gui/table_window.h"
+
+namespace trb::gui {
+
+Tdbf4& CreateTableWindow(Thh& window) {
+    auto* tableWindow = new Tdbf4(window.Program(), &window);
+    InputCommandsOf(window).Hooks().tableWindow = tableWindow;
+    return *tableWindow;
+}
+
+void EditReferenceTable(Thh& window, const char* table, std::uint16_t helpNumber) {
+    app::Program& program = window.Program();
+    // The context follows the current settings (the dBase and temporary folders).
+    InputContext context = InputCommandsOf(window).Context();
+    program.abort = false;
+    context.tables.ShowTableForEditing(table, helpNumber, program.abort);
+    program.abort = false;
+}
+
+}  // namespace trb::gui
