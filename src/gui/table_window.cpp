@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -9,13 +10,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
 
 #include "app/program.h"
-#include "gui/dialog_fit.h"
 #include "gui/table_grid.h"
 #include "gui/table_grid_model.h"
 #include "tables/dbf_error.h"
@@ -41,6 +43,7 @@ QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption
 Tdbf4::Tdbf4(app::Program& program, QWidget* parent) : QDialog(parent), program_(program) {
     setObjectName("Tdbf4");
     setSizeGripEnabled(true);
+    baseFont_ = font();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 2, 1, 1);  // the grid reaches to one pixel from the edges
 
@@ -103,6 +106,10 @@ Tdbf4::Tdbf4(app::Program& program, QWidget* parent) : QDialog(parent), program_
                 CurrentRowChanged(current.row(), previous.row());
             });
     connect(grid_, &QAbstractItemView::clicked, this, [this] { CellClicked(); });
+    // Choosing: a double click takes the record as OK does.
+    connect(grid_, &QAbstractItemView::doubleClicked, this, [this] {
+        if (mode_ == tables::kSelectionMode) accept();
+    });
     connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { TitleClicked(column); });
     grid_->SetAppendAtEnd([this] { Navigate(TableNavigator::Insert); });
@@ -201,12 +208,9 @@ bool Tdbf4::ShowTableWindow(tables::DbfTable& table, const tables::TableWindowVi
     view_ = view;
     mode_ = mode == tables::kEditingMode ? tables::kEditingMode : tables::kSelectionMode;
     SetUpMode();
-    grid_->resizeColumnsToContents();
+    FitToTable();
     ShowRecord(table.RecNo());
     recNo_->clear();
-    resize(820, 560);
-    FitDialogInPlace(*this, program_.settings);
-    if (const QWidget* main = parentWidget()) move(main->geometry().center() - rect().center());
     if (mode_ == tables::kEditingMode && view.workingOnCopy)
         QTimer::singleShot(0, this, [this] { program_.dialogs.ShowNoteBox(kCopyWarning); });
     grid_->setFocus();
@@ -214,6 +218,35 @@ bool Tdbf4::ShowTableWindow(tables::DbfTable& table, const tables::TableWindowVi
     model_->SetTable(nullptr, false);
     table_ = nullptr;
     return chosen;
+}
+
+// The dialog element size scales the font (from the font the window was made with, as it is shown
+// again and again), the window scale its size; the window is as wide as the columns need, within
+// the screen, and centred over the main window.
+void Tdbf4::FitToTable() {
+    const config::ConfigSettings& settings = program_.settings;
+    const int element = settings.dialogElementSize > 0 ? settings.dialogElementSize : 100;
+    const int scale = settings.inputWindowScale > 0 ? settings.inputWindowScale : 100;
+    QFont font = baseFont_;
+    if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * element / 100.0);
+    setFont(font);
+    grid_->resizeColumnsToContents();
+    // Room in the indicator column for the largest record number with its deletion mark.
+    const int records = table_ != nullptr ? table_->RecordCount() : 0;
+    grid_->verticalHeader()->setMinimumWidth(
+        grid_->verticalHeader()->fontMetrics().horizontalAdvance("* " + QString::number(records)) + 12);
+    int width =
+        grid_->verticalHeader()->sizeHint().width() + grid_->verticalScrollBar()->sizeHint().width() + 24;
+    for (int column = 0; column < model_->columnCount(); ++column) width += grid_->columnWidth(column);
+    width = std::max(width, minimumSizeHint().width());
+    int height = menuBar_->sizeHint().height() + grid_->horizontalHeader()->sizeHint().height() +
+                 grid_->verticalHeader()->defaultSectionSize() * 18 + 90;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1600, 1000);
+    width = std::min(width * scale / 100, room.width() * 9 / 10);
+    height = std::min(height * scale / 100, room.height() * 8 / 10);
+    resize(width, height);
+    if (const QWidget* main = parentWidget()) move(main->geometry().center() - rect().center());
 }
 
 void Tdbf4::RefreshGraphicsWindow() {

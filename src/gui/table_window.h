@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFont>
 #include <functional>
 #include <string>
 
@@ -64,6 +65,7 @@ class Tdbf4 : public QDialog, public tables::TableWindow {
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (Tdbf4::*command)());
     void SetUpMode();
     void SetCaptions();
+    void FitToTable();
 
     // ----- events -----
     void CurrentRowChanged(int row, int previous);
@@ -118,6 +120,7 @@ class Tdbf4 : public QDialog, public tables::TableWindow {
     int chosenColumn_ = 0;
     int lastKey_ = 0;
 
+    QFont baseFont_;
     QMenuBar* menuBar_ = nullptr;
     TableGrid* grid_ = nullptr;
     TableGridModel* model_ = nullptr;

@@ -184,46 +184,60 @@ TEST_F(TableWindowTest, SelectionModeIsForChoosingOnly) {
     ASSERT_FALSE(abort);
     access.SetTableTitles("", "DIN 1850 G");
     int chosen = 0;
-    ModalScript script;
-    script.Then([](QWidget& shown) {
-        EXPECT_EQ(shown.windowTitle(), "DIN 1850 G   ");
+    {
+        ModalScript script;
+        script.Then([](QWidget& shown) {
+            EXPECT_EQ(shown.windowTitle(), "DIN 1850 G   ");
+            TableGrid& grid = Grid(shown);
+            EXPECT_EQ(grid.model()->rowCount(), 3) << "the deleted record is not listed";
+            EXPECT_EQ(Cell(grid, 2, 0), "Deckel");
+            EXPECT_FALSE(grid.model()->flags(grid.model()->index(0, 0)) & Qt::ItemIsEditable);
+            EXPECT_FALSE(grid.model()->flags(grid.model()->index(0, 2)) & Qt::ItemIsUserCheckable);
+            for (const char* moving : {"nbFirst", "nbPrior", "nbNext", "nbLast"})
+                EXPECT_TRUE(shown.findChild<QToolButton*>(moving)->isVisibleTo(&shown)) << moving;
+            for (const char* editing : {"nbInsert", "nbDelete", "nbEdit", "nbPost", "nbCancel", "nbRefresh"})
+                EXPECT_FALSE(shown.findChild<QToolButton*>(editing)->isVisibleTo(&shown)) << editing;
+            for (const char* hidden :
+                 {"mi_fileAppenddbf", "mi_fileAppendDelimited", "mi_editAppend", "mi_editPack"})
+                EXPECT_FALSE(Item(shown, hidden)->isVisible()) << hidden;
+            EXPECT_FALSE(shown.findChild<QMenu*>("mi_edit")->menuAction()->isVisible());
+            for (const char* shownItem :
+                 {"mi_fileExportHtml", "mi_fileSaveAsDelimited", "mi_filePrint", "mi_viewSearch"})
+                EXPECT_TRUE(Item(shown, shownItem)->isVisible()) << shownItem;
+            EXPECT_EQ(Item(shown, "mi_helpdbf")->text(), "DIN 1850 G");
+            // Typing changes nothing in selection mode.
+            grid.setCurrentIndex(grid.model()->index(0, 0));
+            QTest::keyClicks(&grid, "X");
+            EXPECT_EQ(Cell(grid, 0, 0), "Buchse");
+            Press(shown, "nbLast");
+            Press(shown, "nbPrior");
+            EXPECT_EQ(RecNo(shown), "2/4");
+            testing::Ok(shown);
+        });
+        access.ShowTableForSelection(chosen, abort);
+        EXPECT_FALSE(abort);
+        EXPECT_EQ(chosen, 2);
+        EXPECT_EQ(window.LastKey(), Qt::Key_Return);
+        EXPECT_EQ(window.ChosenRow(), 2);
+    }
+    {
+        ModalScript again;  // the same window shown anew
+        again.Then(testing::Cancel);
+        access.ShowTableForSelection(chosen, abort);
+        EXPECT_TRUE(abort);
+        EXPECT_EQ(window.LastKey(), Qt::Key_Escape);
+    }
+    // A double click chooses.
+    ModalScript third;
+    third.Then([](QWidget& shown) {
         TableGrid& grid = Grid(shown);
-        EXPECT_EQ(grid.model()->rowCount(), 3) << "the deleted record is not listed";
-        EXPECT_EQ(Cell(grid, 2, 0), "Deckel");
-        EXPECT_FALSE(grid.model()->flags(grid.model()->index(0, 0)) & Qt::ItemIsEditable);
-        EXPECT_FALSE(grid.model()->flags(grid.model()->index(0, 2)) & Qt::ItemIsUserCheckable);
-        for (const char* moving : {"nbFirst", "nbPrior", "nbNext", "nbLast"})
-            EXPECT_TRUE(shown.findChild<QToolButton*>(moving)->isVisibleTo(&shown)) << moving;
-        for (const char* editing : {"nbInsert", "nbDelete", "nbEdit", "nbPost", "nbCancel", "nbRefresh"})
-            EXPECT_FALSE(shown.findChild<QToolButton*>(editing)->isVisibleTo(&shown)) << editing;
-        for (const char* hidden :
-             {"mi_fileAppenddbf", "mi_fileAppendDelimited", "mi_editAppend", "mi_editPack"})
-            EXPECT_FALSE(Item(shown, hidden)->isVisible()) << hidden;
-        EXPECT_FALSE(shown.findChild<QMenu*>("mi_edit")->menuAction()->isVisible());
-        for (const char* shownItem :
-             {"mi_fileExportHtml", "mi_fileSaveAsDelimited", "mi_filePrint", "mi_viewSearch"})
-            EXPECT_TRUE(Item(shown, shownItem)->isVisible()) << shownItem;
-        EXPECT_EQ(Item(shown, "mi_helpdbf")->text(), "DIN 1850 G");
-        // Typing changes nothing in selection mode.
-        grid.setCurrentIndex(grid.model()->index(0, 0));
-        QTest::keyClicks(&grid, "X");
-        EXPECT_EQ(Cell(grid, 0, 0), "Buchse");
-        Press(shown, "nbLast");
-        Press(shown, "nbPrior");
-        EXPECT_EQ(RecNo(shown), "2/4");
-        testing::Ok(shown);
+        const QRect cell = grid.visualRect(grid.model()->index(2, 1));
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
     });
     access.ShowTableForSelection(chosen, abort);
     EXPECT_FALSE(abort);
-    EXPECT_EQ(chosen, 2);
-    EXPECT_EQ(window.LastKey(), Qt::Key_Return);
-    EXPECT_EQ(window.ChosenRow(), 2);
-
-    ModalScript again;  // the same window shown anew
-    again.Then(testing::Cancel);
-    access.ShowTableForSelection(chosen, abort);
-    EXPECT_TRUE(abort);
-    EXPECT_EQ(window.LastKey(), Qt::Key_Escape);
+    EXPECT_EQ(chosen, 4);
     access.CloseTable();
 }
 
