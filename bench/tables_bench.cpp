@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "large_table.h"
 #include "tables/dbf_table.h"
 
 namespace {
@@ -100,40 +101,11 @@ BENCHMARK(BM_SearchMiss);
 
 // ---- the table window's work on a table of 100,000 records ----------------------------------
 
-constexpr int kLargeTable = 100000;
 constexpr int kScreenRows = 40;
-
-std::filesystem::path MakeLargeTable(const std::filesystem::path& folder) {
-    const auto path = folder / "large.dbf";
-    const auto text = folder / "large.txt";
-    std::string lines;
-    char line[96];
-    for (long long i = 0; i < kLargeTable; ++i) {
-        const int n = std::snprintf(line, sizeof line, "%.2f,%.2f,%lld,\"Buchse %lld\"\r\n",
-                                    static_cast<double>((i * 7919) % 1000) / 5.0,
-                                    static_cast<double>((i * 104729) % 1000) / 4.0, i % 97, i);
-        lines.append(line, static_cast<std::size_t>(n));
-    }
-    std::FILE* f = std::fopen(text.c_str(), "wb");
-    std::fwrite(lines.data(), 1, lines.size(), f);
-    std::fclose(f);
-    DbfTable::Create(path, {{"D1", 'N', 7, 2}, {"D2", 'N', 7, 2}, {"B1", 'N', 7, 2}, {"NAME", 'C', 20, 0}});
-    DbfTable t;
-    t.Open(path);
-    t.AppendFromDelimited(text);
-    return path;
-}
-
-// One large table for all the measurements below, written once.
-const std::filesystem::path& LargeTable() {
-    static BenchFolder folder;
-    static const std::filesystem::path path = MakeLargeTable(folder.path);
-    return path;
-}
 
 // Opening the table and having the texts of the first screen of rows, as the grid asks for them.
 void BM_OpenAndFirstScreen(benchmark::State& state) {
-    const auto& path = LargeTable();
+    const auto& path = trb::bench::LargeTable::Path();
     for (auto _ : state) {
         DbfTable t;
         t.SetShowDeleted(state.range(0) != 0);
@@ -149,7 +121,7 @@ BENCHMARK(BM_OpenAndFirstScreen)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 // A click on the title of a numeric column: index built, written and made active.
 void BM_SortByNumericColumn(benchmark::State& state) {
-    const auto& path = LargeTable();
+    const auto& path = trb::bench::LargeTable::Path();
     DbfTable t;
     t.Open(path);
     const auto ndx = path.parent_path() / "$korvtemp.ndx";
@@ -163,7 +135,7 @@ BENCHMARK(BM_SortByNumericColumn)->Unit(benchmark::kMillisecond);
 
 // A search that finds nothing reads every record, in the natural order and in an index order.
 void BM_SearchAllRecords(benchmark::State& state) {
-    const auto& path = LargeTable();
+    const auto& path = trb::bench::LargeTable::Path();
     DbfTable t;
     t.Open(path);
     if (state.range(0) != 0) {
