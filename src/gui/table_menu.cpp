@@ -1,14 +1,18 @@
 #include "gui/table_menu.h"
 
+#include "gui/help_commands.h"
 #include "gui/input_menu.h"
 #include "gui/main_window.h"
 #include "gui/table_window.h"
+#include "help/show_help.h"
 
 namespace trb::gui {
 
 Tdbf4& CreateTableWindow(Thh& window) {
     auto* tableWindow = new Tdbf4(window.Program(), &window);
     InputCommandsOf(window).Hooks().tableWindow = tableWindow;
+    tableWindow->SetHelp({[&window](int number) { HelpCommandsOf(window).ShowHelp(number, help::kTextOnly); },
+                          [&window] { HelpCommandsOf(window).BrowsePictures(); }});
     return *tableWindow;
 }
 

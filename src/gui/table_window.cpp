@@ -309,9 +309,11 @@ void Tdbf4::UpdateRecordLabel() {
 void Tdbf4::TitleClicked(int column) {
     if (table_ == nullptr || !FinishEditing()) return;
     const int record = CurrentRecord();
-    const std::filesystem::path index =
-        tables::FoldersFromSettings(program_.settings, {}).tempFolder / "$korvtemp.ndx";
+    // The index goes into this program's private temporary folder.
+    const std::filesystem::path folder = tables::FoldersFromSettings(program_.settings, {}).tempFolder;
+    const std::filesystem::path index = folder / "$korvtemp.ndx";
     const bool sorted = Try([&] {
+        if (folder.empty()) throw tables::DbfError(tables::DbfErrorCode::PathNotFound, "trb-XXXXXX");
         table_->IndexOn(table_->Field(column + 1), index);
         table_->SetIndexTo(index);
     });

@@ -7,7 +7,7 @@
 #include "gui/table_grid_model.h"
 #include "gui/table_window.h"
 #include "help/help_numbers.h"
-#include "help/help_text.h"
+#include "help/show_help.h"
 #include "report/table_export.h"
 #include "tables/dbf_error.h"
 #include "tables/file_handle.h"
@@ -174,10 +174,8 @@ void Tdbf4::ShowHelpText(int number) {
         help_.showText(number);
         return;
     }
-    const help::HelpEntry entry = help::LookupHelp(program_.settings.pltFolder, number);
-    std::string text;
-    for (const std::string& line : entry.lines) text += line + " ";
-    program_.dialogs.ShowTitledBox(help::HelpBoxCaption(number), text);
+    bool abort = false;
+    help::ShowHelp(program_.dialogs, program_.settings.pltFolder, number, help::kTextOnly, {}, abort);
 }
 
 void Tdbf4::mi_helpdbfClick() {

@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QToolButton>
 #include <filesystem>
@@ -372,10 +373,10 @@ TEST_F(PrintWindowTest, StoredPrintoutSettingsRoundTripThroughTheTable) {
             Click(dialog, "Button_db");
         })
         .Then([](QWidget& chooser) {
-            auto* grid = chooser.findChild<QTableWidget*>();
+            auto* grid = chooser.findChild<QTableView*>("TableGrid");
             ASSERT_NE(grid, nullptr);
-            ASSERT_EQ(grid->rowCount(), 1);
-            grid->setCurrentCell(0, 0);
+            ASSERT_EQ(grid->model()->rowCount(), 1);
+            grid->setCurrentIndex(grid->model()->index(0, 0));
             Accept(chooser);
         })
         .Then([](QWidget& dialog) {

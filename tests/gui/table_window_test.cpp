@@ -25,6 +25,7 @@
 #include "gui/table_window.h"
 #include "input_test_support.h"
 #include "modal_script.h"
+#include "report/report_writer.h"
 #include "report/writer_state.h"
 #include "tables/table_access.h"
 
@@ -85,6 +86,8 @@ class TableWindowTest : public ::testing::Test {
     std::string Dump(const fs::path& path = {}) {
         return RunPython(kDumpScript, path.empty() ? table : path);
     }
+    // This process's own folder for temporary files, inside the configured one.
+    fs::path PrivateTemp() const { return report::TemporaryFolder(program.settings); }
     std::vector<std::string> Boxes() const {
         std::vector<std::string> texts;
         for (const auto& entry : dialogs.Entries("box")) texts.push_back(entry.text);
@@ -475,7 +478,7 @@ TEST_F(TableWindowTest, TitleClickSortsAndSearchFindsInThatOrder) {
         EXPECT_EQ(Cell(grid, 1, 0), "Deckel");
         EXPECT_EQ(Cell(grid, 3, 0), "Welle");
         EXPECT_EQ(grid.currentIndex().row(), 3) << "the same record stays current";
-        EXPECT_TRUE(fs::exists(folder / "temp" / "$korvtemp.ndx"));
+        EXPECT_TRUE(fs::exists(PrivateTemp() / "$korvtemp.ndx"));
 
         // "l" is in "Lager", "Deckel" and "Welle", in this order now.
         Item(shown, "mi_viewSearch")->trigger();
@@ -602,7 +605,7 @@ TEST_F(TableWindowTest, PrintOfTenFieldsShowsTheFirstSevenOnTheTabDevice) {
     }
     program.settings.textDevice = report::kTabFile;
     Edit([](Tdbf4& shown) { Item(shown, "mi_filePrint")->trigger(); });
-    const std::string printed = ReadBytes(folder / "temp" / "$$1.txt");
+    const std::string printed = ReadBytes(PrivateTemp() / "$$1.txt");
     EXPECT_NE(
         printed.find("F1\tF2\tF3\tF4\tF5\tF6\tF7\n11\t12\t13\t14\t15\t16\t17\n21\t22\t23\t24\t25\t26\t27\n"),
         std::string::npos)
@@ -612,7 +615,7 @@ TEST_F(TableWindowTest, PrintOfTenFieldsShowsTheFirstSevenOnTheTabDevice) {
     // On a paged device the header names the program, the table file and the window.
     program.settings.textDevice = report::kDosFile;
     Edit([](Tdbf4& shown) { Item(shown, "mi_filePrint")->trigger(); });
-    const std::string paged = ReadBytes(folder / "temp" / "OUTDOS.TXT");
+    const std::string paged = ReadBytes(PrivateTemp() / "OUTDOS.TXT");
     EXPECT_NE(paged.find("TRB V1.6"), std::string::npos) << paged;
     EXPECT_NE(paged.find("parts.dbf "), std::string::npos) << paged;
     EXPECT_NE(paged.find("parts    ("), std::string::npos) << paged;
@@ -702,13 +705,13 @@ TEST_F(TableWindowTest, UnwritableFolderIsEditedAsACopy) {
     WriteProtection protection(folder / "dbf");
     if (!protection.Effective()) GTEST_SKIP() << "the file system ignores write protection";
     Edit([](Tdbf4& shown) {
-        EXPECT_TRUE(shown.windowTitle().contains("/temp/parts.dbf")) << shown.windowTitle().toStdString();
+        EXPECT_TRUE(shown.windowTitle().contains("/temp/trb-")) << shown.windowTitle().toStdString();
         Type(Grid(shown), 0, 0, "Kopie");
     });
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0], "Kein Schreibrecht f\u00FCr dbf-Ordner !  Bearbeitung im Tempor\u00E4r-Ordner.");
     EXPECT_EQ(ReadBytes(table), before);
-    EXPECT_EQ(Dump(folder / "temp" / "parts.dbf").substr(0, 6), "Kopie|");
+    EXPECT_EQ(Dump(PrivateTemp() / "parts.dbf").substr(0, 6), "Kopie|");
 }
 
 // The main window creates the table window; its Database items edit the reference tables in it,
