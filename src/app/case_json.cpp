@@ -4,6 +4,7 @@
 #include <cmath>
 #include <variant>
 
+#include "core/representable.h"
 #include "text/cp850.h"
 
 namespace trb::app {
@@ -139,8 +140,9 @@ std::string JsonString(std::string_view oem) {
     return out + "\"";
 }
 
+// Numbers a double cannot hold (JSON readers take numbers as doubles) are null.
 std::string JsonNumber(real x) {
-    if (!std::isfinite(x)) return "null";
+    if (!core::Representable(x)) return "null";
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 21);
     return std::string(buffer, result.ptr);

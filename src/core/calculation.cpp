@@ -6,6 +6,7 @@
 #include "core/characteristic.h"
 #include "core/lubricant.h"
 #include "core/messages.h"
+#include "core/representable.h"
 #include "core/utilmath.h"
 
 namespace trb::core {
@@ -111,6 +112,12 @@ void FinalStage(TRBrecord& r, RunStatus& status, bool& abort) {
     if (r.p > r.plim) status.AddMessage(kMsgLoadTooHigh);
     if (r.pe > r.p) status.AddMessage(kMsgSupplyPressureAboveLoad);
     if (r.pe > 0.3L * r.p) status.AddMessage(kMsgSupplyPressureHigh);
+}
+
+// Inputs or results beyond what a double holds would be printed as thousands of digits, or as 0 after
+// an overflow to infinity: such a run has no results to show.
+void CheckRange(const TRBrecord& r, RunStatus& status, bool& abort) {
+    if (!status.calculationFailed && !RecordRepresentable(r)) Fatal(status, abort, kMsgOutOfRange, true);
 }
 
 }  // namespace
@@ -242,9 +249,8 @@ int RunCalculation(TRBrecord& r, RunStatus& status, bool& abort) {
         if (steps > kMaxTemperatureSteps || abort || status.calculationFailed) break;
     }
     if (steps > kMaxTemperatureSteps) status.AddMessage(kMsgTemperatureIteration);
-    if (abort) return steps;
-
-    FinalStage(r, status, abort);
+    if (!abort) FinalStage(r, status, abort);
+    CheckRange(r, status, abort);
     return steps;
 }
 

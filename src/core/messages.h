@@ -71,7 +71,8 @@
     X(HatchFailed, "Schraffurfehler")                       \
     X(ArcThroughEqualPoints, "GetArcCenter l12=0")          \
     X(BlockFolderInvalid, "Invalid temp directory")         \
-    X(BlockFileError, "Error in DXF File")
+    X(BlockFileError, "Error in DXF File")                  \
+    X(OutOfRange, "Fatal  : Zahlenbereich !")
 
 namespace trb::core {
 

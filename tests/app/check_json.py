@@ -22,6 +22,9 @@ def main():
         for key in ("db", "dbmax", "teff", "epsilon", "toldb", "schmier", "druckschmierung", "zufuhr"):
             if key not in case:
                 errors.append(f"{key} missing")
+        for key, value in case.items():
+            if isinstance(value, float) and not math.isfinite(value):
+                errors.append(f"{key} is beyond what a double holds")
         if not expect_failed and not math.isclose(case.get("teff", 0), 65.94, rel_tol=1e-3):
             errors.append(f"teff {case.get('teff')} is not the example's 65.94")
     for error in errors:

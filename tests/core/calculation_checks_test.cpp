@@ -175,6 +175,39 @@ INSTANTIATE_TEST_SUITE_P(Calculation, CalculationCheck, testing::ValuesIn(kCheck
                              return std::string(info.param.name);
                          });
 
+// Inputs that overflow the results to infinity, or that a double cannot hold themselves, leave no
+// result to print: the run ends with its fatal text after whatever else it found.
+TEST(Calculation, ValuesBeyondWhatADoubleHoldsStopTheRun) {
+    const std::vector<std::pair<const char*, std::function<void(TRBrecord&)>>> changes = {
+        {"supply pressure 1e4932", [](TRBrecord& r) { r.pe = 1e4932L; }},
+        {"specific heat 1e4932", [](TRBrecord& r) { r.c = 1e4932L; }},
+        {"supply pressure 1e400", [](TRBrecord& r) { r.pe = 1e400L; }},
+        {"heat transfer 1e4000 by convection",
+         [](TRBrecord& r) { r.druckschmierung = false, r.k = 1e4000L; }},
+        {"limit 1e309", [](TRBrecord& r) { r.plim = 1e309L; }},
+    };
+    for (const auto& [name, change] : changes) {
+        TRBrecord record;
+        LoadExampleCase(record);
+        change(record);
+        RunStatus status;
+        bool abort = false;
+        RunCalculation(record, status, abort);
+        ASSERT_GT(status.MessageCount(), 0) << name;
+        EXPECT_EQ(status.Message(status.MessageCount()), "Fatal  : Zahlenbereich !") << name;
+        EXPECT_TRUE(status.calculationFailed) << name;
+        EXPECT_TRUE(abort) << name;
+    }
+    // The largest double itself is still a number.
+    TRBrecord record;
+    LoadExampleCase(record);
+    record.plim = 1.7e308L;
+    RunStatus status;
+    bool abort = false;
+    RunCalculation(record, status, abort);
+    EXPECT_FALSE(status.calculationFailed);
+}
+
 TEST(Calculation, FatalStepKeepsTheResultsItDidNotReach) {
     TRBrecord record;
     LoadExampleCase(record);
