@@ -1,10 +1,10 @@
 #include "casefile/case_file.h"
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 
+#include "config/input_file.h"
 #include "config/settings.h"
 #include "text/cp850.h"
 #include "text/format.h"
@@ -16,7 +16,7 @@ namespace trb::casefile {
 namespace {
 
 // Case files are a few kilobytes; anything beyond this is not read.
-constexpr std::streamsize kMaxCaseFileSize = 1 << 20;
+constexpr std::size_t kMaxCaseFileSize = std::size_t{1} << 20;
 constexpr std::string_view kArchiveName = "aktuell";
 
 // Paths are kept as the file system spells them (UTF-8); messages are code page 850.
@@ -43,16 +43,18 @@ bool Exists(std::string_view path) {
     return std::filesystem::is_regular_file(std::filesystem::path(path), error);
 }
 
-// The whole file (at most kMaxCaseFileSize bytes); false when it cannot be opened. Only regular files
-// are read: a folder or a pipe is no case file (and a pipe would block).
-bool Slurp(std::string_view path, std::string& content) {
-    if (!Exists(path)) return false;
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    if (!in) return false;
-    content.resize(static_cast<std::size_t>(kMaxCaseFileSize));
-    in.read(content.data(), kMaxCaseFileSize);
-    content.resize(static_cast<std::size_t>(in.gcount()));
-    return !in.bad();
+// What a tolerant read left out, said with the line where it happened; empty when nothing was.
+std::string ReadingProblem(const std::string& path, bool tooLarge, const CaseReading& reading) {
+    const std::string file = "Datei " + Shown(path);
+    if (tooLarge)
+        return file + " ist zu gro\xE1: gelesen bis Zeile " +
+               text::IntText(static_cast<long long>(reading.lines)) + " !";
+    if (!reading.complete)
+        return file + " ist unvollst\x84ndig: sie endet in Zeile " +
+               text::IntText(static_cast<long long>(reading.lines)) + " !";
+    if (reading.cutLine > 0)
+        return file + ": Zeile " + text::IntText(static_cast<long long>(reading.cutLine)) + " ist zu lang !";
+    return {};
 }
 
 // The first line of a case file is a rule of dashes; a file without it is not a case file, and reading
@@ -112,19 +114,24 @@ void WriteCaseFile(CaseFileContext& context, std::string_view name) {
 
 void ReadCaseFile(CaseFileContext& context, std::string_view name) {
     const std::string path = CaseFilePath(context.state.folder, name);
-    std::string content;
-    if (!Slurp(path, content)) {
+    // Only regular files are read: a folder or a pipe is no case file (and a pipe would block).
+    const config::InputFile file = config::ReadInputFile(path, kMaxCaseFileSize);
+    const bool tooLarge = file.status == config::InputStatus::TooLarge;
+    if (file.status != config::InputStatus::Ok && !tooLarge) {
         context.dialogs.ShowErrorBox("Datei " + Shown(path) + " nicht gefunden oder kein Zugriffsrecht !");
         context.abort = true;
         return;
     }
-    if (!LooksLikeCaseFile(content)) {
+    if (!LooksLikeCaseFile(file.content)) {
         context.dialogs.ShowErrorBox("Datei " + Shown(path) + " ist keine Falldatei !");
         context.abort = true;
         return;
     }
-    // A file that ends early is read as far as it goes; the fields after its end keep their values.
-    ReadCaseContent(content, context.content);
+    // A file that is too large, ends early or holds overlong lines is read as far as it goes (the
+    // fields after its end keep their values), and the user is told where it went wrong.
+    const CaseReading reading = ReadCaseContent(file.content, context.content);
+    const std::string problem = ReadingProblem(path, tooLarge, reading);
+    if (!problem.empty()) context.dialogs.ShowErrorBox(problem);
     if (!context.state.commandLineFile) {
         if (name.find('/') != std::string_view::npos) context.state.folder = FolderOf(path);
         context.state.name = StemOf(path);

@@ -140,8 +140,10 @@ void WriteCaseContent(std::ostream& out, const CaseContent& content, const text:
     lines.Line(CaseReal(content.record.bfactor, format));
 }
 
-bool ReadCaseContent(std::string_view text, CaseContent& content) {
-    docs::CaseLineReader in(text);
+namespace {
+
+// Every line of the layout in order; false when the text ended first.
+bool ReadLayout(docs::CaseLineReader& in, CaseContent& content) {
     if (!in.Skip(5)) return false;
     docs::TitleData& title = content.title;
     for (auto& remark : title.remarks) {
@@ -168,6 +170,17 @@ bool ReadCaseContent(std::string_view text, CaseContent& content) {
     if (!in.Next(line)) return false;
     content.record.bfactor = text::TextToReal(line);
     return true;
+}
+
+}  // namespace
+
+CaseReading ReadCaseContent(std::string_view text, CaseContent& content) {
+    docs::CaseLineReader in(text);
+    CaseReading reading;
+    reading.complete = ReadLayout(in, content);
+    reading.lines = in.LineNumber();
+    reading.cutLine = in.FirstCutLine();
+    return reading;
 }
 
 }  // namespace trb::casefile

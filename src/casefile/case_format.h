@@ -32,8 +32,15 @@ std::string CaseReal(real x, const text::FormatOptions& format);
 void WriteCaseContent(std::ostream& out, const CaseContent& content, const text::FormatOptions& format,
                       std::string_view programTitle);
 
+// How far reading a case got.
+struct CaseReading {
+    bool complete = true;     // false: the text ended before the last line of the layout
+    std::size_t lines = 0;    // the lines read
+    std::size_t cutLine = 0;  // the first line longer than a line may be (cut), 0 when none
+};
+
 // Reads a case from the text of a case file. Fields the text does not reach keep their values; the
-// results of the record are left alone. Returns false when the text ended before the last line.
-bool ReadCaseContent(std::string_view text, CaseContent& content);
+// results of the record are left alone.
+CaseReading ReadCaseContent(std::string_view text, CaseContent& content);
 
 }  // namespace trb::casefile

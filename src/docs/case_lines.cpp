@@ -16,6 +16,8 @@ bool CaseLineReader::Next(std::string& line) {
     if (pos_ >= content_.size()) return false;
     const std::size_t end = content_.find_first_of("\r\n", pos_);
     const std::size_t stop = end == std::string_view::npos ? content_.size() : end;
+    ++lineNumber_;
+    if (stop - pos_ > kMaxLineLength && firstCutLine_ == 0) firstCutLine_ = lineNumber_;
     line.assign(content_.substr(pos_, std::min(stop - pos_, kMaxLineLength)));
     pos_ = stop;
     if (pos_ < content_.size()) {

@@ -30,10 +30,16 @@ class CaseLineReader {
     bool Next(std::string& line);
     // Skips n lines; false when the content ended first.
     bool Skip(int n);
+    // The number of lines handed out so far.
+    std::size_t LineNumber() const { return lineNumber_; }
+    // The number of the first line that was cut, 0 when none was.
+    std::size_t FirstCutLine() const { return firstCutLine_; }
 
   private:
     std::string_view content_;
     std::size_t pos_ = 0;
+    std::size_t lineNumber_ = 0;
+    std::size_t firstCutLine_ = 0;
 };
 
 }  // namespace trb::docs

@@ -119,6 +119,54 @@ TEST_F(CaseFileTest, UnreadableFilesSetTheAbortFlagAndKeepTheCase) {
     EXPECT_EQ(state.name, "");
 }
 
+// Files read only in part are still read as far as they go, and the user is told where they stopped.
+TEST_F(CaseFileTest, TooLargeCutShortAndOverlongFilesAreReadAndReported) {
+    testing::FillSample(sample);
+    Write("lager");
+    ASSERT_FALSE(abort);
+    const std::string text = ReadWholeFile(File("lager.trb"));
+    const auto lineStart = [&](int n) {  // where line n (from 1) begins
+        std::size_t pos = 0;
+        for (int i = 1; i < n; ++i) pos = text.find("\r\n", pos) + 2;
+        return pos;
+    };
+    const auto box = [&] { return dialogs.Entries("box").back().text; };
+
+    // Ten megabytes in the drawing name line: read up to the first mebibyte, the remarks before it kept.
+    WriteWholeFile(File("gross.trb"), text.substr(0, lineStart(9)) + std::string(10 << 20, 'x') + "\r\n" +
+                                          text.substr(lineStart(10)));
+    sample = SampleCase{};
+    sample.record.f = 4242;
+    Read("gross");
+    EXPECT_FALSE(abort);
+    EXPECT_EQ(sample.title.remarks[0], "Kunde: M\x81ller GmbH");
+    EXPECT_EQ(sample.record.f, 4242) << "the lines after the cut are not there";
+    EXPECT_EQ(box(), "Datei " + File("gross.trb").string() + " ist zu gro\xC3\x9F: gelesen bis Zeile 9 !");
+
+    // Cut off in the middle of the inputs (after line 30, the shaft speed).
+    WriteWholeFile(File("kurz.trb"), text.substr(0, lineStart(31)));
+    sample = SampleCase{};
+    Read("kurz");
+    EXPECT_FALSE(abort);
+    EXPECT_EQ(sample.record.ns, 25);
+    EXPECT_EQ(box(),
+              "Datei " + File("kurz.trb").string() + " ist unvollst\xC3\xA4ndig: sie endet in Zeile 30 !");
+
+    // A whole file with one overlong remark.
+    WriteWholeFile(File("lang.trb"), text.substr(0, lineStart(7)) + std::string(5000, 'r') + "\r\n" +
+                                         text.substr(lineStart(8)));
+    sample = SampleCase{};
+    Read("lang");
+    EXPECT_FALSE(abort);
+    EXPECT_EQ(sample.record.ns, 25);
+    EXPECT_EQ(box(), "Datei " + File("lang.trb").string() + ": Zeile 7 ist zu lang !");
+
+    // A complete file says nothing.
+    const std::size_t boxes = dialogs.Entries("box").size();
+    Read("lager");
+    EXPECT_EQ(dialogs.Entries("box").size(), boxes);
+}
+
 // A write that fails half-way must leave the previous file as it was and report the failure.
 TEST_F(CaseFileTest, FailedWriteKeepsThePreviousFile) {
     Write("lager");

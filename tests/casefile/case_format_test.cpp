@@ -93,7 +93,7 @@ TEST(CaseFormat, RoundTripInBothDecimalSettingsAndAcrossThem) {
         // The reader takes either separator, whatever the setting is now.
         SampleCase read;
         auto content = read.Content();
-        EXPECT_TRUE(ReadCaseContent(text, content));
+        EXPECT_TRUE(ReadCaseContent(text, content).complete);
         ExpectSameCase(original, read);
     }
 }
@@ -105,7 +105,7 @@ TEST(CaseFormat, ReadingLeavesResultsAlone) {
     read.record.teff = 65.5L;
     read.record.h0 = 0.0123L;
     auto content = read.Content();
-    ASSERT_TRUE(ReadCaseContent(Write(original, Format(1)), content));
+    ASSERT_TRUE(ReadCaseContent(Write(original, Format(1)), content).complete);
     EXPECT_EQ(read.record.teff, 65.5L);
     EXPECT_EQ(read.record.h0, 0.0123L);
 }
@@ -127,7 +127,9 @@ TEST(CaseFormat, TruncationAtEveryLineKeepsTheUnreadFields) {
         read.documents.Entry(5).program = "old";
         read.title.drawingName2 = "old";
         auto content = read.Content();
-        EXPECT_FALSE(ReadCaseContent(part, content)) << cut;
+        const CaseReading reading = ReadCaseContent(part, content);
+        EXPECT_FALSE(reading.complete) << cut;
+        EXPECT_EQ(reading.lines, cut) << "where it ended";
         EXPECT_EQ(read.record.bfactor, 0.75L) << cut;
         if (cut < lines.size() - 2) {
             EXPECT_EQ(read.record.de, 99) << cut;
@@ -160,7 +162,8 @@ TEST(CaseFormat, GarbageNeverCrashesAndNumbersThatDoNotParseReadAsZero) {
     for (const auto& line : lines) text += line + "\r\n";
     SampleCase read;
     auto content = read.Content();
-    ReadCaseContent(text, content);
+    const CaseReading reading = ReadCaseContent(text, content);
+    EXPECT_EQ(reading.cutLine, 17u);
     EXPECT_EQ(read.record.db, 0);
     EXPECT_EQ(read.record.schmier, 0);
     EXPECT_EQ(read.record.zufuhr, 65535);
