@@ -103,7 +103,9 @@ bool Driver::ChoosePlotCommandLine() {
 bool Driver::OpenFileOutput(int device) {
     const std::string extension = Extension(device);
     if (batch_) {
-        fileName_ = WithoutExtension(caseFile_) + "." + extension;
+        // The text dump has a name of its own beside the case, so that the "/I" report (case.txt)
+        // and the dump of the same case never replace each other.
+        fileName_ = WithoutExtension(caseFile_) + (device == kDeviceText ? ".dump." : ".") + extension;
         return true;
     }
     const std::string filter = "*." + extension + "|*." + extension + "|*.*|*.*";

@@ -1,5 +1,5 @@
 # The "/CADi:j" batch mode: trb writes the production drawing of a case as DXF (1), IGES (2) or
-# text dump (5) beside the case file. Included by this folder's CMakeLists.txt it defines the
+# text dump (5, "<case>.dump.txt") beside the case file. Included by this folder's CMakeLists.txt it defines the
 # tests; run with "cmake -P" it is the check of one run.
 if(CMAKE_SCRIPT_MODE_FILE)
   # TRB, WORK, CASE (a case file, empty for a missing one), DEVICE, EXIT, PYTHON, CHECK_DXF and
@@ -20,8 +20,13 @@ if(CMAKE_SCRIPT_MODE_FILE)
     message(FATAL_ERROR "trb ${name} /CAD${DEVICE}:1: exit code ${rc}, expected ${EXIT}\n${out}\n${err}")
   endif()
 
+  file(GLOB left_behind "${WORK}/tmp/*")
+  if(left_behind)
+    message(FATAL_ERROR "trb ${name} /CAD${DEVICE}:1 left temporary files behind: ${left_behind}")
+  endif()
+
   get_filename_component(stem "${name}" NAME_WE)
-  set(extensions 1 dxf 2 igs 5 txt)
+  set(extensions 1 dxf 2 igs 5 dump.txt)
   list(FIND extensions "${DEVICE}" at)
   if(at EQUAL -1)
     set(output "${WORK}/${stem}.*")
@@ -31,7 +36,7 @@ if(CMAKE_SCRIPT_MODE_FILE)
     set(output "${WORK}/${stem}.${extension}")
   endif()
   if(NOT EXIT EQUAL 0)
-    file(GLOB written "${WORK}/${stem}.dxf" "${WORK}/${stem}.igs" "${WORK}/${stem}.txt")
+    file(GLOB written "${WORK}/${stem}.dxf" "${WORK}/${stem}.igs" "${WORK}/${stem}.dump.txt")
     if(written)
       message(FATAL_ERROR "trb ${name} /CAD${DEVICE}:1 failed but wrote ${written}")
     endif()

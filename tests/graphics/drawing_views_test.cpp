@@ -168,7 +168,7 @@ TEST_F(DrawCommandTest, FailedRunShowsItsMessagesInsteadOfADrawing) {
     status.AddMessage("Fatal  : visko !");
     status.calculationFailed = true;
     DrawBearingView(*driver, dialogs, Data(), kDeviceText, kViewProduction);
-    EXPECT_FALSE(std::filesystem::exists(folder / "bearing.txt"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "bearing.dump.txt"));
     ASSERT_EQ(dialogs.Entries("box").size(), 1u);
     EXPECT_THAT(dialogs.Entries("box")[0].text, HasSubstr("Fatal  : visko !"));
 
@@ -190,14 +190,14 @@ TEST_F(DrawCommandTest, ViewListIsOfferedUntilTheLastItem) {
                                             "Lager VA+SA", "Fertigungszeichnung Lager",
                                             "zur\xC3\xBC"
                                             "ck .."));
-    EXPECT_TRUE(std::filesystem::exists(folder / "bearing.txt"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "bearing.dump.txt"));
     EXPECT_FALSE(abort);
 }
 
 TEST_F(DrawCommandTest, CancelInTheViewListEndsWithoutOutput) {
     dialogs.ReplyCancel();
     DrawBearingView(*driver, dialogs, Data(), kDeviceText, kViewAsk);
-    EXPECT_FALSE(std::filesystem::exists(folder / "bearing.txt"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "bearing.dump.txt"));
     EXPECT_TRUE(abort);
 }
 
