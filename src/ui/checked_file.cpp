@@ -62,6 +62,9 @@ bool CreateChecked(OutputFile& file, const std::string& path, Dialogs& dialogs, 
         const int error = file.Create(path);
         if (error == 0) return true;
         dialogs.ShowErrorBox(FileErrorText(FileOperation::Create, error));
+        // Trying again only helps where someone read the message and could act on it; a batch run
+        // would only repeat the same message.
+        if (!dialogs.UserCanAct()) break;
     }
     abort = true;
     return false;

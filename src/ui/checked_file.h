@@ -17,8 +17,9 @@ using config::OutputFile;
 enum class FileOperation { Write, Close, Rewrite, Create };
 std::string FileErrorText(FileOperation operation, int error);
 
-// Creates the file; on failure shows the error and tries again (a few times), then gives up
-// with the abort flag. True when the file is open.
+// Creates the file; on failure shows the error and, where the user can act on it, tries again (a
+// few times), then gives up with the abort flag. A batch run shows the error once. True when the file
+// is open.
 bool CreateChecked(OutputFile& file, const std::string& path, Dialogs& dialogs, bool& abort);
 // Creates the file once.
 bool RewriteChecked(OutputFile& file, const std::string& path, Dialogs& dialogs, bool& abort);

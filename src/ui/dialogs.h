@@ -109,6 +109,9 @@ class Dialogs {
     // Hourglass around long operations.
     virtual void SetBusy(bool /*busy*/) {}
 
+    // False in batch runs: nobody can act on a message before the operation is tried again.
+    bool UserCanAct() const { return CanAskAgain(); }
+
   protected:
     // ----- primitives: display texts (UTF-8) in and out; nullopt means cancelled -----
     virtual void MessageBox(const std::string& caption, const std::string& text) = 0;

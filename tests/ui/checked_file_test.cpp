@@ -4,9 +4,11 @@
 
 #include <sys/stat.h>
 #include <cerrno>
+#include <sstream>
 
 #include "temp_folder.h"
 #include "text/format.h"
+#include "ui/batch_dialogs.h"
 #include "ui/scripted_dialogs.h"
 
 namespace trb::ui {
@@ -78,6 +80,15 @@ TEST_F(CheckedFile, CreateRetriesAndThenGivesUp) {
     const auto boxes = d.Entries("box");
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[0].text, "I/O-Error 2");
+}
+
+TEST_F(CheckedFile, ABatchRunReportsAFailedCreateOnce) {
+    std::ostringstream errors;
+    BatchDialogs d(errors, true);
+    bool abort = false;
+    EXPECT_FALSE(WriteFileChecked(Path("missing/out.txt"), "x", d, abort));
+    EXPECT_TRUE(abort);
+    EXPECT_EQ(errors.str(), "Fehler : I/O-Error 2\n");
 }
 
 TEST_F(CheckedFile, CheckReadableRefusesMissingFilesAndFolders) {
