@@ -53,7 +53,7 @@ int OutputFile::Write(std::string_view text) {
 int OutputFile::Commit() {
     if (fd_ < 0) return EBADF;
     int error = 0;
-    if (fsync(fd_) != 0 && errno != EINVAL && errno != EROFS) error = errno;
+    if (sync_(fd_) != 0 && errno != EINVAL && errno != EROFS) error = errno;
     if (::close(fd_) != 0 && error == 0) error = errno;
     fd_ = -1;
     if (error == 0 && std::rename(temporary_.c_str(), path_.c_str()) != 0) error = errno;

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <unistd.h>
+
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace trb::config {
 
@@ -21,6 +25,11 @@ class OutputFile {
     int Commit();  // flush, close and rename into place
     void Discard();
 
+    // What flushes the finished file to the disk before the rename (fsync: 0, or -1 with errno);
+    // without it a crash right after the rename could leave an empty file under the name.
+    using SyncFunction = std::function<int(int descriptor)>;
+    void UseSync(SyncFunction sync) { sync_ = std::move(sync); }
+
     bool IsOpen() const { return fd_ >= 0; }
     const std::string& Path() const { return path_; }
 
@@ -28,6 +37,7 @@ class OutputFile {
     int fd_ = -1;
     std::string path_;
     std::string temporary_;
+    SyncFunction sync_ = ::fsync;
 };
 
 // The whole content at once; 0 or an errno value.

@@ -90,6 +90,8 @@ TEST(ToleranceDeviations, ShaftPositions) {
     ExpectZone("j", 8, 2, -6, 8);
     ExpectZone("k", 6, 50, 2, 18);
     ExpectZone("k", 3, 50, 0, 4);  // k takes its deviation only for grades 4..7
+    ExpectZone("k", 4, 50, 2, 9);  // both ends of that range: IT4 = 7, IT7 = 25 at 30..50 mm
+    ExpectZone("k", 7, 50, 2, 27);
     ExpectZone("k", 8, 50, 0, 39);
     ExpectZone("k", 6, 600, 0, 44);
     ExpectZone("t", 6, 24.002L, 41, 54);

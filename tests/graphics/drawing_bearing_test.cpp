@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <sstream>
 
 #include "drawing_fixture.h"
 #include "graphics/drawing_bearing.h"
@@ -115,6 +118,30 @@ TEST_F(SectionTest, EverySupplyFeatureHasItsOutlineAndHatching) {
         // The feature centre line across the section.
         EXPECT_THAT(device.calls, Contains("Line 30 -73.5 30 73.5"));
         EXPECT_THAT(Texts(device.calls), Contains(outline.code == 5 ? "20" : "10"));
+    }
+}
+
+// Where the feed hole (dH 10) meets the outer and the bore cylinder the section shows a short arc of
+// 2·asin(dH/2ρ) between the hole's edges, not the rest of the circle.
+TEST_F(SectionTest, FeedHoleArcsAreTheShortArcsBetweenTheHoleEdges) {
+    RecordingDevice& device = Record();
+    record.zufuhr = core::kHoleOppositeLoad;
+    DrawSection(*driver, record, {});
+    const auto arcs = device.With("Arc");
+    ASSERT_EQ(arcs.size(), 2u);
+    for (const std::string& arc : arcs) {
+        std::istringstream in(arc.substr(4));
+        double x = 0, y = 0, from = 0, to = 0, radius = 0;
+        in >> x >> y >> from >> to >> radius;
+        SCOPED_TRACE(arc);
+        const double sweep = std::fmod(to - from + 360, 360);  // counter-clockwise from `from`
+        EXPECT_NEAR(sweep, 2 * std::asin(5 / radius) * 180 / std::numbers::pi, 1e-3);
+        // Both ends lie on the hole's edges, x = 30 ± 5, on the cylinder's line y = ρ.
+        for (double angle : {from, to}) {
+            const double a = angle * std::numbers::pi / 180;
+            EXPECT_NEAR(std::fabs(x + radius * std::cos(a) - 30), 5, 1e-3);
+            EXPECT_NEAR(y + radius * std::sin(a), radius, 1e-3);
+        }
     }
 }
 

@@ -70,6 +70,57 @@ TEST(Hatching, VerticalLinesAndLinesThroughVertices) {
     EXPECT_EQ(status.MessageCount(), 0);
 }
 
+// Inside the polygon or on its border (even-odd rule, with a tolerance for points on a side).
+bool InsideOrOn(Point p, const std::vector<Point>& polygon) {
+    bool inside = false;
+    for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+        const Point a = polygon[i], b = polygon[j];
+        const real cross = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
+        const bool between = std::min(a.x, b.x) - 1e-9L <= p.x && p.x <= std::max(a.x, b.x) + 1e-9L &&
+                             std::min(a.y, b.y) - 1e-9L <= p.y && p.y <= std::max(a.y, b.y) + 1e-9L;
+        if (std::fabs(cross) < 1e-9L && between) return true;
+        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x)
+            inside = !inside;
+    }
+    return inside;
+}
+
+// A concave outline (an L, and the U of the ring-groove section) is hatched inside only: no line
+// bridges the notch.
+TEST(Hatching, ConcaveOutlinesKeepTheirNotchFree) {
+    const std::vector<Point> ell{{0, 0}, {10, 0}, {10, 4}, {4, 4}, {4, 10}, {0, 10}};
+    const std::vector<Point> you{{0, 0}, {12, 0}, {12, 6}, {8, 6}, {8, 2}, {4, 2}, {4, 6}, {0, 6}};
+    for (const auto& [outline, angle] : {std::pair{ell, real{45}}, std::pair{ell, real{135}},
+                                         std::pair{you, real{180}}, std::pair{you, real{30}}}) {
+        core::RunStatus status;
+        bool abort = false;
+        const auto lines = HatchLines(outline, angle, 0.7L, status, abort);
+        SCOPED_TRACE(angle);
+        ASSERT_GT(lines.size(), 5u);
+        for (const Segment& s : lines) {
+            for (int k = 0; k <= 20; ++k) {
+                const real t = static_cast<real>(k) / 20;
+                const Point p{s.a.x + t * (s.b.x - s.a.x), s.a.y + t * (s.b.y - s.a.y)};
+                ASSERT_TRUE(InsideOrOn(p, outline))
+                    << "(" << static_cast<double>(p.x) << ", " << static_cast<double>(p.y) << ") outside";
+            }
+        }
+        EXPECT_EQ(status.MessageCount(), 0);
+    }
+    // Above the notch's floor a line across the U is two pieces, one in each leg.
+    core::RunStatus status;
+    bool abort = false;
+    int left = 0, right = 0;
+    for (const Segment& s : HatchLines(you, 180, 0.5L, status, abort)) {
+        if (s.a.y < 2.2L) continue;
+        const real middle = (s.a.x + s.b.x) / 2;
+        left += middle < 4;
+        right += middle > 8;
+    }
+    EXPECT_GE(left, 5);
+    EXPECT_EQ(left, right);
+}
+
 TEST(Hatching, LimitsAreReported) {
     core::RunStatus status;
     bool abort = false;

@@ -113,6 +113,32 @@ TEST_F(WriterTest, HeaderBoxCarriesTitlePageDateTimeFileAndHeaderLines) {
         << "an empty fourth header line is left out";
 }
 
+// Texts that fill the box (a 64 or 65 character remark, a case path just short of the box) stop one
+// blank before the closing frame.
+TEST_F(WriterTest, LongHeaderTextsStopBeforeTheClosingFrame) {
+    settings.printoutRuleStyle = 1;
+    const std::string remark64(64, 'r'), remark65 = std::string(64, 's') + "t";
+    const std::string caseFolder = "/" + std::string(59, 'f') + "/";  // 69 characters with "case.trb"
+    ReportWriter w = Writer(CaseName{caseFolder, "case", "trb"});
+    w.SetReportHeader(std::string(65, 'T'), remark64, remark65, "", "", 0);
+    w.OpenOutput(kDosFile);
+    w.Rewrite();
+    w.PageHeader(0);
+    w.EndPage();
+    w.CloseOutput();
+    const auto lines = Lines(ReadFile(state.outputName));
+    ASSERT_GE(lines.size(), 8u);
+    for (std::size_t i : {1, 3, 5, 6}) {
+        const std::string box = lines[i].substr(kMargin.size());
+        ASSERT_EQ(box.size(), 70u) << i;
+        EXPECT_EQ(box.front(), '*') << i;
+        EXPECT_EQ(box[68], ' ') << "line " << i << ": " << box;
+        EXPECT_EQ(box.back(), '*') << i;
+    }
+    EXPECT_EQ(lines[5].substr(kMargin.size() + 5), remark64.substr(0, 63) + " *");
+    EXPECT_EQ(lines[3].substr(kMargin.size() + 5, 10), caseFolder.substr(0, 10)) << "the full path fits";
+}
+
 TEST_F(WriterTest, PageBreakStartsTheNextPageWithTheFullHeaderAndOneEmptyLine) {
     settings.printoutRuleStyle = 1;
     settings.linesPerPage = 20;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <random>
 
 #include "tables/dbf_error.h"
@@ -39,6 +41,30 @@ class IndexTest : public ::testing::Test {
     std::filesystem::path path;
     DbfTable table;
 };
+
+std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// A key of 5 characters takes 16 bytes per entry (key + 8 for the page and record numbers, rounded
+// up to 4): the file dBase III keeps for a character index on NAME with three records.
+TEST(NdxLayout, MatchesTheDbaseFileByteForByte) {
+    const std::string golden = ReadBytes(std::filesystem::path(TRB_TEST_DATA_DIR) / "name5.ndx");
+    ASSERT_EQ(golden.size(), 1024u);
+    std::vector<NdxEntry> entries = {{"CC   ", 3}, {"AAAAA", 2}, {"BBB  ", 1}};
+    SortNdxEntries(entries, false);
+    EXPECT_TRUE(BuildNdx("NAME", false, 5, entries) == golden) << "the index differs from the dBase layout";
+
+    const NdxContents read = ReadNdx(golden);
+    EXPECT_EQ(read.expression, "NAME");
+    EXPECT_EQ(read.keyLength, 5);
+    ASSERT_EQ(read.entries.size(), 3u);
+    EXPECT_EQ(read.entries[0].key, "AAAAA");
+    EXPECT_EQ(read.entries[0].record, 2u);
+    EXPECT_EQ(read.entries[2].key, "CC   ");
+    EXPECT_EQ(read.entries[2].record, 3u);
+}
 
 // The bushing sort: bore, then outer diameter, then width. Walking the tree must give every
 // record exactly once, in ascending key order, over several levels of pages.

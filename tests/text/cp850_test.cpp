@@ -68,6 +68,11 @@ TEST(CadTextCode, FollowsTheCadTextMode) {
     EXPECT_EQ(CadTextCode(text, o), "ae deg - \xD5");
     EXPECT_EQ(FormatOptions{}.cadTextMode, 2);
     EXPECT_EQ(OemToWindows1252("\x9F"), "\x83");  // ƒ sits elsewhere in 1252
+    // The ends of the Latin-1 range: ÿ (850: 0x98) is 1252's last byte, the no-break space (850: 0xFF)
+    // its 0xA0.
+    EXPECT_EQ(OemToWindows1252("\x98"), "\xFF");
+    EXPECT_EQ(OemToWindows1252("\xFF"), "\xA0");
+    EXPECT_EQ(OemToWindows1252("\xE1\x9A"), "\xDF\xDC");  // ß Ü
 }
 
 }  // namespace

@@ -41,6 +41,18 @@ TEST(FormatShort, ShowsThreeSignificantDecimals) {
     EXPECT_EQ(FormatShort(123.456L, o), "123.5");  // numbers from 1 up carry one digit more
 }
 
+// Below 1 the decimals are the significant digits plus the leading zeros after the point: 0.0123 has
+// two of them, so three significant digits take four decimals and six take seven.
+TEST(FormatShort, DecimalsBelowOneCountTheLeadingZeros) {
+    const FormatOptions o = Options();
+    EXPECT_EQ(FormatShort(0.0123L, o), "0.0123");
+    EXPECT_EQ(FormatShort(0.012345L, o), "0.0123");
+    EXPECT_EQ(FormatShort(0.00012345L, o), "0.000123");
+    EXPECT_EQ(FormatLong(0.0123L, o), "0.0123");
+    EXPECT_EQ(FormatLong(0.012345678L, o), "0.0123457");
+    EXPECT_EQ(FormatLong(0.12345678L, o), "0.123457");
+}
+
 TEST(FormatShort, FollowsDecimalsAndSeparatorSettings) {
     // Five decimals add two to every fixed-point text, the short form included.
     EXPECT_EQ(FormatShort(12.5L, Options(5)), "12.500");
@@ -96,6 +108,10 @@ TEST(IntegerAndPadding, KeepWidths) {
     EXPECT_EQ(RemoveBlanks(" a b "), "ab");
     EXPECT_EQ(ShortenMiddle("abcdefghijklmnopqrstuvwxyz", 15), "abcde ... vwxyz");
     EXPECT_EQ(ShortenMiddle("short", 15), "short");
+    // An odd number of kept characters: the extra one goes to the end, which holds the file name.
+    EXPECT_EQ(ShortenMiddle("abcdefghijklmnopqrstuvwxyz", 16), "abcde ... uvwxyz");
+    EXPECT_EQ(ShortenMiddle("abcdefghijklmnopqrstuvwxyz", 26), "abcdefghijklmnopqrstuvwxyz");
+    EXPECT_EQ(ShortenMiddle("abcdefghijklmnopqrstuvwxyz", 25), "abcdefghij ... qrstuvwxyz");
 }
 
 TEST(TextToReal, AcceptsDecimalCommaAndGivesZeroForGarbage) {
