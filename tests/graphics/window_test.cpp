@@ -35,31 +35,6 @@ TEST(GraphicsWindow, BorderShrinksTheViewportByOnePixel) {
     EXPECT_FALSE(abort);
 }
 
-// The printout origins are millimetres of a 210 mm wide page, both of them converted with the page
-// width; the scales stretch the screen position across the page.
-TEST(View, PrinterMappingShiftsByTheOriginsAndScales) {
-    View view;
-    view.deviceWidth = 640;
-    view.deviceHeight = 480;
-    view.left = 10;
-    view.bottom = 470;
-    view.sx = 2;
-    view.sy = 2;
-    PrinterMapping page{2100, 2970, 1, 1, 0, 0};
-    EXPECT_EQ(view.PrinterX(5, page), 66);    // 2100·(5·2 + 10)/640 = 65.6
-    EXPECT_EQ(view.PrinterY(5, page), 2846);  // 2970·(470 − 10)/480 = 2846.25
-    page.xorigin = 10;                        // 2100·10/210 = 100 dots
-    page.yorigin = 20;                        // 2100·20/210 = 200 dots (not 2970·20/210)
-    EXPECT_EQ(view.PrinterX(5, page), 166);
-    EXPECT_EQ(view.PrinterY(5, page), 3046);
-    page.xscale = 0.5L;
-    page.yscale = 1.5L;
-    EXPECT_EQ(view.PrinterX(5, page), 100 + 33);    // 32.8
-    EXPECT_EQ(view.PrinterY(5, page), 200 + 4269);  // 4269.4
-    page.xorigin = -10;
-    EXPECT_EQ(view.PrinterX(5, page), -100 + 33);
-}
-
 TEST(GraphicsWindow, AspectKeepsCirclesRound) {
     GraphicsWindow window(Device(1015, 677));
     bool abort = false;
