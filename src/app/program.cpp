@@ -39,6 +39,7 @@ report::ReportWriter Program::Writer() {
 }
 
 report::RunMessagesContext Program::RunMessages(report::DescriptionEditor editor) {
+    if (!editor) editor = descriptionEditor;
     return report::RunMessagesContext{
         status, dialogs,          Catalogue(), report::TemporaryFolder(settings), settings.helpLevel,
         noGui,  std::move(editor)};

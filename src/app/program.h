@@ -50,6 +50,9 @@ class Program {
     casefile::CaseFileContext CaseFiles();
     // A writer for one printout, bound to the current case, settings and messages.
     report::ReportWriter Writer();
+    // The viewer of one message's cause and remedy that the message browser opens when no other is
+    // given (the window program sets its dialog; without one, a message box shows the description).
+    report::DescriptionEditor descriptionEditor;
     report::RunMessagesContext RunMessages(report::DescriptionEditor editor = {});
     // The error-message catalogue in the PLT folder.
     std::string Catalogue() const;

@@ -5,8 +5,8 @@
 #include "graphics/driver.h"
 #include "gui/help_picture_window.h"
 #include "gui/main_window.h"
-#include "gui/print_state.h"
 #include "gui/message_viewer.h"
+#include "gui/print_state.h"
 #include "help/help_numbers.h"
 #include "help/help_picture.h"
 #include "help/picture_browser.h"
@@ -69,9 +69,13 @@ void HelpCommands::BrowsePictures() {
 }
 
 void HelpCommands::ShowRunMessages() {
-    app::Program& program = window_.Program();
-    program.ShowRunMessages(MessageViewerEditor(
-        program.settings, [this] { ShowHelp(help::kHelpMessageViewer, help::kTextOnly); }, &window_));
+    window_.Program().ShowRunMessages(MessageEditor());
+}
+
+report::DescriptionEditor HelpCommands::MessageEditor() {
+    return MessageViewerEditor(
+        window_.Program().settings, [this] { ShowHelp(help::kHelpMessageViewer, help::kTextOnly); },
+        &window_);
 }
 
 InputHelp HelpCommands::ForInputDialogs() {

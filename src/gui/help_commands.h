@@ -2,6 +2,7 @@
 
 #include "gui/input_context.h"
 #include "gui/standard_dialogs.h"
+#include "report/run_messages.h"
 
 namespace trb::gui {
 
@@ -24,6 +25,8 @@ class HelpCommands {
     // The run's messages with cause and remedy in the message viewer (Help → Fehlermeldungen and
     // the end of the quick input).
     void ShowRunMessages();
+    // The message viewer Thelperr as the message browser's description editor.
+    report::DescriptionEditor MessageEditor();
 
     // The help buttons of the case dialogs.
     InputHelp ForInputDialogs();

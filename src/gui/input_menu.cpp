@@ -32,7 +32,6 @@ InputCommands& InputCommandsOf(Thh& window) {
     InputHooks hooks;
     hooks.refreshAfterRun = [&window] { window.RefreshAfterRun(); };
     hooks.help = HelpCommandsOf(window).ForInputDialogs();
-    hooks.showRunMessages = [&window] { HelpCommandsOf(window).ShowRunMessages(); };
     return (new InputCommandsHolder(window, std::move(hooks)))->commands;
 }
 

@@ -11,6 +11,7 @@
 #include "core/calculation.h"
 #include "graphics/driver.h"
 #include "graphics/screen_device.h"
+#include "gui/help_commands.h"
 #include "gui/main_menu.h"
 #include "gui/table_menu.h"
 #include "text/cp850.h"
@@ -39,6 +40,8 @@ Thh::Thh(app::Program& program, const app::CommandLine& commandLine, QWidget* pa
     menu_ = std::make_unique<MainMenu>(*this);
     RefreshCaptions();
     ConnectCommands();
+    // Every message browser of the window (failed runs, reports, the help menu) opens the viewer.
+    program_.descriptionEditor = HelpCommandsOf(*this).MessageEditor();
 
     // Until a default case is read, the program holds the example case.
     core::LoadExampleCase(program_.record);
@@ -70,6 +73,7 @@ Thh::Thh(app::Program& program, const app::CommandLine& commandLine, QWidget* pa
 }
 
 Thh::~Thh() {
+    program_.descriptionEditor = {};  // it refers to this window
     config::WriteSession(program_.places.configFolder, program_.caseFile.folder, program_.caseFile.recent);
 }
 

@@ -76,7 +76,11 @@ HelpEntry LookupHelp(const std::string& pltFolder, int number) {
     const config::InputFile file = config::ReadInputFile(path, kMaxHelpFileSize);
     if (file.status != config::InputStatus::Ok && file.status != config::InputStatus::TooLarge)
         return Message("Datei " + path + " nicht gefunden !");
-    config::LineSplitter lines(file.content, kMaxHelpLineLength);
+    return FindHelpEntry(file.content, number);
+}
+
+HelpEntry FindHelpEntry(std::string_view content, int number) {
+    config::LineSplitter lines(content, kMaxHelpLineLength);
     std::string line;
     while (lines.Next(line)) {
         const int header = LineNumber(line);

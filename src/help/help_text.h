@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "text/format_options.h"
 
@@ -24,6 +25,9 @@ std::string HelpFileFor(const std::string& pltFolder, int number);
 // The entry of the number. A missing file gives "Datei <path> nicht gefunden !" and a number without
 // an entry "Hilfetext Nr <n>: keine Hilfe vorhanden." as its first line.
 HelpEntry LookupHelp(const std::string& pltFolder, int number);
+
+// The entry of the number in the content of a help file.
+HelpEntry FindHelpEntry(std::string_view content, int number);
 
 // The entry's lines, each converted for display and followed by a blank (the help box text).
 std::string HelpBoxText(const HelpEntry& entry, const text::FormatOptions& format);

@@ -211,8 +211,8 @@ class Reader {
             }
         }
         // The pen stands at the end of the arc.
-        x_ = x + radius * std::cos(end * std::numbers::pi / 180);
-        y_ = y + radius * std::sin(end * std::numbers::pi / 180);
+        x_ = Bounded(x + radius * std::cos(end * std::numbers::pi / 180));
+        y_ = Bounded(y + radius * std::sin(end * std::numbers::pi / 180));
     }
 
     void SizeCommand() {

@@ -191,6 +191,13 @@ void BrowseHelpPictures(PictureBrowserContext& c, PictureBrowserView& view) {
     bool first = true;
     while (true) {
         const PictureList list = LoadChoices(c);
+        if (list.status != config::InputStatus::Ok && list.status != config::InputStatus::TooLarge) {
+            // A folder, a FIFO or a device where the list belongs.
+            config::InputFile file;
+            file.status = list.status;
+            c.dialogs.ShowErrorBox(config::InputProblem(ListPath(c), file));
+            return;
+        }
         const int n = static_cast<int>(list.entries.size());
         c.dialogs.SetHelpNumber(kHelpPictureBrowser);
         if (first) {

@@ -46,11 +46,21 @@ std::string PictureChoiceItem(const PictureEntry& entry) {
 }
 
 PictureList ReadPictureList(const std::string& path) {
-    PictureList list;
-    config::InputFile file = config::ReadInputFile(path, kMaxListSize);
+    const config::InputFile file = config::ReadInputFile(path, kMaxListSize);
+    if (file.status != config::InputStatus::Ok && file.status != config::InputStatus::TooLarge) {
+        PictureList list;
+        list.status = file.status;
+        return list;
+    }
+    PictureList list = ParsePictureList(file.content);
     list.status = file.status;
-    if (file.status != config::InputStatus::Ok && file.status != config::InputStatus::TooLarge) return list;
-    config::LineSplitter splitter(file.content, kMaxLineLength);
+    return list;
+}
+
+PictureList ParsePictureList(std::string_view content) {
+    PictureList list;
+    list.status = config::InputStatus::Ok;
+    config::LineSplitter splitter(content, kMaxLineLength);
     std::string line;
     while (splitter.Next(line)) {
         if (list.entries.size() < static_cast<std::size_t>(kMaxPictures)) {

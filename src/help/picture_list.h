@@ -42,5 +42,7 @@ std::string PictureListLine(std::string_view name, std::string_view description)
 std::string PictureChoiceItem(const PictureEntry& entry);
 
 PictureList ReadPictureList(const std::string& path);
+// The list in a file's content.
+PictureList ParsePictureList(std::string_view content);
 
 }  // namespace trb::help

@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "core/messages.h"
 #include "gui/help_commands.h"
 #include "gui/help_hints.h"
 #include "gui/main_window.h"
@@ -166,6 +167,23 @@ TEST_F(HelpWindowTest, MessageViewerEditsAndSavesCauseAndRemedy) {
     EXPECT_EQ(saved, "Fehlerkatalog\r\nWarnung: t2>tBlim !\r\nK\x81hlung zu schwach\r\nalte Abhilfe\r\n");
     ASSERT_EQ(dialogs_.Entries("question").size(), 1u);
     EXPECT_EQ(dialogs_.Entries("question")[0].text, "Save Changes ?");
+}
+
+TEST_F(HelpWindowTest, EveryMessageBrowserOfTheWindowOpensTheViewer) {
+    program_.status.ClearMessages();
+    program_.status.AddMessage(std::string(core::kMsgFilmTooThin));
+    program_.settings.helpLevel = 2;
+    dialogs_.Reply("1");
+    ModalScript script;
+    script.Then([&](QWidget& viewer) {
+        EXPECT_FALSE(Find<QPlainTextEdit>(viewer, "Memo_ursache")->toPlainText().isEmpty())
+            << "the shipped catalogue describes the message";
+        Find<QPushButton>(viewer, "Button_ok")->click();
+    });
+    // The browser as the report and the end of the quick input call it, without an editor of their own.
+    program_.ShowRunMessages();
+    EXPECT_EQ(script.names, (std::vector<std::string>{"Thelperr"}));
+    EXPECT_TRUE(dialogs_.Entries("question").empty()) << "nothing changed, nothing to save";
 }
 
 }  // namespace
