@@ -2,6 +2,8 @@
 
 #include "docs/documentation.h"
 #include "text/cp850.h"
+#include "text/format.h"
+#include "ui/dialogs.h"
 #include "ui/launcher.h"
 
 namespace trb::docs {
@@ -12,15 +14,24 @@ void SetLinkedDocument(LinkedDocuments& documents, int i, std::string_view progr
     d.file = CutTo(file, LinkedDocument::kFieldLength);
 }
 
-bool OpenLinkedDocument(const LinkedDocuments& documents, int i, ui::Launcher& launcher) {
+bool OpenLinkedDocument(const LinkedDocuments& documents, int i, ui::Launcher& launcher,
+                        ui::Dialogs& dialogs) {
     if (i < 1 || i > LinkedDocuments::kCount) return false;
+    const std::string document = "Document " + text::IntText(i);
     const LinkedDocument& d = documents.Entry(i);
-    if (d.program.empty() && d.file.empty()) return false;
+    if (d.program.empty() && d.file.empty()) {
+        dialogs.ShowErrorBox(document + " has neither a program nor a file (Document Setup).");
+        return false;
+    }
     // The stored texts are code page 850; the file system speaks UTF-8.
     const text::FormatOptions plain;
     std::vector<std::string> arguments;
     if (!d.file.empty()) arguments.push_back(text::OemToDisplay(d.file, plain));
-    return launcher.Start(text::OemToDisplay(d.program, plain), arguments);
+    dialogs.SetBusy(true);
+    const bool started = launcher.Start(text::OemToDisplay(d.program, plain), arguments);
+    dialogs.SetBusy(false);
+    if (!started) dialogs.ShowErrorBox(document + ": " + text::DisplayToOem(launcher.FailureText()));
+    return started;
 }
 
 }  // namespace trb::docs

@@ -3,10 +3,12 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace trb::ui {
+class Dialogs;
 class Launcher;
-}
+}  // namespace trb::ui
 
 namespace trb::docs {
 
@@ -16,6 +18,8 @@ struct LinkedDocument {
 
     std::string program;  // empty: the desktop's default opener for the file
     std::string file;
+
+    bool operator==(const LinkedDocument&) const = default;
 };
 
 // The five linked documents of a case. The defaults: no program (the desktop's opener) and no file.
@@ -27,15 +31,18 @@ struct LinkedDocuments {
     // Entry i counted from 1.
     LinkedDocument& Entry(int i) { return entries.at(static_cast<std::size_t>(i - 1)); }
     const LinkedDocument& Entry(int i) const { return entries.at(static_cast<std::size_t>(i - 1)); }
+
+    bool operator==(const LinkedDocuments&) const = default;
 };
 
 // Stores a program and a file as the setup form does: each cut to 50 characters.
 void SetLinkedDocument(LinkedDocuments& documents, int i, std::string_view program, std::string_view file);
 
-// Starts the program of document i (1..5) with its file as the one argument (no argument when the
-// file is empty), detached and never through a shell. With an empty program the file is handed to the
-// desktop's opener. Returns false when nothing could be started (i out of range, nothing to open, or
-// the launcher failed); the caller decides whether to tell the user.
-bool OpenLinkedDocument(const LinkedDocuments& documents, int i, ui::Launcher& launcher);
+// Opens document i (1..5): starts its program with its file as the one argument (no argument when
+// the file is empty), detached and never through a shell; with an empty program the file goes to the
+// desktop's opener. An entry with neither program nor file, or a program that cannot be started, is
+// reported in an error box that says why. Returns whether a program was started.
+bool OpenLinkedDocument(const LinkedDocuments& documents, int i, ui::Launcher& launcher,
+                        ui::Dialogs& dialogs);
 
 }  // namespace trb::docs

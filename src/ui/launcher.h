@@ -15,12 +15,26 @@ class Launcher {
     virtual bool Start(const std::string& program, const std::vector<std::string>& arguments) = 0;
     // A file or URL with the desktop's default handler.
     bool Open(const std::string& target) { return Start({}, {target}); }
+    // Why the last start failed, for the user ("okular: not found"); empty after a start that
+    // worked.
+    virtual std::string FailureText() const { return {}; }
 };
+
+// The program the desktop opens files and URLs with.
+inline constexpr const char* kDesktopOpener = "xdg-open";
+
+// Why `program` could not be started, given the error the start reported (an errno value):
+// "<program>: not found", ": not executable", ": no permission" or the system's own words.
+std::string DescribeStartFailure(const std::string& program, int error);
 
 // The real launcher: posix_spawn, detached from the program; "xdg-open" for empty programs.
 class ProcessLauncher : public Launcher {
   public:
     bool Start(const std::string& program, const std::vector<std::string>& arguments) override;
+    std::string FailureText() const override { return failure_; }
+
+  private:
+    std::string failure_;
 };
 
 // Records every start instead of starting anything (for tests).
@@ -34,8 +48,10 @@ class RecordingLauncher : public Launcher {
         calls.push_back({program, arguments});
         return succeed;
     }
+    std::string FailureText() const override { return succeed ? std::string() : failure; }
     std::vector<Call> calls;
     bool succeed = true;
+    std::string failure = "program: not found";  // what a failed start reports
 };
 
 }  // namespace trb::ui

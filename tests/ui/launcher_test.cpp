@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <thread>
 
@@ -37,7 +39,34 @@ TEST_F(Launching, ArgumentsReachTheProgramWithoutAShell) {
 TEST(ProcessLauncher, ReportsProgramsThatCannotStart) {
     ProcessLauncher launcher;
     EXPECT_FALSE(launcher.Start("/nonexistent/program", {}));
+    EXPECT_EQ(launcher.FailureText(), "/nonexistent/program: not found");
+    EXPECT_FALSE(launcher.Start("trb-no-such-program", {"a.txt"}));
+    EXPECT_EQ(launcher.FailureText(), "trb-no-such-program: not found");
     EXPECT_FALSE(launcher.Start("", {}));
+    EXPECT_FALSE(launcher.FailureText().empty());
+    ASSERT_TRUE(launcher.Start("true", {}));
+    EXPECT_EQ(launcher.FailureText(), "") << "a start that worked leaves no failure behind";
+}
+
+TEST_F(Launching, TellsWhyAProgramFileCannotRun) {
+    namespace fs = std::filesystem;
+    ProcessLauncher launcher;
+    // A plain file without execute bits is refused even for the superuser.
+    const std::string text = Path("notes.txt");
+    Put(text, "#!/bin/sh\nexit 0\n");
+    fs::permissions(text, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_FALSE(launcher.Start(text, {}));
+    EXPECT_EQ(launcher.FailureText(), text + ": not executable");
+    // A folder is no program either.
+    EXPECT_FALSE(launcher.Start(Folder(), {}));
+    EXPECT_EQ(launcher.FailureText(), Folder() + ": not executable");
+    // A program whose execute bits are there but not for this user: access is refused.
+    const std::string other = Path("others-only");
+    Put(other, "#!/bin/sh\nexit 0\n");
+    fs::permissions(other, fs::perms::owner_read | fs::perms::others_exec);
+    EXPECT_EQ(DescribeStartFailure(other, EACCES), other + ": no permission");
+    EXPECT_EQ(DescribeStartFailure("/nonexistent/x", EACCES), "/nonexistent/x: no permission");
+    EXPECT_EQ(DescribeStartFailure("x", ENOMEM), std::string("x: ") + std::strerror(ENOMEM));
 }
 
 }  // namespace
