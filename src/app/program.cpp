@@ -14,6 +14,13 @@ Program::Program(ui::Dialogs& dialogs_, ui::Launcher& launcher_) : dialogs(dialo
     docs::InitDocumentation(title, changes, drawingInfo, text::DateText(settings.format));
 }
 
+void Program::LoadExampleCase() {
+    core::LoadExampleCase(record);
+    title.drawingName =
+        docs::CutTo(texts.Calc(text::CalcText::Radialgleitlager), docs::TitleData::kDrawingNameLength);
+    title.drawingNumber = core::kExampleDrawingNumber;
+}
+
 casefile::CaseFileContext Program::CaseFiles() {
     return casefile::CaseFileContext{casefile::CaseContent{record, title, changes, drawingInfo, documents},
                                      caseFile,

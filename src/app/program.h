@@ -47,6 +47,9 @@ class Program {
     ui::Launcher& launcher;
     bool noGui = false;  // "/NOGUI" on the command line
 
+    // The example case with its drawing name (the language's "Radialgleitlager") and number.
+    void LoadExampleCase();
+
     casefile::CaseFileContext CaseFiles();
     // A writer for one printout, bound to the current case, settings and messages.
     report::ReportWriter Writer();

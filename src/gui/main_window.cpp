@@ -44,7 +44,7 @@ Thh::Thh(app::Program& program, const app::CommandLine& commandLine, QWidget* pa
     program_.descriptionEditor = HelpCommandsOf(*this).MessageEditor();
 
     // Until a default case is read, the program holds the example case.
-    core::LoadExampleCase(program_.record);
+    program_.LoadExampleCase();
     program_.places = config::DefaultConfigPlaces();
     config::ReadConfig(program_.settings, program_.places, CurrentScreen(), program_.abort);
     program_.abort = false;
