@@ -17,6 +17,8 @@ struct AendRecord {
     std::string date;         // in the configured date format
     std::string editor;       // "Bearbeiter"
     std::string description;  // "Beschreibung"; line breaks are "\n"
+
+    bool operator==(const AendRecord&) const = default;
 };
 
 // The change log of a case: records 1..count are in use, ordered by entry.
@@ -25,6 +27,8 @@ struct ChangeLog {
 
     int count = 0;
     std::array<AendRecord, kMaxChanges> records;
+
+    bool operator==(const ChangeLog&) const = default;
 
     // Record i counted from 1.
     AendRecord& Record(int i) { return records.at(static_cast<std::size_t>(i - 1)); }

@@ -22,6 +22,8 @@ struct SignatureRow {
 
     std::string date;
     std::string name;
+
+    bool operator==(const SignatureRow&) const = default;
 };
 
 // A free text placed on the production drawing.
@@ -33,6 +35,8 @@ struct TextItem {
     real h = 0;    // text height
     real phi = 0;  // angle
     std::string text;
+
+    bool operator==(const TextItem&) const = default;
 };
 
 // The drawing information of a case. Texts are code page 850 bytes.
@@ -45,6 +49,8 @@ struct DrawingInfo {
     std::array<SignatureRow, 4> rows;
     int textItemCount = 0;  // 0..8
     std::array<TextItem, kMaxTextItems> textItems;
+
+    bool operator==(const DrawingInfo&) const = default;
 };
 
 }  // namespace trb::docs

@@ -18,6 +18,8 @@ struct TitleData {
     std::string drawingNumber;
     std::string drawingName2;
     std::array<std::string, 3> remarks;  // remark lines 1..3
+
+    bool operator==(const TitleData&) const = default;
 };
 
 }  // namespace trb::docs

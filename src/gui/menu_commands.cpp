@@ -9,6 +9,7 @@
 #include "docs/documentation.h"
 #include "docs/linked_documents.h"
 #include "graphics/driver.h"
+#include "gui/documentation_menu.h"
 #include "gui/help_commands.h"
 #include "gui/input_menu.h"
 #include "gui/main_menu.h"
@@ -44,6 +45,7 @@ void Thh::ConnectCommands() {
     bind("mi_fileprint", [this] { mi_fileprintClick(); });
     bind("mi_fileprintersetup", [this] { mi_fileprintersetupClick(); });
     ConnectInputCommands(*this);
+    ConnectDocumentationCommands(*this);
     bind("mi_editvorauslegung", [this] {
         PreDimensioning();
         program_.abort = false;
@@ -86,6 +88,8 @@ void Thh::mi_fileNewClick() {
         program_.abort = false;
         return;
     }
+    // New keeps the linked documents, also over those of a default case.
+    const docs::LinkedDocuments documents = program_.documents;
     casefile::LoadDefaultCase(cases);
     program_.abort = false;
     program_.caseFile.name.clear();
@@ -94,7 +98,7 @@ void Thh::mi_fileNewClick() {
     docs::ResetDocumentation(program_.title, program_.changes, program_.drawingInfo,
                              text::DateText(program_.settings.format));
     program_.title.remarks = {};
-    program_.documents = {};
+    program_.documents = documents;
     Graphics().Clear();
     Graphics().ReSetWindow(program_.abort);
     program_.abort = false;
@@ -255,15 +259,11 @@ void Thh::mi_HelpAboutClick() {
 }
 
 void Thh::ChangeLogCommand(docs::ChangeCommandKind command) {
-    docs::ChangeCommandHooks hooks;
-    hooks.writeChangeLog = [this](bool toScreen) { program_.PrintChangeLog(toScreen); };
-    docs::ChangeCommand(command, program_.changes, text::DateText(program_.settings.format), hooks,
-                        program_.dialogs, program_.abort);
-    program_.abort = false;
+    DocumentationCommandsOf(*this).ChangeCommand(command);
 }
 
 void Thh::OpenDocument(int i) {
-    docs::OpenLinkedDocument(program_.documents, i, program_.launcher);
+    DocumentationCommandsOf(*this).OpenDocument(i);
 }
 
 }  // namespace trb::gui

@@ -2,8 +2,8 @@
 
 Output, one item per line: "errors N" (read and audit errors), "fixes N",
 "codepage NAME", "layer NAME COLOUR LINETYPE", "block NAME TYPE" for each block entity,
-"block-vertices NAME N" after each block POLYLINE, "entity TYPE LAYER" for each model-space
-entity (in file order) and "text LAYER TEXT".
+"block-text NAME TEXT" after each block TEXT, "block-vertices NAME N" after each block
+POLYLINE, "entity TYPE LAYER" for each model-space entity (in file order) and "text LAYER TEXT".
 
 Older ezdxf versions give every POLYLINE a SEQEND of its own while loading and keeps it in its
 database after linking the SEQEND read from the file; in a block that spare has no owner, and
@@ -57,6 +57,8 @@ def main(path):
             continue
         for entity in block:
             print("block", block.name, entity.dxftype())
+            if entity.dxftype() == "TEXT":
+                print("block-text", block.name, entity.dxf.text)
             if entity.dxftype() == "POLYLINE":
                 print("block-vertices", block.name, len(entity.vertices))
     for entity in doc.modelspace():

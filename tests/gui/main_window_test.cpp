@@ -193,10 +193,10 @@ TEST_F(MainWindowTest, NewAsksForTheDiameterAndStopsWhenCancelled) {
     program_.caseFile.name = "alt";
     {
         testing::ModalScript script;
-        script.Then(testing::Cancel);
+        script.Then(testing::Ok).Then(testing::Cancel);
         dialogs_.Reply("80");
         window.mi_fileNewClick();
-        EXPECT_EQ(script.names, std::vector<std::string>{"TForm_trbinp1"});
+        EXPECT_EQ(script.names, (std::vector<std::string>{"Tform_uni4", "TForm_trbinp1"}));
     }
     EXPECT_EQ(program_.record.db, 80);
     EXPECT_TRUE(program_.caseFile.name.empty());
@@ -221,12 +221,12 @@ TEST_F(MainWindowTest, NewRunsTheQuickInputAfterTheDiameter) {
     const std::size_t asked = dialogs_.transcript.size();
     {
         testing::ModalScript script;
-        script.Then(testing::Ok).Then(testing::Ok).Then(testing::Ok);
+        script.Then(testing::Ok).Then(testing::Ok).Then(testing::Ok).Then(testing::Ok);
         dialogs_.Reply("80");
         program_.caseFile.modified = false;
         window.mi_fileNewClick();
-        EXPECT_EQ(script.names,
-                  (std::vector<std::string>{"TForm_trbinp1", "TForm_trbinp2", "TForm_trbinp3"}));
+        EXPECT_EQ(script.names, (std::vector<std::string>{"Tform_uni4", "TForm_trbinp1", "TForm_trbinp2",
+                                                          "TForm_trbinp3"}));
     }
     EXPECT_EQ(program_.record.db, 80);
     EXPECT_NEAR(static_cast<double>(program_.record.p), loadOf(80), 1e-9)
@@ -250,7 +250,7 @@ TEST_F(MainWindowTest, NewRunsTheQuickInputAfterTheDiameter) {
     program_.caseFile.modified = false;
     {
         testing::ModalScript script;
-        script
+        script.Then(testing::Ok)
             .Then([](QWidget& dialog) {
                 testing::SetField(dialog, "Edit_f", "20000");
                 testing::Ok(dialog);
@@ -261,7 +261,7 @@ TEST_F(MainWindowTest, NewRunsTheQuickInputAfterTheDiameter) {
         const std::size_t before = dialogs_.transcript.size();
         program_.record.p = 0;
         window.mi_fileNewClick();
-        EXPECT_EQ(script.names, (std::vector<std::string>{"TForm_trbinp1", "TForm_trbinp2"}));
+        EXPECT_EQ(script.names, (std::vector<std::string>{"Tform_uni4", "TForm_trbinp1", "TForm_trbinp2"}));
         EXPECT_EQ(dialogs_.transcript.size(), before + 1) << "only the diameter was asked";
     }
     EXPECT_EQ(program_.record.db, 100);
