@@ -24,10 +24,11 @@ TForm_EinAend::TForm_EinAend(InputContext& context, docs::AendRecord& record, in
     setWindowTitle(QString::fromUtf8("\u00c4nderung ") + QString::number(number));
 
     auto* grid = new QGridLayout;
-    const auto label = [&](int r, const char* name, const QString& caption, QWidget* buddy) {
+    const auto label = [&](int r, const char* name, const QString& caption, QWidget* buddy,
+                           Qt::Alignment vertical = Qt::AlignVCenter) {
         QLabel* l = NewLabel(name, caption);
         l->setBuddy(buddy);
-        grid->addWidget(l, r, 0, Qt::AlignLeft | Qt::AlignTop);
+        grid->addWidget(l, r, 0, Qt::AlignLeft | vertical);
     };
     Edit_aenderung = NewTextEdit("Edit_aenderung", AendRecord::kChangeTextLength);
     label(0, "Label_aenderung", QString::fromUtf8("\u00c4nderungstext"), Edit_aenderung);
@@ -49,7 +50,7 @@ TForm_EinAend::TForm_EinAend(InputContext& context, docs::AendRecord& record, in
     Memo_beschreibung->setTabChangesFocus(true);
     Memo_beschreibung->setMinimumSize(360, 110);
     connect(Memo_beschreibung, &QPlainTextEdit::textChanged, this, [this] { LimitDescription(); });
-    label(3, "Label_beschreibung", QStringLiteral("Beschreibung"), Memo_beschreibung);
+    label(3, "Label_beschreibung", QStringLiteral("Beschreibung"), Memo_beschreibung, Qt::AlignTop);
     grid->addWidget(Memo_beschreibung, 3, 1, 1, 2);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(3, 1);

@@ -1,5 +1,6 @@
 #include "gui/drawing_info_form.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,6 +24,7 @@ namespace {
 
 constexpr int kSignatureRows = 4;
 constexpr int kItemRows = DrawingInfo::kMaxTextItems;
+constexpr int kDateButtonColumn = 2;  // beside the signature rows' date and name
 
 QTableWidget* NewGrid(QWidget* parent, const char* name, int rows, const QStringList& columns,
                       const QStringList& rowNames) {
@@ -33,21 +35,29 @@ QTableWidget* NewGrid(QWidget* parent, const char* name, int rows, const QString
     grid->setTabKeyNavigation(false);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return grid;
 }
 
-// A grid that shows all its rows and columns without scrolling.
-void FitGrid(QTableWidget* grid) {
-    grid->resizeColumnsToContents();
+// Gives the grid's columns the widths of the sample texts and makes it show every row and column
+// without scrolling.
+void FitGrid(QTableWidget* grid, const QStringList& samples, int rowHeight) {
+    const QFontMetrics metrics = grid->fontMetrics();
     int width = grid->verticalHeader()->sizeHint().width() + 2 * grid->frameWidth();
-    for (int c = 0; c < grid->columnCount(); ++c) width += grid->columnWidth(c);
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        const int sample = metrics.horizontalAdvance(samples.value(c)) + 12;
+        const QTableWidgetItem* title = grid->horizontalHeaderItem(c);
+        const int header = title ? metrics.horizontalAdvance(title->text()) + 16 : 0;
+        grid->setColumnWidth(c, std::max(sample, header));
+        width += grid->columnWidth(c);
+    }
+    grid->verticalHeader()->setDefaultSectionSize(std::max(rowHeight, metrics.height() + 8));
     int height = grid->horizontalHeader()->sizeHint().height() + 2 * grid->frameWidth();
     for (int r = 0; r < grid->rowCount(); ++r) height += grid->rowHeight(r);
-    grid->setMinimumSize(width, height);
-    grid->setMaximumHeight(height);
+    grid->setFixedSize(width, height);
 }
 
 }  // namespace
@@ -70,25 +80,20 @@ TForm_zeichInfo::TForm_zeichInfo(InputContext& context, docs::DrawingInfo& info,
     fields->addWidget(Edit_ersetztdurch, 0, 3);
     fields->setColumnStretch(4, 1);
 
+    // The signature rows; the "< date" buttons sit in the rows they fill.
     const std::string& releaseText = context.settings.releaseText;
-    StringGrid1 =
-        NewGrid(this, "StringGrid1", kSignatureRows, {QStringLiteral("Datum"), QStringLiteral("Name")},
-                {QStringLiteral("Bearb."), QStringLiteral("Gepr."), QStringLiteral("Norm"),
-                 Display(releaseText.empty() ? "Frei" : releaseText)});
-    auto* dateButtons = new QVBoxLayout;
-    dateButtons->setSpacing(0);
-    dateButtons->addSpacing(StringGrid1->horizontalHeader()->sizeHint().height());
+    StringGrid1 = NewGrid(this, "StringGrid1", kSignatureRows,
+                          {QStringLiteral("Datum"), QStringLiteral("Name"), QString()},
+                          {QStringLiteral("Bearb."), QStringLiteral("Gepr."), QStringLiteral("Norm"),
+                           Display(releaseText.empty() ? "Frei" : releaseText)});
     for (int r = 0; r < kSignatureRows; ++r) {
         const std::string name = "Button" + std::to_string(r + 1);
         QPushButton* button = NewDateButton(name.c_str(), QStringLiteral("< "),
                                             [this, r] { SetCell(StringGrid1, r, 0, Today()); });
-        button->setFixedHeight(StringGrid1->verticalHeader()->defaultSectionSize());
-        dateButtons->addWidget(button);
+        StringGrid1->setCellWidget(r, kDateButtonColumn, button);
     }
-    dateButtons->addStretch(1);
     auto* signatures = new QHBoxLayout;
     signatures->addWidget(StringGrid1);
-    signatures->addLayout(dateButtons);
     signatures->addStretch(1);
 
     QStringList rowNumbers;
@@ -106,18 +111,23 @@ TForm_zeichInfo::TForm_zeichInfo(InputContext& context, docs::DrawingInfo& info,
     Edit_ersatzfuer->setFocus();
 
     FillFields();
-    FitGrid(StringGrid1);
-    StringGrid1->setColumnWidth(
-        0, std::max(StringGrid1->columnWidth(0), fontMetrics().horizontalAdvance("00.00.00000")));
-    StringGrid1->setColumnWidth(
-        1, std::max(StringGrid1->columnWidth(1), fontMetrics().horizontalAdvance("nnnnnnnnnnn")));
-    FitGrid(StringGrid1);
-    for (int c = kColumnX; c <= kColumnPhi; ++c)
-        StringGrid2->setColumnWidth(c, fontMetrics().horizontalAdvance("-0000.00"));
-    StringGrid2->setColumnWidth(kColumnText, fontMetrics().horizontalAdvance(QString(48, QChar('n'))));
-    StringGrid2->horizontalHeader()->setStretchLastSection(true);
-    FitGrid(StringGrid2);
+    SizeGrids();
     FitDialog(*this, context.settings, context.mainWindow);
+}
+
+void TForm_zeichInfo::SizeGrids() {
+    const auto* button = StringGrid1->cellWidget(0, kDateButtonColumn);
+    const QString date = "< " + Display(Today());
+    FitGrid(StringGrid1, {QStringLiteral("00.00.00000"), QString(10, QChar('N')), date},
+            button ? button->sizeHint().height() : 0);
+    const QString number = QStringLiteral("-000.000");
+    FitGrid(StringGrid2, {number, number, number, number, QString(50, QChar('n'))}, 0);
+}
+
+// The dialog's font follows the dialog element size; the grids are sized for the font they show.
+void TForm_zeichInfo::changeEvent(QEvent* event) {
+    DocumentationDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange && StringGrid2 != nullptr) SizeGrids();
 }
 
 void TForm_zeichInfo::FillFields() {

@@ -21,7 +21,11 @@ class TForm_zeichInfo : public DocumentationDialog {
     // The columns of the text-item grid.
     enum TextColumn { kColumnX, kColumnY, kColumnH, kColumnPhi, kColumnText };
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void SizeGrids();
     void StoreTextItems();
 
     docs::DrawingInfo& info_;

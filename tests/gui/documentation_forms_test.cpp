@@ -1,11 +1,13 @@
 // The documentation forms driven through their components: title data, change records with the
 // change-log commands, drawing information and the linked-document set-up.
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -337,6 +339,42 @@ TEST_F(DocumentationFormsTest, DocumentSetupChoosesAndStoresTheFiveLinks) {
          }});
     EXPECT_EQ(program.documents, before);
     EXPECT_FALSE(program.caseFile.modified);
+}
+
+// Not a check: run alone with --gtest_also_run_disabled_tests (on a real display) to save a picture
+// of every form, filled with sample texts, in German, English and Korean to $TRB_SCREENSHOT_DIR.
+TEST_F(DocumentationFormsTest, DISABLED_FormPictures) {
+    const char* folder = std::getenv("TRB_SCREENSHOT_DIR");
+    if (folder == nullptr) GTEST_SKIP() << "TRB_SCREENSHOT_DIR is not set";
+    program.title = {"Radialgleitlager", "31652", "Pumpe P3", {"Projekt Nordsee", "Pr\x81""fstand 2", ""}};
+    program.changes.count = 1;
+    program.changes.Record(1) = {"Nut verlegt", "01.02.2026", "kb", "Schmiernut\num 90\xF8 gedreht"};
+    program.drawingInfo.textItemCount = 2;
+    program.drawingInfo.textItems[0] = {30, 250, 3.5L, 0, "Gleitlager \xF8 120 H7"};
+    program.drawingInfo.textItems[1] = {30, 240, 2.5L, 90, "Oberfl\x84""che geschliffen"};
+    docs::SetLinkedDocument(program.documents, 1, "okular", "/daten/lager/bericht.pdf");
+    struct Language {
+        int code;
+        const char* name;
+        const char* typed;  // what a user of the language might type into a field
+    };
+    for (const Language language : {Language{1, "de", "Lagerbock Süd"}, Language{2, "en", "Pump bearing"},
+                                    Language{8, "ko", "\uBCA0\uC5B4\uB9C1 \uD38C\uD504"}}) {
+        program.texts.LanguageMenuCommand(language.code);
+        const auto shoot = [&](const char* form) {
+            return [&, form](QWidget& dialog) {
+                if (auto* edit = dialog.findChild<QLineEdit*>()) edit->setText(QString::fromUtf8(language.typed));
+                dialog.show();
+                QApplication::processEvents();
+                dialog.grab().save(QString("%1/%2-%3.png").arg(folder, form, language.name));
+                Cancel(dialog);
+            };
+        };
+        Play([this] { commands->EditTitleData(); }, {shoot("title")});
+        Play(docs::ChangeCommandKind::Modify, {shoot("change")});
+        Play([this] { commands->EditDrawingInfo(); }, {shoot("drawinginfo")});
+        Play([this] { commands->DocumentSetup(); }, {shoot("documents")});
+    }
 }
 
 }  // namespace
