@@ -13,24 +13,10 @@ namespace trb::gui {
 
 QHBoxLayout* DocumentationDialog::NewFormButtons(int helpNumber, const QString& helpCaption) {
     auto* row = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName("Button_ok");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel->setObjectName("Button_cancel");
-    cancel->setAutoDefault(false);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     row->addStretch(1);
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    if (helpNumber != 0) {
-        auto* help = new QPushButton(helpCaption, this);
-        help->setObjectName("Button_help");
-        help->setAutoDefault(false);
-        connect(help, &QPushButton::clicked, this, [this, helpNumber] { ShowHelpText(helpNumber); });
-        row->addWidget(help);
-    }
+    row->addWidget(NewOkButton());
+    row->addWidget(NewCancelButton());
+    if (helpNumber != 0) row->addWidget(NewHelpButton(helpCaption, helpNumber));
     return row;
 }
 

@@ -77,25 +77,39 @@ QPushButton* InputDialog::NewClassButton(const char* name, std::function<void()>
     return button;
 }
 
-QHBoxLayout* InputDialog::NewButtonRow() {
-    auto* row = new QHBoxLayout;
+QPushButton* InputDialog::NewOkButton() {
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName("Button_ok");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    return ok;
+}
+
+QPushButton* InputDialog::NewCancelButton() {
     auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
     cancel->setObjectName("Button_cancel");
+    cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* help = new QPushButton(QStringLiteral("&Hilfetext"), this);
+    return cancel;
+}
+
+QPushButton* InputDialog::NewHelpButton(const QString& caption, int helpNumber) {
+    auto* help = new QPushButton(caption, this);
     help->setObjectName("Button_help");
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpText(help::kHelpInputGeometry); });
+    help->setAutoDefault(false);
+    connect(help, &QPushButton::clicked, this, [this, helpNumber] { ShowHelpText(helpNumber); });
+    return help;
+}
+
+QHBoxLayout* InputDialog::NewButtonRow() {
+    auto* row = new QHBoxLayout;
     auto* metric = new QPushButton(QStringLiteral("mm <--> inch"), this);
     metric->setObjectName("Button_metric");
+    metric->setAutoDefault(false);
     connect(metric, &QPushButton::clicked, this, [this] { SwitchUnits(); });
-    for (QPushButton* button : {cancel, help, metric}) button->setAutoDefault(false);
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    row->addWidget(help);
+    row->addWidget(NewOkButton());
+    row->addWidget(NewCancelButton());
+    row->addWidget(NewHelpButton(QStringLiteral("&Hilfetext"), help::kHelpInputGeometry));
     row->addStretch(1);
     row->addWidget(metric);
     return row;

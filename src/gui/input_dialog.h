@@ -50,6 +50,10 @@ class InputDialog : public QDialog {
     QPushButton* NewClassButton(const char* name, std::function<void()> click);
     // The row of OK, Cancel, help (and further buttons the caller adds) and the unit switch.
     QHBoxLayout* NewButtonRow();
+    // OK (the default button), "Abbrechen" and a help button that shows the help text of a number.
+    QPushButton* NewOkButton();
+    QPushButton* NewCancelButton();
+    QPushButton* NewHelpButton(const QString& caption, int helpNumber);
     void ShowHelpText(int number);
     void ShowHelpPicture(int number);
 

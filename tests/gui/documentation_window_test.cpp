@@ -7,14 +7,13 @@
 #include <unistd.h>
 #include <QAction>
 #include <QPlainTextEdit>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "../cad/test_files.h"
 #include "app/program.h"
 #include "graphics/drawing_views.h"
 #include "graphics/driver_settings.h"
@@ -33,24 +32,12 @@ using testing::ModalScript;
 using ::testing::Not;
 using testing::SetField;
 
-std::string Content(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // The texts ezdxf reads from a DXF file, in model space and in blocks, one a line; "errors N" first.
 std::string ReadDxfTexts(const fs::path& file) {
-    const std::string command =
-        std::string(TRB_PYTHON) + " '" + TRB_CHECK_DXF + "' '" + file.string() + "' 2>&1";
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return output;
-    std::array<char, 4096> buffer;
-    std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), n);
-    EXPECT_EQ(::pclose(pipe), 0) << output;
+    int exitCode = 0;
+    const std::string output = cad::test::RunCommand(
+        std::string(TRB_PYTHON) + " '" + TRB_CHECK_DXF + "' '" + file.string() + "' 2>&1", exitCode);
+    EXPECT_EQ(exitCode, 0) << output;
     std::istringstream lines(output);
     std::string texts;
     for (std::string line; std::getline(lines, line);) {
@@ -162,7 +149,7 @@ TEST_F(DocumentationWindowTest, WhatTheFormsStoreShowsEverywhereAtOnce) {
     // The report header.
     dialogs_.Reply("3").Reply(Path("bericht.txt").string());
     Trigger("mi_ViewAusdruck");
-    const std::string report = Content(Path("bericht.txt"));
+    const std::string report = cad::test::ReadFile(Path("bericht.txt"));
     EXPECT_THAT(report, HasSubstr("Nr.: ZN-0815"));
     EXPECT_THAT(report, HasSubstr("Lagerbock S\x81"
                                   "d"));
@@ -182,7 +169,7 @@ TEST_F(DocumentationWindowTest, WhatTheFormsStoreShowsEverywhereAtOnce) {
     // The saved case holds them, and reading it back restores them.
     dialogs_.Reply(Path("fall.trb").string());
     Trigger("mi_FileSaveAs");
-    const std::string saved = Content(Path("fall.trb"));
+    const std::string saved = cad::test::ReadFile(Path("fall.trb"));
     EXPECT_THAT(saved, HasSubstr("\r\nProjekt Nordsee\r\n"));
     EXPECT_THAT(saved, HasSubstr("\r\nLagerbock S\x81"
                                  "d\r\nZN-0815\r\nPumpe P3\r\n"));
@@ -211,11 +198,11 @@ TEST_F(DocumentationWindowTest, ChangeLogItemsListAndPrint) {
     const std::size_t viewers = dialogs_.Entries("viewer").size();
     Trigger("mi_docuShowChanges1");
     ASSERT_EQ(dialogs_.Entries("viewer").size(), viewers + 1);
-    EXPECT_THAT(Content(dialogs_.Entries("viewer").back().text), HasSubstr("Bohrung"));
+    EXPECT_THAT(cad::test::ReadFile(dialogs_.Entries("viewer").back().text), HasSubstr("Bohrung"));
 
     dialogs_.Reply("3").Reply(Path("aenderungen.txt").string());
     Trigger("mi_docuPrintChanges");
-    EXPECT_THAT(Content(Path("aenderungen.txt")), HasSubstr("Bohrung"));
+    EXPECT_THAT(cad::test::ReadFile(Path("aenderungen.txt")), HasSubstr("Bohrung"));
 }
 
 TEST_F(DocumentationWindowTest, QuickInputStartsWithTheTitleData) {
