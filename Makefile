@@ -26,5 +26,10 @@ test: build
 bench: build
 	cmake --build $(BUILD) --target run_benchmarks
 
+# The Debian package trb_<version>_<arch>.deb in the build folder.
+.PHONY: package
+package: build
+	cmake --build $(BUILD) --target package
+
 clean:
 	rm -rf $(BUILD)

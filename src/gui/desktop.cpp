@@ -1,6 +1,7 @@
 #include "gui/desktop.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include "app/program.h"
 #include "gui/help_commands.h"
@@ -14,6 +15,9 @@ namespace trb::gui {
 int RunDesktop(int& argc, char** argv, const app::CommandLine& commandLine) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("TRB");
+    // Ties the window to the installed menu entry trb.desktop (its icon and name on Wayland).
+    QGuiApplication::setDesktopFileName("trb");
+    QApplication::setWindowIcon(QIcon::fromTheme("trb"));
     QtDialogs dialogs;
     ui::ProcessLauncher launcher;
     app::Program program(dialogs, launcher);
