@@ -116,7 +116,9 @@ std::string CaseReal(real x, const text::FormatOptions& format) {
     // coefficients (23e-6) in the saved file.
     text::FormatOptions fileFormat = format;
     fileFormat.decimals = std::max(fileFormat.decimals, 3);
-    return text::FormatDecimals(x, 7, fileFormat);
+    const std::string fixed = text::FormatDecimals(x, 7, fileFormat);
+    // A value too small to show is written as the 0 it reads back as.
+    return text::TextToReal(fixed) == 0 ? text::FormatShort(0, format) : fixed;
 }
 
 void WriteCaseContent(std::ostream& out, const CaseContent& content, const text::FormatOptions& format,

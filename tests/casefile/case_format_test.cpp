@@ -48,6 +48,11 @@ TEST(CaseReal, EncodingsOfTypicalValues) {
     EXPECT_EQ(CaseReal(0.000023L, Format(1, 5)), "0.000023000");
     // Fewer decimals on screen never cut what the file keeps.
     EXPECT_EQ(CaseReal(0.000023L, Format(1, 1)), "0.0000230");
+    // A value too small for seven decimals is written as the 0 it reads back as, so that a saved
+    // case saves again unchanged.
+    EXPECT_EQ(CaseReal(0.00000002L, Format(1)), "0");
+    EXPECT_EQ(CaseReal(-0.00000004L, Format(2)), "0");
+    EXPECT_EQ(CaseReal(0.00000006L, Format(1)), "0.0000001");
 }
 
 TEST(CaseFormat, LinesAreWhereTheLayoutPutsThem) {
