@@ -110,10 +110,14 @@ void WriteDocumentationSection(CaseLineWriter& out, const ChangeLog& changes, co
     out.Line(info.replaces);
     out.Line(info.replacedBy);
     out.Line(info.rows[kRowBearb].name);
+    // Positions keep three significant digits whatever the decimals setting: fewer decimals would
+    // move a text item a little on every save.
+    text::FormatOptions fileFormat = format;
+    fileFormat.decimals = std::max(fileFormat.decimals, 3);
     for (int i = 0; i < itemCount; ++i) {
         const TextItem& item = info.textItems[static_cast<std::size_t>(i)];
         std::string line;
-        for (const real v : {item.x, item.y, item.h, item.phi}) line += text::FormatShort(v, format) + "|";
+        for (const real v : {item.x, item.y, item.h, item.phi}) line += text::FormatShort(v, fileFormat) + "|";
         line += Field(item.text) + "||";
         out.Line(line);
     }

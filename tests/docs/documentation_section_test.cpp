@@ -84,6 +84,24 @@ TEST(DocumentationSection, RoundTripInBothDecimalSettings) {
     }
 }
 
+// A text item keeps its place through saving whatever the decimals setting: with one decimal
+// less on screen the short form would have written 10.5 as 10, moving the text on every save.
+TEST(DocumentationSection, TextItemPositionsKeepThreeSignificantDigits) {
+    const Documentation written = Sample();
+    std::ostringstream out;
+    CaseLineWriter lines(out);
+    text::FormatOptions format;
+    format.decimals = 1;
+    WriteDocumentationSection(lines, written.changes, written.info, format);
+    const std::string text = out.str();
+    Documentation read;
+    CaseLineReader in(text);
+    ASSERT_TRUE(ReadDocumentationSection(in, read.changes, read.info));
+    EXPECT_DOUBLE_EQ(static_cast<double>(read.info.textItems[0].x), 10.5);
+    EXPECT_DOUBLE_EQ(static_cast<double>(read.info.textItems[0].h), 3.5);
+    EXPECT_DOUBLE_EQ(static_cast<double>(read.info.textItems[1].y), 0.25);
+}
+
 TEST(DocumentationSection, FieldSeparatorsInsideTextsDoNotShiftFields) {
     Documentation d = Sample();
     d.info.rows[kRowGepr].name = "A|B";
