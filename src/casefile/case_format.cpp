@@ -111,6 +111,7 @@ bool ReadText(docs::CaseLineReader& in, std::string& target, std::size_t length)
 }  // namespace
 
 std::string CaseReal(real x, const text::FormatOptions& format) {
+    if (std::fabs(x) >= text::kExponentFormFrom) return text::FormatExponent(x, format);
     if (x < 1 && std::fabs(x - std::round(x)) < 1e-10L) return text::FormatShort(x, format);
     // Seven decimals at least: fewer decimals setting would cut small inputs such as expansion
     // coefficients (23e-6) in the saved file.

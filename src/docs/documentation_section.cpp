@@ -1,6 +1,7 @@
 #include "docs/documentation_section.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -117,7 +118,10 @@ void WriteDocumentationSection(CaseLineWriter& out, const ChangeLog& changes, co
     for (int i = 0; i < itemCount; ++i) {
         const TextItem& item = info.textItems[static_cast<std::size_t>(i)];
         std::string line;
-        for (const real v : {item.x, item.y, item.h, item.phi}) line += text::FormatShort(v, fileFormat) + "|";
+        for (const real v : {item.x, item.y, item.h, item.phi})
+            line += (std::fabs(v) >= text::kExponentFormFrom ? text::FormatExponent(v, fileFormat)
+                                                             : text::FormatShort(v, fileFormat)) +
+                    "|";
         line += Field(item.text) + "||";
         out.Line(line);
     }

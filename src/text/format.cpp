@@ -143,6 +143,15 @@ std::string FormatEngineering(real x, const FormatOptions& options) {
     return FormatShort(mantissa, options) + "E" + IntText((e / 3) * 3);
 }
 
+std::string FormatExponent(real x, const FormatOptions& options) {
+    if (!std::isfinite(x)) x = 0;
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific);
+    std::string text(buffer, result.ptr);
+    if (options.decimalSeparator == 2) std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
 std::string IntText(long long n) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);

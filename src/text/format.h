@@ -36,6 +36,12 @@ std::string FormatDecimals(real x, int decimals, const FormatOptions& options);
 std::string FormatAuto(real x, const FormatOptions& options);
 // Mantissa, "E" and an exponent that is a multiple of 3 (12345 → "12.345E3").
 std::string FormatEngineering(real x, const FormatOptions& options);
+// Magnitudes from here on lie far beyond any value of a bearing (only a damaged file holds them):
+// files keep them in exponent form, which reads back exactly and keeps the line short, where the
+// fixed form could run to thousands of digits.
+inline constexpr real kExponentFormFrom = 1e30L;
+// The shortest exponent form that reads back as x ("3e+4486"), with the decimal separator.
+std::string FormatExponent(real x, const FormatOptions& options);
 
 std::string IntText(long long n);
 std::string IntTextZeros(long long n, int width);   // leading zeros up to width

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "sample_case.h"
+#include "text/format.h"
 
 namespace trb::casefile {
 namespace {
@@ -100,6 +101,25 @@ TEST(CaseFormat, RoundTripInBothDecimalSettingsAndAcrossThem) {
         auto content = read.Content();
         EXPECT_TRUE(ReadCaseContent(text, content).complete);
         ExpectSameCase(original, read);
+    }
+}
+
+// A damaged file can hold a value of 1e4486: written with all its digits it filled a line longer than
+// the reader takes, so the case saved from it read back as another value.
+TEST(CaseFormat, HugeValuesAreSavedShortAndReadBackExactly) {
+    const real huge = text::TextToReal("3e4486");
+    for (const int separator : {1, 2}) {
+        EXPECT_EQ(CaseReal(huge, Format(separator)), "3e+4486");
+        EXPECT_EQ(CaseReal(-1.5e40L, Format(separator)), separator == 1 ? "-1.5e+40" : "-1,5e+40");
+        SampleCase original;
+        FillSample(original);
+        original.record.pe = huge;
+        const std::string text = Write(original, Format(separator));
+        SampleCase read;
+        auto content = read.Content();
+        EXPECT_TRUE(ReadCaseContent(text, content).complete);
+        EXPECT_EQ(read.record.pe, huge);
+        EXPECT_EQ(Write(read, Format(separator)), text);
     }
 }
 

@@ -114,6 +114,17 @@ TEST(IntegerAndPadding, KeepWidths) {
     EXPECT_EQ(ShortenMiddle("abcdefghijklmnopqrstuvwxyz", 25), "abcdefghij ... qrstuvwxyz");
 }
 
+TEST(FormatExponent, IsShortAndReadsBackExactly) {
+    FormatOptions comma;
+    comma.decimalSeparator = 2;
+    for (const real x : {TextToReal("1.189731495357231765e4932"), TextToReal("-3e4486"), 1e30L, 0.1L}) {
+        EXPECT_LE(FormatExponent(x, FormatOptions{}).size(), 30u);
+        EXPECT_EQ(TextToReal(FormatExponent(x, FormatOptions{})), x);
+        EXPECT_EQ(TextToReal(FormatExponent(x, comma)), x);
+    }
+    EXPECT_EQ(FormatExponent(2.5e40L, comma), "2,5e+40");
+}
+
 TEST(TextToReal, AcceptsDecimalCommaAndGivesZeroForGarbage) {
     EXPECT_EQ(TextToReal("12,5"), 12.5L);
     EXPECT_EQ(TextToReal(" 12.5 "), 12.5L);
