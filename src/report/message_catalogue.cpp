@@ -34,6 +34,15 @@ std::string OneLine(std::string_view text) {
     return out;
 }
 
+// The number of the first line longer than a catalogue line may be, or 0.
+std::size_t FirstOverlongLine(std::string_view content) {
+    config::LineSplitter lines(content, kMaxCatalogueLine);
+    std::string line;
+    while (lines.Next(line))
+        if (lines.Cut()) return lines.LineNumber();
+    return 0;
+}
+
 std::string Upper(std::string_view s) {
     std::string out(s);
     for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -101,6 +110,13 @@ bool SaveMessageDescription(const std::string& catalogue, const std::string& tem
     const config::InputFile old = config::ReadInputFile(catalogue, kMaxCatalogueSize);
     if (old.status != config::InputStatus::Ok) {
         dialogs.ShowErrorBox(config::InputProblem(catalogue, old));
+        abort = true;
+        return false;
+    }
+    // Nor one with a line the reader cuts: the rewrite would lose the line's end.
+    if (const std::size_t overlong = FirstOverlongLine(old.content); overlong != 0) {
+        dialogs.ShowErrorBox("Datei " + catalogue + ": Zeile " +
+                             text::IntText(static_cast<long long>(overlong)) + " ist zu lang !");
         abort = true;
         return false;
     }

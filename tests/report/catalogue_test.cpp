@@ -137,6 +137,17 @@ TEST_F(CatalogueTest, AFifoOrAHugeFileInPlaceOfTheCatalogueNeitherHangsNorIsRewr
     EXPECT_FALSE(SaveMessageDescription(path, (folder / "work").string(), "Fehler : p>plim !", "c", "r",
                                         dialogs, abort));
     EXPECT_EQ(fs::file_size(path), big.size());
+
+    // Nor is one with a line longer than a catalogue line may be: the rewrite would cut it.
+    abort = false;
+    const std::string longLine =
+        "Head\r\nFehler : p>plim !\r\ncause\r\nremedy\r\n" + std::string(70000, 'y') + "\r\n";
+    Small(longLine);
+    EXPECT_FALSE(SaveMessageDescription(path, (folder / "work").string(), "Fehler : p>plim !", "c", "r",
+                                        dialogs, abort));
+    EXPECT_TRUE(abort);
+    EXPECT_EQ(ReadFile(path), longLine);
+    EXPECT_EQ(dialogs.Entries("box").back().text, "Datei " + path + ": Zeile 5 ist zu lang !");
 }
 
 class RunMessagesTest : public WriterFixture {
