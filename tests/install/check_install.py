@@ -64,10 +64,9 @@ def source_files(folder):
 
 
 def help_options(trb, env):
-    """The options `trb ?` lists: every "/WORD" at the start of a line or in the usage line."""
+    """The options `trb ?` names, without their parameters: "/CADi:j" is "/CAD", "/PNG:j[:dpi]" is "/PNG"."""
     out = run_ok([trb, "?"], env=env)
-    options = set(re.findall(r"^(/\S+)", out, re.MULTILINE))
-    options.update(re.findall(r"\[(/[^\]\s]+)\]", out))
+    options = set(re.findall(r"(?<![\w/])(/[A-Z]+|/\?)", out))
     if len(options) < 4:
         raise Failure(f"trb ? lists too few options:\n{out}")
     return options
@@ -177,6 +176,9 @@ def check_mime(build, source, work):
     types = root.findall(MIME_NS + "mime-type")
     if [t.get("type") for t in types] != ["application/x-trb"]:
         raise Failure(f"{package} defines {[t.get('type') for t in types]}")
+    icon = os.path.join(share, "icons", "hicolor", "scalable", "mimetypes", "application-x-trb.svg")
+    if not os.path.isfile(icon):
+        raise Failure(f"case files have no icon: {icon} is not installed")
     # The database as a desktop builds it from the installed file, beside the system's own types.
     run_ok(["update-mime-database", os.path.join(share, "mime")])
     env = dict(os.environ, XDG_DATA_DIRS=f"{share}:/usr/share", XDG_DATA_HOME=os.path.join(work, "none"),
@@ -224,7 +226,7 @@ def check_manual(build, source, work):
     # entry under EXIT STATUS.
     options = text.split("\nOPTIONS", 1)[-1].split("\nEXIT STATUS", 1)[0]
     missing = [o for o in sorted(help_options(os.path.join(prefix, "bin", "trb"), clean_environment(work)))
-               if not re.search(rf"^ {{7}}(?:\S+, )*{re.escape(o)}(?=[\s,]|$)", options, re.MULTILINE)]
+               if not re.search(rf"^ {{7}}(?:\S+, )*{re.escape(o)}(?![A-Z])", options, re.MULTILINE)]
     for section in ("SYNOPSIS", "OPTIONS", "EXIT STATUS", "FILES", "ENVIRONMENT"):
         if section not in text:
             missing.append(section)
@@ -236,7 +238,8 @@ def check_manual(build, source, work):
         if variable not in text:
             missing.append(variable)
     if missing:
-        raise Failure(f"the manual page does not describe: {missing}")
+        raise Failure(f"the manual page does not describe: {missing} (each option of `trb ?` needs "
+                      f"a .TP entry under OPTIONS of packaging/trb.1.in, each exit code one under EXIT STATUS)")
 
 
 def check_package(build, source, work):
@@ -251,7 +254,8 @@ def check_package(build, source, work):
     contents = run_ok(["dpkg-deb", "--contents", deb])
     paths = {line.split()[-1].lstrip(".") for line in contents.splitlines() if line.strip()}
     wanted = ["/usr/bin/trb", "/usr/share/applications/trb.desktop",
-              "/usr/share/icons/hicolor/scalable/apps/trb.svg", "/usr/share/mime/packages/trb.xml",
+              "/usr/share/icons/hicolor/scalable/apps/trb.svg",
+              "/usr/share/icons/hicolor/scalable/mimetypes/application-x-trb.svg", "/usr/share/mime/packages/trb.xml",
               "/usr/share/man/man1/trb.1.gz", "/usr/share/doc/trb/LICENSE"]
     window = os.path.join(build, "src", "app", "trb-window")
     if os.path.exists(window):
