@@ -41,8 +41,10 @@ void PrintMessages(const Program& program, std::ostream& errors) {
 
 void PrepareBatchProgram(Program& program) {
     program.places = config::DefaultConfigPlaces();
-    config::ReadConfig(program.settings, program.places, config::ScreenInfo{}, program.abort);
+    const config::ReadOutcome configuration =
+        config::ReadConfig(program.settings, program.places, config::ScreenInfo{}, program.abort);
     program.abort = false;
+    if (!configuration.problem.empty()) program.dialogs.ShowErrorBox(configuration.problem);
     ui::ValidateFolders(program.settings, program.places.startFolder, program.dialogs);
     program.abort = false;
     if (program.settings.language > 0) program.texts.SwitchLanguage(program.settings.language);

@@ -3,18 +3,20 @@
 #include <pwd.h>
 #include <unistd.h>
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <istream>
 #include <locale>
 #include <ostream>
 #include <sstream>
 
 #include "config/config_table.h"
+#include "config/input_file.h"
 #include "config/output_file.h"
+#include "text/cp850.h"
 #include "text/format.h"
 
 namespace trb::config {
@@ -24,20 +26,51 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 
 // Lines of a text file; past the end every line reads as empty, as a positional reader expects.
+// Lines longer than kSettingsLineLimit are cut.
 class LineReader {
   public:
-    explicit LineReader(std::istream& in) : in_(in) {}
-    bool AtEnd() { return in_.peek() == std::char_traits<char>::eof(); }
+    explicit LineReader(std::string_view text) : lines_(text, kSettingsLineLimit) {}
+    bool AtEnd() const { return lines_.AtEnd(); }
     std::string Next() {
         std::string line;
-        if (!AtEnd()) std::getline(in_, line);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines_.Next(line);
         return line;
     }
+    bool Cut() const { return lines_.Cut(); }
 
   private:
-    std::istream& in_;
+    LineSplitter lines_;
 };
+
+// At most `limit` bytes of a stream.
+std::string ReadBounded(std::istream& in, std::size_t limit) {
+    std::string text(limit, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(limit));
+    text.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return text;
+}
+
+// The message for a settings file that exists but could not be read whole; empty for a file that
+// simply is not there.
+std::string InputFileProblem(const std::string& path, const InputFile& file) {
+    if (file.status == InputStatus::Ok) return {};
+    if (file.status == InputStatus::NotFound && file.error != EACCES && file.error != EPERM) return {};
+    std::string problem = InputProblem(text::DisplayToOem(path), file);
+    if (file.status == InputStatus::TooLarge) problem += " Nur der Anfang wurde gelesen.";
+    return problem;
+}
+
+std::string CutLinesProblem(const std::string& path) {
+    return "Datei " + text::DisplayToOem(path) +
+           ": \x81"
+           "berlange Zeilen wurden gek\x81rzt.";
+}
+
+void AddProblem(std::string& problems, const std::string& problem) {
+    if (problem.empty()) return;
+    if (!problems.empty()) problems += "\n";
+    problems += problem;
+}
 
 int ToInt(const std::string& line) {
     const long long value = text::TextToInt(line);
@@ -230,17 +263,26 @@ int InputWindowScaleFor(const ScreenInfo& screen, int mainClientHeight) {
     return static_cast<int>(std::lround(screen.dpi / 96 * (ratio + 0.009L) * 100));
 }
 
-bool ReadConfigFile(const std::string& path, ConfigSettings& settings, const std::string& startFolder,
-                    const ScreenInfo& screen) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    ReadConfigFrom(in, settings, startFolder, screen);
-    return true;
+ReadOutcome ReadConfigFile(const std::string& path, ConfigSettings& settings, const std::string& startFolder,
+                           const ScreenInfo& screen) {
+    ReadOutcome outcome;
+    const InputFile file = ReadInputFile(path, kSettingsFileLimit);
+    outcome.problem = InputFileProblem(path, file);
+    if (file.status != InputStatus::Ok && file.status != InputStatus::TooLarge) return outcome;
+    outcome.read = true;
+    if (!ReadConfigText(file.content, settings, startFolder, screen))
+        AddProblem(outcome.problem, CutLinesProblem(path));
+    return outcome;
 }
 
-void ReadConfigFrom(std::istream& in, ConfigSettings& s, const std::string& startFolder,
+void ReadConfigFrom(std::istream& in, ConfigSettings& settings, const std::string& startFolder,
                     const ScreenInfo& screen) {
-    LineReader reader(in);
+    ReadConfigText(ReadBounded(in, kSettingsFileLimit), settings, startFolder, screen);
+}
+
+bool ReadConfigText(std::string_view text, ConfigSettings& s, const std::string& startFolder,
+                    const ScreenInfo& screen) {
+    LineReader reader(text);
     reader.Next();  // "trb Konfiguration"
     reader.Next();  // "Version ..."
     const auto table = ConfigTable();
@@ -268,19 +310,29 @@ void ReadConfigFrom(std::istream& in, ConfigSettings& s, const std::string& star
         }
     }
     ApplyWindowSizeRule(s, screen);
+    return !reader.Cut();
 }
 
-void ReadConfig(ConfigSettings& s, ConfigPlaces& places, const ScreenInfo& screen, bool& abort) {
+ReadOutcome ReadConfig(ConfigSettings& s, ConfigPlaces& places, const ScreenInfo& screen, bool& abort) {
+    ReadOutcome outcome;
     for (const std::string& folder : {places.startFolder, places.fallbackFolder}) {
         if (folder.empty()) continue;
-        std::ifstream in(text::AddBackslash(folder) + std::string(kConfigFileName), std::ios::binary);
-        if (!in) continue;
+        const std::string path = text::AddBackslash(folder) + std::string(kConfigFileName);
+        const InputFile file = ReadInputFile(path, kSettingsFileLimit);
+        AddProblem(outcome.problem, InputFileProblem(path, file));
+        if (file.status != InputStatus::Ok && file.status != InputStatus::TooLarge) continue;
         places.configFolder = text::AddBackslash(folder);
-        ReadConfigFrom(in, s, places.startFolder, screen);
-        return;
+        outcome.read = true;
+        if (!ReadConfigText(file.content, s, places.startFolder, screen))
+            AddProblem(outcome.problem, CutLinesProblem(path));
+        return outcome;
     }
+    // Without a file of its own the user's configuration belongs in the per-user folder.
+    places.configFolder =
+        text::AddBackslash(places.fallbackFolder.empty() ? places.startFolder : places.fallbackFolder);
     ApplyScreenDefaults(s, screen);
     abort = true;
+    return outcome;
 }
 
 void WriteConfigTo(std::ostream& out, const ConfigSettings& settings) {
@@ -305,18 +357,24 @@ std::string ConfigText(const ConfigSettings& settings) {
     return out.str();
 }
 
-RecentFiles ReadSessionFrom(std::istream& in) {
+RecentFiles ReadSessionText(std::string_view text) {
     RecentFiles files;
-    LineReader reader(in);
+    LineReader reader(text);
     reader.Next();  // "trb Session <data folder>"
     for (auto& file : files) file = reader.Next();
     return files;
 }
 
-RecentFiles ReadSession(const std::string& configFolder) {
-    std::ifstream in(text::AddBackslash(configFolder) + std::string(kSessionFileName), std::ios::binary);
-    if (!in) return {};
-    return ReadSessionFrom(in);
+RecentFiles ReadSessionFrom(std::istream& in) {
+    return ReadSessionText(ReadBounded(in, kSettingsFileLimit));
+}
+
+RecentFiles ReadSession(const std::string& configFolder, std::string* problem) {
+    const std::string path = text::AddBackslash(configFolder) + std::string(kSessionFileName);
+    const InputFile file = ReadInputFile(path, kSettingsFileLimit);
+    if (problem) *problem = InputFileProblem(path, file);
+    if (file.status != InputStatus::Ok && file.status != InputStatus::TooLarge) return {};
+    return ReadSessionText(file.content);
 }
 
 void WriteSessionTo(std::ostream& out, const std::string& dataFolder, const RecentFiles& files) {
@@ -328,6 +386,17 @@ bool WriteSession(const std::string& configFolder, const std::string& dataFolder
     std::ostringstream out;
     WriteSessionTo(out, dataFolder, files);
     return WriteWholeFile(text::AddBackslash(configFolder) + std::string(kSessionFileName), out.str()) == 0;
+}
+
+bool PrepareConfigFolder(const ConfigPlaces& places) {
+    std::error_code error;
+    const std::string folder = places.configFolder.empty() ? std::string(".") : places.configFolder;
+    if (std::filesystem::is_directory(folder, error)) return true;
+    // Only the per-user folder is ours to create; any other folder was chosen by a file found there.
+    if (places.fallbackFolder.empty() ||
+        text::AddBackslash(places.configFolder) != text::AddBackslash(places.fallbackFolder))
+        return false;
+    return std::filesystem::create_directories(folder, error) && !error;
 }
 
 std::string UserName() {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 #include "config/settings.h"
 #include "config/temporary_folder.h"  // TemporaryFolder() lived here
@@ -25,8 +27,8 @@ struct ScreenInfo {
 };
 
 // Where the configuration is looked for: the start folder first, then the fallback folder.
-// ReadConfig records the folder it used in configFolder; the session file and WriteConfig
-// use that folder too.
+// ReadConfig records the folder of the file it read in configFolder (the fallback folder when it
+// read none); the session file and WriteConfig use that folder too.
 struct ConfigPlaces {
     std::string startFolder;     // with a trailing "/"
     std::string fallbackFolder;  // with a trailing "/"
@@ -36,14 +38,30 @@ struct ConfigPlaces {
 // The start folder (current folder) and $XDG_CONFIG_HOME/trb (default ~/.config/trb).
 ConfigPlaces DefaultConfigPlaces();
 
+// Settings files are small: what lies beyond these limits is not read.
+inline constexpr std::size_t kSettingsFileLimit = 1 << 20;
+inline constexpr std::size_t kSettingsLineLimit = 4096;
+
+// What reading a settings file came to. `problem` (code page 850, for a message box) says what
+// was wrong with a file that exists: not a regular file, unreadable, too large, over-long lines.
+struct ReadOutcome {
+    bool read = false;  // a file was found and its settings taken (possibly only in part)
+    std::string problem;
+};
+
 // Reads trb.cfg from the start folder, else from the fallback folder. Without a file the
-// defaults stand, the window sizes follow the screen and the abort flag is set.
-void ReadConfig(ConfigSettings& settings, ConfigPlaces& places, const ScreenInfo& screen, bool& abort);
-// Reads the configuration file at `path` (an imported configuration); false when it cannot
-// be opened (the settings are then unchanged).
-bool ReadConfigFile(const std::string& path, ConfigSettings& settings, const std::string& startFolder,
+// defaults stand, the window sizes follow the screen and the abort flag is set. A file that is
+// no regular file is passed over (and named in the problem) as if it were missing.
+ReadOutcome ReadConfig(ConfigSettings& settings, ConfigPlaces& places, const ScreenInfo& screen, bool& abort);
+// Reads the configuration file at `path` (an imported configuration); when it cannot be read
+// the settings are unchanged.
+ReadOutcome ReadConfigFile(const std::string& path, ConfigSettings& settings, const std::string& startFolder,
+                           const ScreenInfo& screen);
+// Reads a configuration text (lines 1 and 2 included); lines beyond kSettingsLineLimit are cut.
+// True when no line had to be cut.
+bool ReadConfigText(std::string_view text, ConfigSettings& settings, const std::string& startFolder,
                     const ScreenInfo& screen);
-// Reads a configuration from a stream (lines 1 and 2 included).
+// The same from a stream, of which at most kSettingsFileLimit bytes are read.
 void ReadConfigFrom(std::istream& in, ConfigSettings& settings, const std::string& startFolder,
                     const ScreenInfo& screen);
 // Writes every setting in file order; reals always with ".". Lines end with CR LF.
@@ -60,9 +78,14 @@ void ApplyWindowSizeRule(ConfigSettings& settings, const ScreenInfo& screen);
 
 using RecentFiles = std::array<std::string, kRecentFiles>;
 
-// The four remembered file names; a missing file gives four empty names.
-RecentFiles ReadSession(const std::string& configFolder);
+// The four remembered file names; a missing or unusable file gives four empty names (and, when
+// the file exists but cannot be used, a message in `problem`).
+RecentFiles ReadSession(const std::string& configFolder, std::string* problem = nullptr);
+RecentFiles ReadSessionText(std::string_view text);
 RecentFiles ReadSessionFrom(std::istream& in);
+// Makes sure the configuration folder exists: the per-user folder is created when missing (any
+// other folder is never created). False when the folder is not there afterwards.
+bool PrepareConfigFolder(const ConfigPlaces& places);
 // Writes the session file (to a temporary name, renamed into place). False on failure.
 bool WriteSession(const std::string& configFolder, const std::string& dataFolder, const RecentFiles& files);
 void WriteSessionTo(std::ostream& out, const std::string& dataFolder, const RecentFiles& files);

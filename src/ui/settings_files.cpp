@@ -7,6 +7,7 @@
 
 #include "config/temporary_folder.h"
 #include "help/help_numbers.h"
+#include "text/cp850.h"
 #include "text/format.h"
 #include "ui/checked_file.h"
 
@@ -38,8 +39,17 @@ std::string Completed(const std::string& folder, const std::string& fallback) {
 
 void WriteConfig(const config::ConfigSettings& settings, const config::ConfigPlaces& places, Dialogs& dialogs,
                  bool& abort) {
-    const std::string path = text::AddBackslash(places.configFolder) + std::string(config::kConfigFileName);
-    WriteFileChecked(path, config::ConfigText(settings), dialogs, abort);
+    const std::string folder = text::AddBackslash(places.configFolder);
+    // A folder the user cannot write is said so plainly, before the checked file operations would
+    // ask three times to remove a write protection.
+    if (!config::PrepareConfigFolder(places) || !FolderWritable(folder)) {
+        dialogs.ShowErrorBox("Konfiguration nicht gespeichert: Ordner " + text::DisplayToOem(folder) +
+                             " ist nicht beschreibbar !");
+        abort = true;
+        return;
+    }
+    WriteFileChecked(folder + std::string(config::kConfigFileName), config::ConfigText(settings), dialogs,
+                     abort);
 }
 
 void ValidateFolders(config::ConfigSettings& s, const std::string& startFolder, Dialogs& dialogs) {

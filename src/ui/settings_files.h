@@ -9,7 +9,10 @@
 // The configuration operations that talk to the user.
 namespace trb::ui {
 
-// Writes trb.cfg into the configuration folder through the checked file operations.
+// Writes trb.cfg into the configuration folder (the folder of the file read at start, else the
+// per-user folder, created when missing) through the checked file operations: to a temporary
+// name, renamed into place, so a failed write keeps the previous file. An unwritable folder is
+// reported and sets the abort flag.
 void WriteConfig(const config::ConfigSettings& settings, const config::ConfigPlaces& places, Dialogs& dialogs,
                  bool& abort);
 

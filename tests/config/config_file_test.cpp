@@ -203,7 +203,8 @@ TEST_F(TempFolder, MissingFileSizesFromTheScreenAndSetsTheAbortFlag) {
     EXPECT_EQ(s.mainClientHeight, 989);
     EXPECT_EQ(s.textWindow.height, 1000);
     EXPECT_EQ(s.inputWindowScale, 202);  // 192 dpi doubles the dialogs
-    EXPECT_EQ(places.configFolder, Folder("start"));
+    // Without a file the configuration is to be written into the per-user folder.
+    EXPECT_EQ(places.configFolder, Folder("fallback"));
 }
 
 TEST_F(TempFolder, TheFallbackFolderIsUsedAndRemembered) {

@@ -34,7 +34,7 @@ TEST(DialogFit, WindowScaleFollowsThePixelDensity) {
 TEST(DialogFit, ImportingAMissingFileChangesNothing) {
     ConfigSettings s;
     s.zoomFactor = 3;
-    EXPECT_FALSE(ReadConfigFile("/nonexistent/other.cfg", s, "/", ScreenInfo{}));
+    EXPECT_FALSE(ReadConfigFile("/nonexistent/other.cfg", s, "/", ScreenInfo{}).read);
     EXPECT_EQ(s.zoomFactor, 3);
 }
 
