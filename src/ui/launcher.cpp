@@ -4,10 +4,13 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
+
+#include "text/cp850.h"
 
 extern char** environ;
 
@@ -15,98 +18,150 @@ namespace trb::ui {
 
 namespace {
 
-// The file the program search would meet first: the name itself when it holds a "/", else the
-// first entry of PATH that exists. False when there is none.
-bool FindProgramFile(const std::string& program, struct stat& info) {
-    if (program.find('/') != std::string::npos) return ::stat(program.c_str(), &info) == 0;
-    const char* path = std::getenv("PATH");
-    std::string_view folders = path != nullptr ? path : "/bin:/usr/bin";
-    while (true) {
-        const std::size_t end = folders.find(':');
-        std::string folder(folders.substr(0, end));
-        if (folder.empty()) folder = ".";
-        if (::stat((folder + "/" + program).c_str(), &info) == 0) return true;
-        if (end == std::string_view::npos) return false;
-        folders.remove_prefix(end + 1);
-    }
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// Access was refused: either the file is no program at all (no execute bit, or a folder), or the
-// user may not run it (execute bits for others only, or a folder on the way that may not be
-// searched).
-std::string AccessRefusal(const std::string& program) {
-    struct stat info {};
-    if (!FindProgramFile(program, info)) return "no permission";
-    if (!S_ISREG(info.st_mode) || (info.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) == 0)
-        return "not executable";
-    return "no permission";
+// The file that a program name stands for: the name itself when it holds a "/", else the first
+// entry of PATH that exists. Empty when there is none.
+std::string ProgramFile(const std::string& program) {
+    if (program.find('/') != std::string::npos) return program;
+    const char* path = std::getenv("PATH");
+    std::string_view folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
+    while (!folders.empty()) {
+        const auto colon = folders.find(':');
+        std::string folder(folders.substr(0, colon));
+        folders = colon == std::string_view::npos ? std::string_view() : folders.substr(colon + 1);
+        const std::string candidate = (folder.empty() ? std::string(".") : folder) + "/" + program;
+        struct stat info {};
+        if (::stat(candidate.c_str(), &info) == 0) return candidate;
+    }
+    return {};
+}
+
+// Sorts an exec error into the reasons a user can act on.
+StartFailure Classify(const std::string& program, int error) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+        case ENAMETOOLONG:
+            return StartFailure::NotFound;
+        case ENOEXEC:
+        case EISDIR:
+            return StartFailure::NotExecutable;
+        case ENOMEM:
+            return StartFailure::OutOfMemory;
+        case EACCES:
+        case EPERM: {
+            // EACCES means either the file may not be executed or a folder on the way may not be
+            // searched; the file itself tells which.
+            const std::string file = ProgramFile(program);
+            struct stat info {};
+            if (!file.empty() && ::stat(file.c_str(), &info) == 0 &&
+                (S_ISDIR(info.st_mode) || !S_ISREG(info.st_mode) || ::access(file.c_str(), X_OK) != 0))
+                return StartFailure::NotExecutable;
+            return StartFailure::NoPermission;
+        }
+        default:
+            return StartFailure::Other;
+    }
 }
 
 }  // namespace
 
-std::string DescribeStartFailure(const std::string& program, int error) {
-    std::string reason;
-    switch (error) {
-        case ENOENT:
-        case ENOTDIR:
-            reason = "not found";
+std::string StartFailureText(const StartRequest& request, const StartResult& result) {
+    const std::string program =
+        text::DisplayToOem(request.program.empty() ? kDesktopOpener : request.program);
+    switch (result.failure) {
+        case StartFailure::None:
+            return {};
+        case StartFailure::NotFound:
+            return "file not found: " + program;
+        case StartFailure::NotExecutable:
+            return "not executable: " + program;
+        case StartFailure::NoPermission:
+            return "permission denied: " + program;
+        case StartFailure::OutOfMemory:
+            return "out of memory !";
+        case StartFailure::Other:
             break;
-        case EACCES:
-        case EPERM:
-            reason = AccessRefusal(program);
-            break;
-        case ENOEXEC:
-            reason = "not executable (unknown file format)";
-            break;
-        default:
-            reason = error > 0 ? std::strerror(error) : "could not be started";
     }
-    return program + ": " + reason;
+    return "Exec error " + std::to_string(result.error) + ": " + program + " (" +
+           std::strerror(result.error) + ")";
 }
 
-bool ProcessLauncher::Start(const std::string& program, const std::vector<std::string>& arguments) {
+std::string DescribeStartFailure(const std::string& program, int error) {
+    if (error == ENOEXEC) return program + ": not executable (unknown file format)";
+    switch (Classify(program, error)) {
+        case StartFailure::NotFound:
+            return program + ": not found";
+        case StartFailure::NotExecutable:
+            return program + ": not executable";
+        case StartFailure::NoPermission:
+            return program + ": no permission";
+        default:
+            return program + ": " + (error > 0 ? std::strerror(error) : "could not be started");
+    }
+}
+
+bool Launcher::Start(const std::string& program, const std::vector<std::string>& arguments) {
     failure_.clear();
+    if (program.empty() && (arguments.empty() || arguments.front().empty())) {
+        failure_ = "nothing to open";
+        return false;
+    }
+    const StartResult result = Run({program, arguments, {}});
+    if (!result.Started())
+        failure_ = DescribeStartFailure(program.empty() ? kDesktopOpener : program, result.error);
+    return result.Started();
+}
+
+StartResult ProcessLauncher::Run(const StartRequest& request) {
     std::vector<std::string> words;
-    if (program.empty()) {
-        if (arguments.empty() || arguments.front().empty()) {
-            failure_ = "nothing to open";
-            return false;
-        }
-        words = {kDesktopOpener, arguments.front()};
+    if (request.program.empty()) {
+        if (request.arguments.empty() || request.arguments.front().empty())
+            return {StartFailure::NotFound, ENOENT};
+        words = {kDesktopOpener, request.arguments.front()};
     } else {
-        words.push_back(program);
-        words.insert(words.end(), arguments.begin(), arguments.end());
+        words.push_back(request.program);
+        words.insert(words.end(), request.arguments.begin(), request.arguments.end());
     }
     // Everything the child needs is prepared before fork: the child only spawns and exits.
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
     argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    if (posix_spawn_file_actions_init(&actions) != 0) return {StartFailure::OutOfMemory, ENOMEM};
+    // A folder that is not there leaves the program in the current folder rather than failing
+    // the start with a misleading "not found".
+    if (!request.folder.empty() && IsFolder(request.folder))
+        posix_spawn_file_actions_addchdir_np(&actions, request.folder.c_str());
 
     // Two generations: the intermediate child spawns the program and exits at once, so the
-    // program is adopted by init and never left behind as a zombie of this process. Its exit
-    // status carries the spawn's error number back.
+    // program is adopted by init and never left behind as a zombie of this process. The
+    // intermediate child's exit status carries the spawn error.
     const pid_t child = fork();
     if (child < 0) {
-        failure_ = DescribeStartFailure(words.front(), errno);
-        return false;
+        const int error = errno;
+        posix_spawn_file_actions_destroy(&actions);
+        return {error == ENOMEM ? StartFailure::OutOfMemory : StartFailure::Other, error};
     }
     if (child == 0) {
         setsid();
         pid_t grandchild = 0;
-        const int result = posix_spawnp(&grandchild, argv[0], nullptr, nullptr, argv.data(), environ);
-        _exit(result > 0 && result < 256 ? result : (result == 0 ? 0 : 255));
+        const int result = posix_spawnp(&grandchild, argv[0], &actions, nullptr, argv.data(), environ);
+        _exit(result == 0 ? 0 : (result & 0xFF ? result & 0xFF : 0xFF));
     }
+    posix_spawn_file_actions_destroy(&actions);
     int status = 0;
     while (waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR) {
-            failure_ = DescribeStartFailure(words.front(), errno);
-            return false;
-        }
+        if (errno != EINTR) return {StartFailure::Other, errno};
     }
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return true;
-    const int error = WIFEXITED(status) && WEXITSTATUS(status) != 255 ? WEXITSTATUS(status) : 0;
-    failure_ = DescribeStartFailure(words.front(), error);
-    return false;
+    if (!WIFEXITED(status)) return {StartFailure::Other, EINTR};
+    const int error = WEXITSTATUS(status);
+    if (error == 0) return {};
+    return {Classify(words.front(), error), error};
 }
 
 }  // namespace trb::ui

@@ -7,34 +7,63 @@
 // Programs are started detached with an argument list, never through a shell.
 namespace trb::ui {
 
-class Launcher {
-  public:
-    virtual ~Launcher() = default;
-    // Starts `program` with `arguments` and does not wait. An empty program opens the first
-    // argument (a file or URL) with the desktop's default handler. False when it could not start.
-    virtual bool Start(const std::string& program, const std::vector<std::string>& arguments) = 0;
-    // A file or URL with the desktop's default handler.
-    bool Open(const std::string& target) { return Start({}, {target}); }
-    // Why the last start failed, for the user ("okular: not found"); empty after a start that
-    // worked.
-    virtual std::string FailureText() const { return {}; }
+// Why a program did not start.
+enum class StartFailure {
+    None,
+    NotFound,       // no such file, or not found in PATH
+    NotExecutable,  // a folder, a file without execute permission, or not a program format
+    NoPermission,   // a folder on the way may not be searched, or the system refused
+    OutOfMemory,
+    Other,
+};
+
+struct StartResult {
+    StartFailure failure = StartFailure::None;
+    int error = 0;  // the errno value behind the failure
+    bool Started() const { return failure == StartFailure::None; }
+};
+
+// What to start: the program (a path, or a name looked up in PATH), its arguments and the folder
+// it starts in (empty: the program's own current folder).
+struct StartRequest {
+    std::string program;
+    std::vector<std::string> arguments;
+    std::string folder;
 };
 
 // The program the desktop opens files and URLs with.
 inline constexpr const char* kDesktopOpener = "xdg-open";
 
+// The reason in words for a message box: "file not found: <program>", "not executable: <program>",
+// "permission denied: <program>", "out of memory !" or "Exec error <n>: ..." (code page 850).
+std::string StartFailureText(const StartRequest& request, const StartResult& result);
+
 // Why `program` could not be started, given the error the start reported (an errno value):
 // "<program>: not found", ": not executable", ": no permission" or the system's own words.
 std::string DescribeStartFailure(const std::string& program, int error);
 
-// The real launcher: posix_spawn, detached from the program; "xdg-open" for empty programs.
-class ProcessLauncher : public Launcher {
+class Launcher {
   public:
-    bool Start(const std::string& program, const std::vector<std::string>& arguments) override;
-    std::string FailureText() const override { return failure_; }
+    virtual ~Launcher() = default;
+    // Starts the program and does not wait. An empty program opens the first argument (a file or
+    // URL) with the desktop's default handler.
+    virtual StartResult Run(const StartRequest& request) = 0;
+    // As Run; false when the program could not start, and FailureText() then says why.
+    bool Start(const std::string& program, const std::vector<std::string>& arguments);
+    // A file or URL with the desktop's default handler.
+    bool Open(const std::string& target) { return Start({}, {target}); }
+    // Why the last Start failed, for the user ("okular: not found"); empty after a start that
+    // worked.
+    virtual std::string FailureText() const { return failure_; }
 
   private:
     std::string failure_;
+};
+
+// The real launcher: posix_spawn, detached from the program; "xdg-open" for empty programs.
+class ProcessLauncher : public Launcher {
+  public:
+    StartResult Run(const StartRequest& request) override;
 };
 
 // Records every start instead of starting anything (for tests).
@@ -43,10 +72,13 @@ class RecordingLauncher : public Launcher {
     struct Call {
         std::string program;
         std::vector<std::string> arguments;
+        std::string folder;
     };
-    bool Start(const std::string& program, const std::vector<std::string>& arguments) override {
-        calls.push_back({program, arguments});
-        return succeed;
+    StartResult Run(const StartRequest& request) override {
+        calls.push_back({request.program, request.arguments, request.folder});
+        StartResult result;
+        if (!succeed) result = {StartFailure::NotFound, 2};
+        return result;
     }
     std::string FailureText() const override { return succeed ? std::string() : failure; }
     std::vector<Call> calls;
