@@ -130,8 +130,14 @@ bool DiagramFrame::DrawDiagramFrame(const DiagramFrameRequest& request, const te
     };
     limits_ = {value(xScale_, xAxis_.lower), value(xScale_, xAxis_.upper), value(yScale_, yAxis_.lower),
                value(yScale_, yAxis_.upper)};
-    if (askLimits && dialogs) {
-        EditDiagramLimits(*dialogs, limits_, driver_.Abort());
+    DiagramLimitsEditor* editor = driver_.LimitsEditor();
+    if (askLimits && (editor || dialogs)) {
+        if (editor) {
+            const DiagramLimits automatic = limits_;
+            if (!editor->EditLimits(limits_, automatic)) driver_.Abort() = true;
+        } else {
+            EditDiagramLimits(*dialogs, limits_, driver_.Abort());
+        }
         if (driver_.Abort()) return false;
         // The user's limits stand as typed; ticks keep the rule's step for them.
         if (xScale_ == AxisScale::Linear) {

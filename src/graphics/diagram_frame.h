@@ -35,9 +35,18 @@ struct DiagramLimits {
     real ymax = 1;
 };
 
-// The limits dialog: shows `limits`, lets the user edit the four values and stores them; cancel
-// sets the abort flag and keeps `limits`.
+// The limits as four questions (where no limits form is at hand): shows `limits`, lets the user
+// edit the four values and stores them; cancel sets the abort flag and keeps `limits`.
 void EditDiagramLimits(ui::Dialogs& dialogs, DiagramLimits& limits, bool& abort);
+
+// The limits form of the window: the four limits around an empty frame and "Calculate", which puts
+// back the automatic limits.
+class DiagramLimitsEditor {
+  public:
+    virtual ~DiagramLimitsEditor() = default;
+    // Edits `limits` (shown first); false when cancelled, `limits` then unchanged.
+    virtual bool EditLimits(DiagramLimits& limits, const DiagramLimits& automatic) = 0;
+};
 
 // What a diagram frame shows. Texts are code page 850.
 struct DiagramFrameRequest {
@@ -66,9 +75,9 @@ class DiagramFrame {
     real X(real x) const;
     real Y(real y) const;
 
-    // Frame, axes, ticks, labels, grid and title. With `askLimits` (and dialogs given) the limits
-    // dialog opens with the automatic limits first; cancel there sets the abort flag and draws
-    // nothing. Returns false when nothing was drawn.
+    // Frame, axes, ticks, labels, grid and title. With `askLimits` the driver's limits form (else
+    // the four questions through `dialogs`) opens with the automatic limits first; cancel there sets the
+    // abort flag and draws nothing. Returns false when nothing was drawn.
     bool DrawDiagramFrame(const DiagramFrameRequest& request, const text::FormatOptions& format,
                           ui::Dialogs* dialogs, bool askLimits);
 

@@ -14,6 +14,12 @@ Driver::Driver(DriverContext context, DriverSettings settings)
 
 Driver::~Driver() = default;
 
+void Driver::SetSettings(const DriverSettings& settings) {
+    const int chosen = settings_.plotLineIndex;
+    settings_ = settings;
+    settings_.plotLineIndex = chosen;
+}
+
 void Driver::UseDevice(int code, std::unique_ptr<cad::CadDevice> device) {
     device_ = code;
     output_ = std::move(device);

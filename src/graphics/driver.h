@@ -1,7 +1,7 @@
 #pragma once
 
+#include <array>
 #include <memory>
-#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -20,17 +20,15 @@ class Launcher;
 
 namespace trb::graphics {
 
+class DiagramLimitsEditor;
 class ScreenDevice;
 
-// The questions of the plot device that belong to the plot configuration: editing a command
-// line in the plot dialog, and building one from plot parameters. Either may be absent.
+// The plot dialog of the window: edits a plot command line before a plot.
 class PlotCommandEditor {
   public:
     virtual ~PlotCommandEditor() = default;
     // The plot dialog on `commandLine`; false when cancelled.
     virtual bool EditCommandLine(std::string& commandLine) = 0;
-    // The chain of parameter questions; nothing when cancelled.
-    virtual std::optional<std::string> BuildCommandLine() = 0;
 };
 
 // What the driver works with besides its own state.
@@ -41,6 +39,11 @@ struct DriverContext {
     core::RunStatus& status;
     bool& abort;
     PlotCommandEditor* plotEditor = nullptr;
+    // Where an edited plot command line is kept for later plots and for saving (the settings'
+    // five command lines); without it the line lives only as long as the driver's settings.
+    std::array<std::string, 5>* plotLineStore = nullptr;
+    // The limits form of the diagrams; without it the four limits are asked one by one.
+    DiagramLimitsEditor* limitsEditor = nullptr;
 };
 
 // The drawing output driver: every drawing and diagram is written through these operations,
@@ -54,7 +57,8 @@ class Driver {
     Driver(const Driver&) = delete;
     Driver& operator=(const Driver&) = delete;
 
-    void SetSettings(const DriverSettings& settings) { settings_ = settings; }
+    // New settings; the chosen plot command line stays chosen.
+    void SetSettings(const DriverSettings& settings);
     const DriverSettings& Settings() const { return settings_; }
     // The current case file (folder and name); file outputs are named after it.
     void SetCaseFile(std::string path) { caseFile_ = std::move(path); }
@@ -126,6 +130,7 @@ class Driver {
     core::RunStatus& Status() { return ctx_.status; }
     bool& Abort() { return ctx_.abort; }
     GraphicsWindow& Window() { return ctx_.window; }
+    DiagramLimitsEditor* LimitsEditor() const { return ctx_.limitsEditor; }
 
     // Puts a prepared device in place (for tests and embedders); `code` says which kind it is.
     // Nothing is written to a file when it closes.

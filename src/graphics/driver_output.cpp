@@ -7,8 +7,10 @@
 #include "cad/text_dump_device.h"
 #include "graphics/driver.h"
 #include "graphics/plot_command.h"
+#include "graphics/plot_parameters.h"
 #include "graphics/screen_device.h"
 #include "help/help_numbers.h"
+#include "text/cp850.h"
 #include "text/format.h"
 #include "ui/checked_file.h"
 #include "ui/dialogs.h"
@@ -79,24 +81,31 @@ bool Driver::ChoosePlotCommandLine() {
         if (ctx_.abort) return false;
     }
     settings_.plotLineIndex = index;
-    std::string& line = settings_.plotCommandLines[static_cast<std::size_t>(index - 1)];
-    if (ctx_.plotEditor && !ctx_.plotEditor->EditCommandLine(line)) {
-        ctx_.abort = true;
-        return false;
-    }
-    d.SetHelpNumber(help::kHelpPlotCommandLineText);
-    d.AskText("TRACEON-Kommandozeile (0=Parameter)", 60, line, ctx_.abort);
-    if (ctx_.abort) return false;
-    if (line.empty() || line.front() == '0') {
-        std::optional<std::string> built;
-        if (ctx_.plotEditor) built = ctx_.plotEditor->BuildCommandLine();
-        if (!built) {
+    const std::size_t slot = static_cast<std::size_t>(index - 1);
+    std::string line = settings_.plotCommandLines[slot];
+    const auto keep = [&] {
+        settings_.plotCommandLines[slot] = line;
+        if (ctx_.plotLineStore) (*ctx_.plotLineStore)[slot] = line;
+    };
+    if (ctx_.plotEditor) {
+        if (!ctx_.plotEditor->EditCommandLine(line)) {
             ctx_.abort = true;
             return false;
         }
+        keep();
+    }
+    const std::string before = line;
+    d.SetHelpNumber(help::kHelpPlotCommandLineText);
+    d.AskText("TRACEON-Kommandozeile (0=Parameter)", kPlotCommandLength, line, ctx_.abort);
+    if (ctx_.abort) return false;
+    if (line.empty() || line.front() == '0') {
+        PlotParameters preset = ParsePlotCommandLine(before);
+        preset.plotFile = TempPath(settings_, "traceon.dxf");
+        const std::optional<std::string> built = AskPlotCommandLine(d, preset, ctx_.abort);
+        if (!built) return false;
         line = *built;
     }
-    plotCommand_ = line;
+    keep();
     return true;
 }
 
@@ -145,10 +154,8 @@ void Driver::CadOpen(int device) {
             return;
         case kDevicePlot:
             fileName_ = TempPath(settings_, "traceon.dxf");
-            if (plotCommand_.empty()) {
-                const int index = std::clamp(settings_.plotLineIndex, 1, 5);
-                plotCommand_ = settings_.plotCommandLines[static_cast<std::size_t>(index - 1)];
-            }
+            plotCommand_ = settings_.plotCommandLines[static_cast<std::size_t>(
+                std::clamp(settings_.plotLineIndex, 1, 5) - 1)];
             output_ = std::make_unique<cad::DxfDevice>(buffer_, settings_.cad, true);
             break;
         case kDeviceDxf:
@@ -200,12 +207,22 @@ void Driver::FinishFileOutput() {
 }
 
 void Driver::StartPlot() {
-    const PlotCommand command = SplitCommandLine(plotCommand_);
-    if (command.program.empty() && command.arguments.empty()) {
-        ctx_.dialogs.ShowErrorBox("file not found");
+    // The stored line is code page 850; the program and its arguments are file system (UTF-8) names.
+    std::string line;
+    for (const char c : plotCommand_)
+        text::AppendUtf8(line, text::Cp850ToUnicode(static_cast<unsigned char>(c)));
+    PlotCommand command = SplitCommandLine(line);
+    if (command.program.empty()) {
+        ctx_.dialogs.ShowErrorBox("TRACEON-Kommandozeile ist leer");
         return;
     }
-    if (!ctx_.launcher.Start(command.program, command.arguments)) ctx_.dialogs.ShowErrorBox("file not found");
+    PointToPlotFile(command, fileName_);
+    // The plot program starts in the folder of the plot file, so relative names in a command line
+    // find it.
+    const ui::StartRequest request{command.program, command.arguments,
+                                   std::filesystem::path(fileName_).parent_path().string()};
+    const ui::StartResult result = ctx_.launcher.Run(request);
+    if (!result.Started()) ctx_.dialogs.ShowErrorBox(ui::StartFailureText(request, result));
 }
 
 }  // namespace trb::graphics
