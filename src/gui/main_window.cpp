@@ -11,6 +11,7 @@
 #include "core/calculation.h"
 #include "graphics/driver.h"
 #include "graphics/screen_device.h"
+#include "gui/drawing_editors.h"
 #include "gui/help_commands.h"
 #include "gui/main_menu.h"
 #include "gui/table_menu.h"
@@ -46,14 +47,20 @@ Thh::Thh(app::Program& program, const app::CommandLine& commandLine, QWidget* pa
     // Until a default case is read, the program holds the example case.
     program_.LoadExampleCase();
     program_.places = config::DefaultConfigPlaces();
-    config::ReadConfig(program_.settings, program_.places, CurrentScreen(), program_.abort);
+    const config::ReadOutcome configuration =
+        config::ReadConfig(program_.settings, program_.places, CurrentScreen(), program_.abort);
     program_.abort = false;
-    program_.caseFile.recent = config::ReadSession(program_.places.configFolder);
+    if (!configuration.problem.empty()) program_.dialogs.ShowErrorBox(configuration.problem);
+    std::string sessionProblem;
+    program_.caseFile.recent = config::ReadSession(program_.places.configFolder, &sessionProblem);
+    if (!sessionProblem.empty()) program_.dialogs.ShowErrorBox(sessionProblem);
     program_.abort = false;
     ApplySettings();
+    editors_ = std::make_unique<DrawingEditors>(program_, this, HelpCommandsOf(*this).ForInputDialogs());
     driver_ = std::make_unique<graphics::Driver>(
         graphics::DriverContext{Graphics(), program_.dialogs, program_.launcher, program_.status,
-                                program_.abort},
+                                program_.abort, editors_.get(), &program_.settings.plotCommandLines,
+                                editors_.get()},
         graphics::DriverSettingsFrom(program_.settings));
     menu_->RefreshRecentItems(program_.caseFile.recent);
     CreateTableWindow(*this);
@@ -74,6 +81,7 @@ Thh::Thh(app::Program& program, const app::CommandLine& commandLine, QWidget* pa
 
 Thh::~Thh() {
     program_.descriptionEditor = {};  // it refers to this window
+    config::PrepareConfigFolder(program_.places);
     config::WriteSession(program_.places.configFolder, program_.caseFile.folder, program_.caseFile.recent);
 }
 

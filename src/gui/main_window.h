@@ -13,6 +13,7 @@ class Driver;
 
 namespace trb::gui {
 
+class DrawingEditors;
 class MainMenu;
 
 // The maker's web page and mail address.
@@ -71,6 +72,9 @@ class Thh : public TFkorvgra {
     void mi_fileprintClick();
     // "Druckereinstellung": the printout dialog, then the printer's capabilities.
     void mi_fileprintersetupClick();
+    // File -> Einstellungen: the settings dialog; afterwards the window takes the configured
+    // background colour, also when the dialog was cancelled.
+    void mi_fileConfigClick();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,6 +88,7 @@ class Thh : public TFkorvgra {
 
     app::Program& program_;
     std::unique_ptr<MainMenu> menu_;
+    std::unique_ptr<DrawingEditors> editors_;  // the driver's plot dialog and limits form
     std::unique_ptr<graphics::Driver> driver_;
     bool endRequested_ = false;
 };

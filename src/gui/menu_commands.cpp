@@ -44,6 +44,7 @@ void Thh::ConnectCommands() {
     bind("mi_fileexit", [this] { close(); });
     bind("mi_fileprint", [this] { mi_fileprintClick(); });
     bind("mi_fileprintersetup", [this] { mi_fileprintersetupClick(); });
+    bind("mi_fileConfig", [this] { mi_fileConfigClick(); });
     ConnectInputCommands(*this);
     ConnectDocumentationCommands(*this);
     bind("mi_editvorauslegung", [this] {

@@ -28,6 +28,14 @@ constexpr std::array<std::string_view, kOfferedDevices> kDeviceNames = {
     "TXT File (Excel, QPRO ...)",
     "HTML File (Netscape, Internet Explorer ...)",
 };
+}  // namespace
+
+const std::array<std::string_view, kOfferedDevices>& OfferedDeviceNames() {
+    return kDeviceNames;
+}
+
+namespace {
+
 constexpr int kMaxTemporaryTries = 11;
 constexpr std::string_view kDisplayCopyName = "outwin.txt";
 // Printouts larger than this are not read back for their copies.

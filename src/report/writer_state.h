@@ -23,6 +23,8 @@ enum Device : int {
 inline constexpr int kChooseDevice = 0;      // OpenOutput: the user picks the device
 inline constexpr int kOnlyDeviceNames = 90;  // OpenOutput: only fill the device names
 inline constexpr int kOfferedDevices = 7;
+// The names of the offered devices 1..7 (code page 850).
+const std::array<std::string_view, kOfferedDevices>& OfferedDeviceNames();
 
 // A line equal to this is dropped by WriteLine (the rules of the compact style).
 inline constexpr std::string_view kNoLineMarker = "$!$";
