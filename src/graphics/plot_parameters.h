@@ -17,8 +17,9 @@ class Dialogs;
 namespace trb::graphics {
 
 // Longest command line the prompts and dialogs accept. The program is started with an argument
-// list, so there is no short limit to work around.
-inline constexpr int kPlotCommandLength = 255;
+// list, so there is no short limit to work around; this one stays below the length up to which
+// stored texts are converted for display.
+inline constexpr int kPlotCommandLength = 250;
 
 inline constexpr int kPlotSerial = 1;
 inline constexpr int kPlotParallel = 2;
