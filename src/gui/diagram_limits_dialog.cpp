@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/form_widgets.h"
 #include "text/format.h"
 
 namespace trb::gui {
@@ -15,17 +16,9 @@ namespace trb::gui {
 namespace {
 
 QLineEdit* Field(QWidget* parent, const char* name) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
+    QLineEdit* edit = NamedEdit(parent, name);
     edit->setFixedWidth(90);
     return edit;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
 }
 
 real Value(const QLineEdit* edit) {
@@ -67,11 +60,11 @@ TEinDiagramLimits::TEinDiagramLimits(const graphics::DiagramLimits& limits,
     layout->addLayout(grid);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* ok = Button(this, "Button_ok", "OK");
+    QPushButton* ok = NamedButton(this, "Button_ok", "OK");
     ok->setDefault(true);
-    QPushButton* cancel = Button(this, "Button_cancel", "Abbrechen");
-    QPushButton* calc = Button(this, "Button_calc", "Calculate");
-    QPushButton* help = Button(this, "Button_help", "&Hilfetext");
+    QPushButton* cancel = NamedButton(this, "Button_cancel", "Abbrechen");
+    QPushButton* calc = NamedButton(this, "Button_calc", "Calculate");
+    QPushButton* help = NamedButton(this, "Button_help", "&Hilfetext");
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     buttons->addWidget(calc);

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "gui/form_widgets.h"
 #include "gui/help_hints.h"
 #include "help/help_numbers.h"
 #include "text/cp850.h"
@@ -79,32 +80,6 @@ int Port(const QLineEdit* edit) {
     return port >= 1 && port <= 99 ? static_cast<int>(port) : 1;
 }
 
-QButtonGroup* RadioGroup(QGroupBox& box, const QStringList& items) {
-    auto* layout = new QVBoxLayout(&box);
-    auto* group = new QButtonGroup(&box);
-    for (int i = 0; i < items.size(); ++i) {
-        auto* button = new QRadioButton(items[i], &box);
-        button->setObjectName(box.objectName() + "_" + QString::number(i + 1));
-        group->addButton(button, i);
-        layout->addWidget(button);
-    }
-    return group;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLineEdit* Edit(QWidget* parent, const char* name, int width = 0) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    if (width > 0) edit->setMaximumWidth(width);
-    return edit;
-}
-
 }  // namespace
 
 TForm_conftraceon::TForm_conftraceon(const std::string& commandLine, PlotDialogContext context,
@@ -115,11 +90,11 @@ TForm_conftraceon::TForm_conftraceon(const std::string& commandLine, PlotDialogC
     auto* layout = new QVBoxLayout(this);
 
     auto* paths = new QGridLayout;
-    program_ = Edit(this, "Edit_traceonPath");
-    folder_ = Edit(this, "Edit_outdir");
-    QPushButton* browse = Button(this, "Button_traceonPath", "...");
-    QPushButton* dir = Button(this, "Button_outdir", "Dir...");
-    QPushButton* temp = Button(this, "Button_outdirtemp", "<");
+    program_ = NamedEdit(this, "Edit_traceonPath");
+    folder_ = NamedEdit(this, "Edit_outdir");
+    QPushButton* browse = NamedButton(this, "Button_traceonPath", "...");
+    QPushButton* dir = NamedButton(this, "Button_outdir", "Dir...");
+    QPushButton* temp = NamedButton(this, "Button_outdirtemp", "<");
     temp->setFixedWidth(28);
     paths->addWidget(new QLabel("TRACEON Programmverzeichnis", this), 0, 0);
     paths->addWidget(program_, 0, 1);
@@ -141,18 +116,18 @@ TForm_conftraceon::TForm_conftraceon(const std::string& commandLine, PlotDialogC
     formatBox->setObjectName("RadioGroup_outcode");
     QStringList formats;
     for (const auto& item : graphics::PlotFormats()) formats << Q(std::string(item.caption));
-    format_ = RadioGroup(*formatBox, formats);
+    format_ = AddRadioButtons(*formatBox, formats);
     groups->addWidget(formatBox);
     auto* interfaceColumn = new QVBoxLayout;
     auto* interfaceBox = new QGroupBox("Ausgabeschnittstelle", this);
     interfaceBox->setObjectName("RadioGroup_d");
     QStringList interfaces;
     for (std::string_view item : graphics::PlotInterfaces()) interfaces << Q(std::string(item));
-    interface_ = RadioGroup(*interfaceBox, interfaces);
+    interface_ = AddRadioButtons(*interfaceBox, interfaces);
     interfaceColumn->addWidget(interfaceBox);
     auto* ports = new QGridLayout;
-    com_ = Edit(this, "Edit_com", 50);
-    lpt_ = Edit(this, "Edit_lpt", 50);
+    com_ = NamedEdit(this, "Edit_com", 50);
+    lpt_ = NamedEdit(this, "Edit_lpt", 50);
     ports->addWidget(new QLabel("COM", this), 0, 0);
     ports->addWidget(com_, 0, 1);
     ports->addWidget(new QLabel("LPT", this), 1, 0);
@@ -166,14 +141,14 @@ TForm_conftraceon::TForm_conftraceon(const std::string& commandLine, PlotDialogC
     const text::FormatOptions plain;
     const auto caption = [&](const char* oem) { return Q(text::OemToDisplay(oem, plain)); };
     auto* values = new QGridLayout;
-    scale_ = Edit(this, "Edit_scale", 90);
+    scale_ = NamedEdit(this, "Edit_scale", 90);
     fit_ = new QCheckBox(caption("Ma\xE1stab anpassen ?"), this);
     fit_->setObjectName("CheckBox_scale");
     rotate_ = new QCheckBox("Plot um 90 Grad drehen ?", this);
     rotate_->setObjectName("CheckBox_rotate");
-    xShift_ = Edit(this, "Edit_xnull", 90);
-    yShift_ = Edit(this, "Edit_ynull", 90);
-    textWidth_ = Edit(this, "Edit_textbreitenfaktor", 90);
+    xShift_ = NamedEdit(this, "Edit_xnull", 90);
+    yShift_ = NamedEdit(this, "Edit_ynull", 90);
+    textWidth_ = NamedEdit(this, "Edit_textbreitenfaktor", 90);
     font_ = new QComboBox(this);
     font_->setObjectName("ComboBox_psfont");
     font_->setEditable(true);
@@ -208,10 +183,10 @@ TForm_conftraceon::TForm_conftraceon(const std::string& commandLine, PlotDialogC
     layout->addWidget(commandLine_);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* ok = Button(this, "Button_ok", "OK");
+    QPushButton* ok = NamedButton(this, "Button_ok", "OK");
     ok->setDefault(true);
-    QPushButton* cancel = Button(this, "Button_cancel", "Abbrechen");
-    QPushButton* help = Button(this, "Button_help", "&Hilfe");
+    QPushButton* cancel = NamedButton(this, "Button_cancel", "Abbrechen");
+    QPushButton* help = NamedButton(this, "Button_help", "&Hilfe");
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     buttons->addStretch(1);

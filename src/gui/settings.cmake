@@ -2,6 +2,7 @@
 target_sources(trb_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/diagram_limits_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/drawing_editors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/form_widgets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/plot_config_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_bindings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_command.cpp

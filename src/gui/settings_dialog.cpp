@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "gui/dialog_fit.h"
+#include "gui/form_widgets.h"
 #include "gui/graphics_form.h"
 #include "gui/help_hints.h"
 #include "help/help_numbers.h"
@@ -90,16 +91,11 @@ QString Tconfig::Display(std::string_view oem) const {
 }
 
 QLineEdit* Tconfig::NewEdit(const char* name, int width) {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(name);
-    if (width > 0) edit->setMaximumWidth(width);
-    return edit;
+    return NamedEdit(this, name, width);
 }
 
 QPushButton* Tconfig::NewButton(const char* name, const QString& caption, std::function<void()> click) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
+    QPushButton* button = NamedButton(this, name, caption);
     connect(button, &QPushButton::clicked, this, std::move(click));
     return button;
 }
@@ -114,15 +110,7 @@ QGroupBox* Tconfig::NewRadioGroup(const char* name, const QString& caption, cons
                                   int columns) {
     auto* box = new QGroupBox(caption, this);
     box->setObjectName(name);
-    auto* grid = new QGridLayout(box);
-    auto* group = new QButtonGroup(box);
-    const int perColumn = (static_cast<int>(items.size()) + columns - 1) / columns;
-    for (int i = 0; i < items.size(); ++i) {
-        auto* button = new QRadioButton(items[i], box);
-        button->setObjectName(QString(name) + "_" + QString::number(i + 1));
-        group->addButton(button, i);
-        grid->addWidget(button, i % perColumn, i / perColumn);
-    }
+    AddRadioButtons(*box, items, columns);
     return box;
 }
 
