@@ -100,7 +100,9 @@ bool Driver::ChoosePlotCommandLine() {
     if (ctx_.abort) return false;
     if (line.empty() || line.front() == '0') {
         PlotParameters preset = ParsePlotCommandLine(before);
-        preset.plotFile = TempPath(settings_, "traceon.dxf");
+        // By its plain name: the program starts in the folder of the plot file, which differs
+        // from run to run.
+        preset.plotFile = "traceon.dxf";
         const std::optional<std::string> built = AskPlotCommandLine(d, preset, ctx_.abort);
         if (!built) return false;
         line = *built;

@@ -48,10 +48,11 @@ TEST(PlotStart, TheProgramReceivesExactlyItsArgumentsInTheFolderOfThePlotFile) {
     ASSERT_FALSE(f.abort);
     DrawLine(driver);
     EXPECT_TRUE(f.dialogs.Entries("box").empty());
-    const std::vector<std::string> lines = WaitForLines(f.folder / "plot-arguments.txt");
-    const std::string plotFile = (f.folder / "traceon.dxf").string();
-    ASSERT_EQ(lines, (std::vector<std::string>{fs::canonical(f.folder).string(), plotFile, "/CHPL",
-                                               "/Fmy out", "/M*", "/X-2.5"}));
+    const std::string plotFile = TempPath(f.settings, "traceon.dxf");
+    const fs::path folder = fs::path(plotFile).parent_path();
+    const std::vector<std::string> lines = WaitForLines(folder / "plot-arguments.txt");
+    ASSERT_EQ(lines, (std::vector<std::string>{fs::canonical(folder).string(), plotFile, "/CHPL", "/Fmy out",
+                                               "/M*", "/X-2.5"}));
     std::ifstream dxf(plotFile);
     std::string first;
     std::getline(dxf, first);
@@ -107,7 +108,8 @@ TEST(PlotStart, TheEditedLineIsKeptForTheNextPlot) {
     EXPECT_EQ(stored[1], "second TRACEON.DXF /M2");
     ASSERT_EQ(f.launcher.calls.size(), 1u);
     EXPECT_EQ(f.launcher.calls[0].arguments.back(), "/M2");
-    EXPECT_EQ(f.launcher.calls[0].folder, f.folder.string());
+    EXPECT_EQ(f.launcher.calls[0].folder,
+              fs::path(TempPath(f.settings, "traceon.dxf")).parent_path().string());
 
     // The window hands the driver fresh settings before each drawing: the choice and the line stay.
     DriverSettings fresh = f.settings;
@@ -145,7 +147,7 @@ TEST(PlotStart, ZeroInThePromptBuildsTheLineFromParameters) {
         .Reply("1");
     driver.CadOpen(kDeviceAsk);
     ASSERT_FALSE(f.abort);
-    EXPECT_EQ(stored[0], "wtraceon " + (f.folder / "traceon.dxf").string() + " /CPL2");
+    EXPECT_EQ(stored[0], "wtraceon traceon.dxf /CPL2");
     EXPECT_EQ(f.dialogs.unanswered, 0);
 }
 

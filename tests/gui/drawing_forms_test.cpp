@@ -18,6 +18,7 @@
 #include "app/program.h"
 #include "graphics/drawing_views.h"
 #include "graphics/driver.h"
+#include "graphics/driver_settings.h"
 #include "gui/main_window.h"
 #include "input_test_support.h"
 #include "modal_script.h"
@@ -114,8 +115,10 @@ TEST_F(DrawingFormsTest, ThePlotDialogEditsTheLineAndTheLineIsKeptForTheNextPlot
     EXPECT_EQ(dialogs_.Entries("text").back().items.at(0), edited) << "the prompt shows the dialog's line";
     ASSERT_EQ(launcher_.calls.size(), 1u);
     EXPECT_EQ(launcher_.calls[0].program, "wtraceon");
-    EXPECT_EQ(launcher_.calls[0].arguments,
-              (std::vector<std::string>{temp + "traceon", "/CPS", "/M*", "/TCourier"}));
+    // The plot file of the line is the file just written, in this run's own temporary folder.
+    const std::string plotFile =
+        graphics::TempPath(graphics::DriverSettingsFrom(program_.settings), "traceon");
+    EXPECT_EQ(launcher_.calls[0].arguments, (std::vector<std::string>{plotFile, "/CPS", "/M*", "/TCourier"}));
     EXPECT_EQ(program_.settings.plotCommandLines[0], edited) << "kept in the settings, saved with them";
 
     // The next plot starts from the kept line.
