@@ -230,6 +230,12 @@ def check_manual(build, source, work):
     for section in ("SYNOPSIS", "OPTIONS", "EXIT STATUS", "FILES", "ENVIRONMENT"):
         if section not in text:
             missing.append(section)
+    # trb-window, which trb starts, has a page too: the one of trb.
+    if os.path.exists(os.path.join(prefix, "bin", "trb-window")):
+        code, window_page, err = run(["man", "--warnings", "-M", os.path.join(prefix, "share", "man"),
+                                      "trb-window"], env=env)
+        if code != 0 or err.strip() or "trb - calculate" not in re.sub(r".\x08", "", window_page):
+            raise Failure(f"man trb-window: exit code {code}\n{err}\n{window_page[:300]}")
     with open(os.path.join(source, "src", "app", "batch.h"), encoding="utf-8") as f:
         codes = re.findall(r"kExit\w+ = (\d+);", f.read())
     exit_section = text.split("EXIT STATUS", 1)[-1].split("FILES", 1)[0]
@@ -256,10 +262,10 @@ def check_package(build, source, work):
     wanted = ["/usr/bin/trb", "/usr/share/applications/trb.desktop",
               "/usr/share/icons/hicolor/scalable/apps/trb.svg",
               "/usr/share/icons/hicolor/scalable/mimetypes/application-x-trb.svg", "/usr/share/mime/packages/trb.xml",
-              "/usr/share/man/man1/trb.1.gz", "/usr/share/doc/trb/LICENSE"]
+              "/usr/share/man/man1/trb.1.gz", "/usr/share/doc/trb/LICENSE", "/usr/share/doc/trb/copyright"]
     window = os.path.join(build, "src", "app", "trb-window")
     if os.path.exists(window):
-        wanted.append("/usr/bin/trb-window")
+        wanted += ["/usr/bin/trb-window", "/usr/share/man/man1/trb-window.1.gz"]
     wanted += ["/usr/share/trb/" + f for f in sorted(source_files(os.path.join(source, "data")))]
     missing = [p for p in wanted if p not in paths]
     if missing:
