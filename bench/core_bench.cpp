@@ -2,6 +2,8 @@
 
 #include "core/calculation.h"
 #include "core/characteristic.h"
+#include "core/clearance_range.h"
+#include "core/operating_sweep.h"
 
 namespace {
 
@@ -41,5 +43,32 @@ void BM_EpsOfSommerfeld(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EpsOfSommerfeld);
+
+}  // namespace
+
+namespace {
+
+// The example case at its smallest, mean and largest clearance: three full runs.
+void BM_ClearanceRange(benchmark::State& state) {
+    TRBrecord example;
+    trb::core::LoadExampleCase(example);
+    for (auto _ : state) {
+        const trb::core::ClearanceRange range = trb::core::RunClearanceRange(example);
+        benchmark::DoNotOptimize(range.At(trb::core::Clearance::Largest).record.h0);
+    }
+}
+BENCHMARK(BM_ClearanceRange)->Unit(benchmark::kMicrosecond);
+
+// A 1,000-point speed sweep of the example case (3.3 to 100 1/s) at three clearances: 3,000 runs.
+void BM_SpeedSweep1000(benchmark::State& state) {
+    TRBrecord example;
+    trb::core::LoadExampleCase(example);
+    const trb::core::SweepRange range{trb::core::SweptQuantity::ShaftSpeed, 3.3L, 100, 999};
+    for (auto _ : state) {
+        const trb::core::OperatingSweep sweep = trb::core::RunOperatingSweep(example, range);
+        benchmark::DoNotOptimize(sweep.points.back().At(trb::core::Clearance::Mean).record.h0);
+    }
+}
+BENCHMARK(BM_SpeedSweep1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

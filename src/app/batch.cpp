@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "app/batch_sweep.h"
 #include "app/case_json.h"
 #include "core/calculation.h"
 #include "text/cp850.h"
@@ -17,7 +18,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Reads the case named on the command line; false (with the message shown) when it cannot be read.
+void PrintMessages(const Program& program, std::ostream& errors) {
+    for (int i = 1; i <= program.status.MessageCount(); ++i) {
+        errors << text::OemToDisplay(program.status.Message(i), program.settings.format) << '\n';
+    }
+}
+
+}  // namespace
+
 bool ReadCommandLineCase(Program& program, const std::string& caseFile) {
     program.abort = false;
     auto context = program.CaseFiles();
@@ -30,14 +38,6 @@ bool ReadCommandLineCase(Program& program, const std::string& caseFile) {
     program.abort = false;
     return true;
 }
-
-void PrintMessages(const Program& program, std::ostream& errors) {
-    for (int i = 1; i <= program.status.MessageCount(); ++i) {
-        errors << text::OemToDisplay(program.status.Message(i), program.settings.format) << '\n';
-    }
-}
-
-}  // namespace
 
 void PrepareBatchProgram(Program& program) {
     program.places = config::DefaultConfigPlaces();
@@ -66,7 +66,8 @@ int RunReportBatch(Program& program, const std::string& caseFile, std::ostream& 
 int RunJsonBatch(Program& program, const std::string& caseFile) {
     if (!ReadCommandLineCase(program, caseFile)) return kExitUnreadableCase;
     const std::string target = fs::path(caseFile).replace_extension(".json").string();
-    const bool written = ui::WriteFileChecked(target, CaseJson(program.record, program.status),
+    const core::ClearanceRange range = core::RunClearanceRange(program.record);
+    const bool written = ui::WriteFileChecked(target, CaseJson(program.record, program.status, &range),
                                               program.dialogs, program.abort);
     return written ? kExitOk : kExitUnreadableCase;
 }
@@ -96,6 +97,7 @@ int RunBatch(const CommandLine& commandLine, std::ostream& out, std::ostream& er
     if (const auto* report = std::get_if<ReportBatch>(&mode))
         return RunReportBatch(program, report->caseFile, errors);
     if (const auto* json = std::get_if<JsonBatch>(&mode)) return RunJsonBatch(program, json->caseFile);
+    if (const auto* sweep = std::get_if<SweepBatch>(&mode)) return RunSweepBatch(program, *sweep, errors);
     if (const auto* drawing = std::get_if<CadBatch>(&mode)) {
         if (cad) return cad(program, *drawing);
         errors << "Fehler : CAD-Ausgabe ist in diesem Programm nicht verf\xC3\xBCgbar\n";

@@ -19,6 +19,10 @@ inline constexpr int kExitCalculationFailed = 3;  // a fatal calculation error (
 // Start-up of a batch run: configuration, folder checks and the stored language.
 void PrepareBatchProgram(Program& program);
 
+// Reads the case named on the command line and calculates it; false (with the message shown) when
+// it cannot be read.
+bool ReadCommandLineCase(Program& program, const std::string& caseFile);
+
 // "/I": reads the case, calculates it and writes the result report as "<case name>.txt" in the
 // current folder (tab-separated, UTF-8).
 int RunReportBatch(Program& program, const std::string& caseFile, std::ostream& errors);

@@ -120,6 +120,8 @@ const Field kFields[] = {
 
 #undef TRB_FIELD
 
+}  // namespace
+
 // A code page 850 text as a JSON string.
 std::string JsonString(std::string_view oem) {
     std::string out = "\"";
@@ -148,6 +150,8 @@ std::string JsonNumber(real x) {
     return std::string(buffer, result.ptr);
 }
 
+namespace {
+
 std::string FieldValue(const TRBrecord& record, const Member& member) {
     return std::visit(
         [&](auto pointer) -> std::string {
@@ -166,6 +170,41 @@ std::string FieldValue(const TRBrecord& record, const Member& member) {
         member);
 }
 
+// The first result field: everything from here on is written by the calculation run.
+constexpr std::string_view kFirstResultField = "ws";
+
+bool IsResult(const Field& field) {
+    static const std::ptrdiff_t first = [] {
+        for (const Field& f : kFields) {
+            if (f.name == kFirstResultField) return &f - kFields;
+        }
+        return std::ptrdiff_t{0};
+    }();
+    return &field - kFields >= first;
+}
+
+// The members of one object, each on a line of its own after `indent`: the fields (all of them, or
+// only the results), the messages and the failed flag.
+void AppendMembers(std::string& out, const TRBrecord& record, const core::RunStatus& status,
+                   std::string_view indent, bool resultsOnly) {
+    for (const Field& field : kFields) {
+        if (resultsOnly && !IsResult(field)) continue;
+        out += indent;
+        out += '"';
+        out += field.name;
+        out += "\": " + FieldValue(record, field.member) + ",\n";
+    }
+    out += indent;
+    out += "\"messages\": [";
+    for (int i = 1; i <= status.MessageCount(); ++i) {
+        out += (i > 1 ? ", " : "") + JsonString(status.Message(i));
+    }
+    out += "],\n";
+    out += indent;
+    out += "\"failed\": ";
+    out += status.calculationFailed ? "true" : "false";
+}
+
 }  // namespace
 
 const std::vector<std::string>& RecordFieldNames() {
@@ -177,19 +216,34 @@ const std::vector<std::string>& RecordFieldNames() {
     return names;
 }
 
-std::string CaseJson(const core::TRBrecord& record, const core::RunStatus& status) {
-    std::string out = "{\n";
+std::vector<ResultField> RecordResults(const core::TRBrecord& record) {
+    std::vector<ResultField> results;
     for (const Field& field : kFields) {
-        out += "  \"";
-        out += field.name;
-        out += "\": " + FieldValue(record, field.member) + ",\n";
+        if (!IsResult(field)) continue;
+        if (const auto* member = std::get_if<real TRBrecord::*>(&field.member)) {
+            results.push_back({field.name, record.**member});
+        }
     }
-    out += "  \"messages\": [";
-    for (int i = 1; i <= status.MessageCount(); ++i) {
-        out += (i > 1 ? ", " : "") + JsonString(status.Message(i));
+    return results;
+}
+
+std::string CaseJson(const core::TRBrecord& record, const core::RunStatus& status,
+                     const core::ClearanceRange* range) {
+    std::string out = "{\n";
+    AppendMembers(out, record, status, "  ", false);
+    if (range != nullptr) {
+        out += ",\n  \"clearance_range\": {";
+        for (core::Clearance clearance : core::kClearances) {
+            const core::CaseRun& run = range->At(clearance);
+            out += clearance == core::Clearance::Smallest ? "\n" : ",\n";
+            out += "    \"";
+            out += core::ClearanceKey(clearance);
+            out += "\": {\n";
+            AppendMembers(out, run.record, run.status, "      ", true);
+            out += "\n    }";
+        }
+        out += "\n  }";
     }
-    out += "],\n  \"failed\": ";
-    out += status.calculationFailed ? "true" : "false";
     out += "\n}\n";
     return out;
 }

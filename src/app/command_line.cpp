@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 
 namespace trb::app {
 
@@ -24,6 +25,8 @@ int NumberFrom(const std::string& text, std::size_t position) {
     return value;
 }
 
+constexpr std::string_view kSweepOption = "/SWEEP:";
+
 bool HasExtension(const std::string& name) {
     const std::size_t slash = name.find_last_of('/');
     const std::size_t dot = name.find('.', slash == std::string::npos ? 0 : slash + 1);
@@ -33,7 +36,8 @@ bool HasExtension(const std::string& name) {
 // An option where the case file name belongs (an absolute path also begins with "/").
 bool IsOption(const std::string& argument) {
     const std::string upper = Upper(argument);
-    return upper == "/I" || upper == "/E" || upper == "/G" || upper == "/JSON" || upper.rfind("/CAD", 0) == 0;
+    return upper == "/I" || upper == "/E" || upper == "/G" || upper == "/JSON" ||
+           upper.rfind("/CAD", 0) == 0 || upper.rfind(kSweepOption, 0) == 0;
 }
 
 }  // namespace
@@ -77,6 +81,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         result.mode = ReportBatch{name};
     } else if (option == "/JSON") {
         result.mode = JsonBatch{name};
+    } else if (option.rfind(kSweepOption, 0) == 0) {
+        result.mode = SweepBatch{name, parameters[1].substr(kSweepOption.size())};
     } else if (option.rfind("/CAD", 0) == 0) {
         // "/CADi:j": i is the character after "/CAD", j the number after the colon.
         const int device =
@@ -96,7 +102,7 @@ const std::vector<std::string>& CommandLineHelpLines() {
     static const std::vector<std::string> lines = {
         "TRB Command Line Mode",
         "",
-        "trb Filename [/I] [/CADi:j] [/JSON] [/NOGUI]",
+        "trb Filename [/I] [/CADi:j] [/JSON] [/SWEEP:q=a:b:k] [/NOGUI]",
         "",
         "/I       -> TXT file",
         "",
@@ -107,9 +113,9 @@ const std::vector<std::string>& CommandLineHelpLines() {
         "/NOGUI  -> No GUI, exit on fatal error",
         "",
         "/JSON    -> JSON file (inputs, results, messages)",
+        "/SWEEP:q=a:b:k -> q=n speed 1/s, q=F load N from a to b in k steps: CSV+JSON",
         "",
         "/?       -> Help",
-        "",
         "",
         "Example: trb test.trb             ->  GUI",
         "Example: trb test.trb /I /NOGUI   ->  test.txt",

@@ -33,6 +33,13 @@ struct CadBatch {
     int device = 0;
     int index = 0;
 };
+// "/SWEEP:q=from:to:steps": the case swept over its shaft speed (q = n) or load (q = F) at its three
+// clearances, written as "<case>.sweep.csv" and "<case>.sweep.json" beside it. `range` is the text
+// after "/SWEEP:"; the sweep checks it.
+struct SweepBatch {
+    std::string caseFile;
+    std::string range;
+};
 // The case file name has no extension: "Erweiterung .trb muß mit angegeben werden".
 struct MissingExtension {
     std::string name;
@@ -43,7 +50,7 @@ struct BadArguments {
 };
 
 using CommandLineMode = std::variant<NormalStart, ShowHelp, CaseStart, ReportBatch, JsonBatch, CadBatch,
-                                     MissingExtension, BadArguments>;
+                                     SweepBatch, MissingExtension, BadArguments>;
 
 struct CommandLine {
     CommandLineMode mode;

@@ -10,6 +10,19 @@ real FramedTableWidth(const FramedTable& table, real h) {
     return width;
 }
 
+Point FramedTableCell(const FramedTable& table, real h, std::size_t row, std::size_t column) {
+    const std::size_t titleRows = table.title.empty() ? 0 : 1;
+    real x = table.x + 0.3L * h;
+    for (std::size_t c = 0; c < column && c < table.widthFactors.size(); ++c)
+        x += 0.9L * table.widthFactors[c] * h;
+    return {x, table.y - 2 * h * static_cast<real>(row + titleRows) - 1.5L * h};
+}
+
+real FramedTableBottom(const FramedTable& table, real h) {
+    const std::size_t titleRows = table.title.empty() ? 0 : 1;
+    return table.y - 2 * h * static_cast<real>(table.rows.size() + titleRows);
+}
+
 void DrawFramedTable(Driver& driver, const FramedTable& table, real h) {
     const real width = FramedTableWidth(table, h);
     const real rowHeight = 2 * h;

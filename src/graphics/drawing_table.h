@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/real.h"
+#include "graphics/vektor.h"
 
 namespace trb::graphics {
 
@@ -26,5 +27,11 @@ void DrawFramedTable(Driver& driver, const FramedTable& table, real h);
 
 // The width of a table with text height h.
 real FramedTableWidth(const FramedTable& table, real h);
+
+// Where DrawFramedTable writes the text of a cell (row and column counted from 0, below the title).
+Point FramedTableCell(const FramedTable& table, real h, std::size_t row, std::size_t column);
+
+// The lowest edge of the table.
+real FramedTableBottom(const FramedTable& table, real h);
 
 }  // namespace trb::graphics

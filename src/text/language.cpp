@@ -51,6 +51,7 @@ LanguageTexts::LanguageTexts() {
 
 void LanguageTexts::SetCalculationTexts(int code) {
     if (CalcFor(language_tables::kCalcRows[0], code) != nullptr) {
+        calcLanguage_ = code;
         for (std::size_t i = 0; i < calc_.size(); ++i)
             calc_[i] = CalcFor(language_tables::kCalcRows[i], code);
     }

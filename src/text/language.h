@@ -144,9 +144,12 @@ enum class MenuCaption : int {
     Sprache,
     Sonstige,
     Tabelle,
-    Basisdaten,  // 35
+    Basisdaten,        // 35
+    Spielbereich,      // the clearance range view
+    Betriebskennfeld,  // the operating charts
+    Betriebspunkte,    // the table of operating points
 };
-inline constexpr int kMenuCaptionCount = 35;
+inline constexpr int kMenuCaptionCount = 38;
 
 // The caption dictionary entries this program uses.
 enum class DictionaryCaption : int { Lager = 1, Schmierung, Grenzwerte };
@@ -178,6 +181,8 @@ class LanguageTexts {
     void LanguageMenuCommand(int code);
 
     int CurrentLanguage() const { return currentLanguage_; }
+    // The language of the calculation texts: German, English or Romanian.
+    int CalculationLanguage() const { return calcLanguage_; }
 
     // Code page 850 bytes.
     const std::string& Calc(CalcText id) const { return calc_[Index(static_cast<int>(id))]; }
@@ -198,6 +203,7 @@ class LanguageTexts {
     void RebuildComposites();
 
     int currentLanguage_ = 0;
+    int calcLanguage_ = kGerman;
     std::array<std::string, kCalcTextCount> calc_;
     std::array<std::string, kSupplyTextCount> supply_;
     std::string programTitle_;

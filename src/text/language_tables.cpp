@@ -170,6 +170,11 @@ const std::array<CaptionRow, kMenuCaptionCount> kMenuRows = {{
     {"&Sonstige", "&Others", "&Others", "&Altele", "기타(&O)"},
     {"&Tabelle", "&Table", "&Table", "&Tabele", "테이블(&b)"},
     {"&Basisdaten", "&Base Data", "&Base Data", "&Date initiale", "기본데이터(&B)"},
+    {"&Spielbereich", "&Clearance range", "&Plage de jeu", "&Domeniu de joc", "간극 범위(&R)"},
+    {"Betriebs&kennfeld...", "&Operating charts...", "&Diagrammes de fonctionnement...",
+     "Diagrame de &functionare...", "운전 특성도(&O)..."},
+    {"Betriebs&punkte...", "Operating poin&ts...", "P&oints de fonctionnement...",
+     "&Puncte de functionare...", "운전점 표(&T)..."},
 }};
 
 const std::array<CaptionRow, kDictionaryCaptionCount> kDictionaryRows = {{

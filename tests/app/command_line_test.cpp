@@ -65,6 +65,19 @@ TEST(CommandLine, CadOptionCarriesDeviceAndIndex) {
     EXPECT_EQ(cad->device, 0) << "a missing digit is no device";
 }
 
+TEST(CommandLine, SweepOptionKeepsItsRangeAsTyped) {
+    auto sweep = As<SweepBatch>({"lager.trb", "/sweep:F=100:2000,5:19", "/NOGUI"});
+    ASSERT_TRUE(sweep.has_value());
+    EXPECT_EQ(sweep->caseFile, "lager.trb");
+    EXPECT_EQ(sweep->range, "F=100:2000,5:19");
+    sweep = As<SweepBatch>({"lager.trb", "/SWEEP:"});
+    ASSERT_TRUE(sweep.has_value()) << "an empty range is the sweep's to refuse, with its own message";
+    EXPECT_EQ(sweep->range, "");
+    EXPECT_TRUE(std::holds_alternative<BadArguments>(Parse({"lager.trb", "/SWEEP"}).mode));
+    EXPECT_TRUE(std::holds_alternative<BadArguments>(Parse({"/SWEEP:n=1:2:3", "lager.trb"}).mode));
+    EXPECT_TRUE(IsBatchMode(SweepBatch{"a.trb", "n=1:2:3"}));
+}
+
 TEST(CommandLine, BadArgumentsAreRecognised) {
     const auto missing = As<MissingExtension>({"lager", "/I"});
     ASSERT_TRUE(missing.has_value());
@@ -91,7 +104,7 @@ TEST(CommandLine, HelpScreenFitsTheTextScreenAndNamesEveryOption) {
     EXPECT_LE(lines.size(), 22u);
     std::string all;
     for (const auto& line : lines) all += line + "\n";
-    for (const char* option : {"/I ", "/CADi:j", "/NOGUI", "/JSON", "/?"}) {
+    for (const char* option : {"/I ", "/CADi:j", "/NOGUI", "/JSON", "/SWEEP:q=a:b:k", "/?"}) {
         EXPECT_NE(all.find(option), std::string::npos) << option;
     }
 }

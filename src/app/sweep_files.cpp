@@ -1,0 +1,85 @@
+#include "app/sweep_files.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "app/case_json.h"
+
+namespace trb::app {
+
+namespace {
+
+// Calls `row` for every point and clearance in file order.
+template <typename Row>
+void ForEachRow(const core::OperatingSweep& sweep, Row row) {
+    for (const core::SweepPoint& point : sweep.points) {
+        for (core::Clearance clearance : core::kClearances) row(point, clearance, point.At(clearance));
+    }
+}
+
+// A result of a run as the files hold it: nothing for a failed run.
+std::string ResultText(real value, bool failed) {
+    if (failed || !std::isfinite(value)) return {};
+    return JsonNumber(value);
+}
+
+}  // namespace
+
+std::string SweepCsv(const core::OperatingSweep& sweep) {
+    const core::SweptQuantity quantity = sweep.range.quantity;
+    std::string out = "clearance,";
+    out += core::SweptKey(quantity);
+    for (const ResultField& field : RecordResults(core::TRBrecord{})) {
+        out += ',';
+        out += field.name;
+    }
+    out += ",failed\n";
+    ForEachRow(sweep,
+               [&](const core::SweepPoint& point, core::Clearance clearance, const core::CaseRun& run) {
+                   const bool failed = core::PointFailed(run);
+                   out += core::ClearanceKey(clearance);
+                   out += ',' + JsonNumber(point.value);
+                   for (const ResultField& field : RecordResults(run.record)) {
+                       out += ',' + ResultText(field.value, failed);
+                   }
+                   out += failed ? ",true\n" : ",false\n";
+               });
+    return out;
+}
+
+std::string SweepJson(const core::OperatingSweep& sweep) {
+    const core::SweepRange& range = sweep.range;
+    const std::string key(core::SweptKey(range.quantity));
+    std::string out = "{\n  \"quantity\": \"" + key + "\",\n";
+    out += "  \"from\": " + JsonNumber(range.from) + ",\n";
+    out += "  \"to\": " + JsonNumber(range.to) + ",\n";
+    out += "  \"steps\": " + std::to_string(range.steps) + ",\n";
+    out += "  \"rows\": [";
+    bool first = true;
+    ForEachRow(sweep,
+               [&](const core::SweepPoint& point, core::Clearance clearance, const core::CaseRun& run) {
+                   const bool failed = core::PointFailed(run);
+                   out += first ? "\n    {" : ",\n    {";
+                   first = false;
+                   out += "\"clearance\": \"";
+                   out += core::ClearanceKey(clearance);
+                   out += "\", \"" + key + "\": " + JsonNumber(point.value);
+                   for (const ResultField& field : RecordResults(run.record)) {
+                       const std::string value = ResultText(field.value, failed);
+                       out += ", \"";
+                       out += field.name;
+                       out += "\": " + (value.empty() ? std::string("null") : value);
+                   }
+                   out += ", \"failed\": ";
+                   out += failed ? "true" : "false";
+                   out += ", \"messages\": [";
+                   for (int i = 1; i <= run.status.MessageCount(); ++i) {
+                       out += (i > 1 ? ", " : "") + JsonString(run.status.Message(i));
+                   }
+                   out += "]}";
+               });
+    out += "\n  ]\n}\n";
+    return out;
+}
+
+}  // namespace trb::app

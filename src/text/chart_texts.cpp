@@ -1,0 +1,53 @@
+#include "text/chart_texts.h"
+
+#include <array>
+
+namespace trb::text {
+
+namespace {
+
+// German, English, Romanian in code page 850: \x94 o-umlaut, \xE1 sharp s.
+struct ChartRow {
+    std::string german;
+    std::string english;
+    std::string romanian;
+};
+
+const std::array<ChartRow, kChartTextCount> kChartRows = {{
+    {"Spielbereich", "clearance range", "domeniu de joc"},
+    {"ma\xE1gebend", "governing", "determinant"},  // maßgebend
+    {"keine Meldungen", "no messages", "fara mesaje"},
+    {"Betriebskennfeld", "operating charts", "diagrame de functionare"},
+    {"Betriebspunkte", "operating points", "puncte de functionare"},
+    {"Gr\x94\xE1"
+     "e",
+     "quantity", "marime"},  // Größe
+    {"von", "from", "de la"},
+    {"bis", "to", "pana la"},
+    {"Schritte", "steps", "pasi"},
+    {"Diagramm", "chart", "diagrama"},
+    {"alle Diagramme", "all charts", "toate diagramele"},
+    {"Temperaturen", "temperatures", "temperaturi"},
+    {"kleinstes Spiel", "smallest clearance", "joc minim"},
+    {"mittleres Spiel", "mean clearance", "joc mediu"},
+    {"gr\x94\xE1tes Spiel", "largest clearance", "joc maxim"},  // größtes Spiel
+    {"fehlgeschlagen", "failed", "esuat"},
+    {"Punkte", "points", "puncte"},
+    {"Grenzwert", "limit", "limita"},
+}};
+
+}  // namespace
+
+const std::string& Chart(const LanguageTexts& texts, ChartText id) {
+    const ChartRow& row = kChartRows[static_cast<std::size_t>(id)];
+    switch (texts.CalculationLanguage()) {
+        case kEnglish:
+            return row.english;
+        case kRomanian:
+            return row.romanian;
+        default:
+            return row.german;
+    }
+}
+
+}  // namespace trb::text
