@@ -76,11 +76,17 @@ MainMenu::MainMenu(QMainWindow& window) : window_(window) {
     AddItem(view, "mi_viewnue");
     AddItem(view, "mi_vieweta");
     view->addSeparator();
+    AddItem(view, "mi_viewSpielbereich");
+    AddItem(view, "mi_viewBetriebskennfeld");
+    AddItem(view, "mi_viewBetriebspunkte");
+    view->addSeparator();
     AddItem(view, "mi_viewErrorMessages");
 
     QMenu* cad = AddMenu(bar, "mi_CAD");
     AddItem(cad, "mi_cadLager");
     AddItem(cad, "mi_cadfertlager");
+    AddItem(cad, "mi_cadSpielbereich");
+    AddItem(cad, "mi_cadBetriebskennfeld");
     cad->addSeparator();
     AddItem(cad, "mi_cadsonstige");
 
@@ -178,11 +184,16 @@ void MainMenu::RefreshCaptions(const text::LanguageTexts& texts, int messageCoun
     Set("mi_viewfertlager", production);
     Set("mi_viewnue", calc(CalcText::KinematischeViskositaet) + " &nue = f(T)");
     Set("mi_vieweta", calc(CalcText::DynamischeViskositaet) + " &eta = f(T)");
+    Set("mi_viewSpielbereich", menu(MenuCaption::Spielbereich));
+    Set("mi_viewBetriebskennfeld", menu(MenuCaption::Betriebskennfeld));
+    Set("mi_viewBetriebspunkte", menu(MenuCaption::Betriebspunkte));
     RefreshMessageItem(texts, messageCount);
 
     Menu("mi_CAD")->setTitle(menu(MenuCaption::Cad));
     Set("mi_cadLager", dictionary(DictionaryCaption::Lager));
     Set("mi_cadfertlager", production);
+    Set("mi_cadSpielbereich", menu(MenuCaption::Spielbereich) + "...");
+    Set("mi_cadBetriebskennfeld", menu(MenuCaption::Betriebskennfeld));
     Set("mi_cadsonstige", menu(MenuCaption::Sonstige) + "..");
 
     Menu("mi_database")->setTitle(menu(MenuCaption::Datenbank));

@@ -11,6 +11,7 @@
 #include "core/calculation.h"
 #include "graphics/driver.h"
 #include "graphics/screen_device.h"
+#include "gui/chart_commands.h"
 #include "gui/drawing_editors.h"
 #include "gui/help_commands.h"
 #include "gui/main_menu.h"
@@ -144,6 +145,7 @@ void Thh::RefreshCaptions() {
 
 void Thh::RefreshAfterRun() {
     menu_->RefreshMessageItem(program_.texts, program_.status.MessageCount());
+    if (ChartCommandsOf(*this).RedrawAfterRun()) return;
     DrawResultView();
 }
 

@@ -9,6 +9,7 @@
 #include "docs/documentation.h"
 #include "docs/linked_documents.h"
 #include "graphics/driver.h"
+#include "gui/chart_commands.h"
 #include "gui/documentation_menu.h"
 #include "gui/help_commands.h"
 #include "gui/input_menu.h"
@@ -47,6 +48,7 @@ void Thh::ConnectCommands() {
     bind("mi_fileConfig", [this] { mi_fileConfigClick(); });
     ConnectInputCommands(*this);
     ConnectDocumentationCommands(*this);
+    ConnectChartCommands(*this);
     bind("mi_editvorauslegung", [this] {
         PreDimensioning();
         program_.abort = false;
@@ -201,6 +203,7 @@ void Thh::mi_helpErrorMessagesClick() {
 
 void Thh::DrawView([[maybe_unused]] int device, [[maybe_unused]] int view) {
     Printing().shown = graphics::PrintoutKind::Drawing;
+    ChartCommandsOf(*this).Forget();
 #ifdef TRB_HAVE_DRAWINGS
     driver_->SetSettings(graphics::DriverSettingsFrom(program_.settings));
     driver_->SetCaseFile(casefile::CurrentCaseFile(program_.caseFile));
@@ -221,6 +224,7 @@ void Thh::DrawView([[maybe_unused]] int device, [[maybe_unused]] int view) {
 
 void Thh::DrawDiagram([[maybe_unused]] int kind) {
     Printing().shown = graphics::PrintoutKind::Drawing;
+    ChartCommandsOf(*this).Forget();
 #ifdef TRB_HAVE_DRAWINGS
     driver_->SetSettings(graphics::DriverSettingsFrom(program_.settings));
     graphics::ViscosityDiagramOptions options;

@@ -146,7 +146,14 @@
 #define TRB_HELP_NUMBERS_OVERVIEW(X) X(CaseOverview, 3400)
 
 // Clearance range and operating charts.
-#define TRB_HELP_NUMBERS_CHARTS(X)
+#define TRB_HELP_NUMBERS_CHARTS(X) \
+    X(ClearanceRange, 5600)        \
+    X(OperatingCharts, 5610)       \
+    X(SweptQuantity, 5620)         \
+    X(SweepRange, 5630)            \
+    X(SweepSteps, 5640)            \
+    X(ChartChoice, 5650)           \
+    X(OperatingPoints, 5660)
 
 #define TRB_HELP_NUMBERS(X)      \
     TRB_HELP_NUMBERS_INPUT(X)    \
