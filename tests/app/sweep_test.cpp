@@ -56,7 +56,7 @@ struct CaseFromFile {
 
     void Read(const std::string& text) {
         casefile::CaseContent content = Content();
-        ASSERT_TRUE(casefile::ReadCaseContent(text, content));
+        ASSERT_TRUE(casefile::ReadCaseContent(text, content).complete);
     }
 };
 
