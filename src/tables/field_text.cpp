@@ -57,8 +57,11 @@ bool IsCanonicalNumber(std::string_view raw, int decimals) {
 std::optional<real> ParseFieldNumber(std::string_view text) {
     text = TrimBlanks(text);
     if (text.empty() || text.size() > 64) return std::nullopt;
-    char copy[64];
+    // The copy ends with a NUL: from_chars of a long double may look for the end of the digits
+    // itself (libstdc++ hands the text to strtold) and read past the 64 characters otherwise.
+    char copy[65];
     std::replace_copy(text.begin(), text.end(), copy, ',', '.');
+    copy[text.size()] = '\0';
     const std::size_t start = (copy[0] == '+') ? 1 : 0;
     real value = 0;
     const char* end = copy + text.size();

@@ -183,6 +183,19 @@ TEST(FieldText, StoredNumbersInTheirTextForm) {
     EXPECT_EQ(FieldTextForm(whole, "  123456789012345678", '.'), "  123456789012345678");
 }
 
+// Numbers and non-numbers of the greatest length taken are read within their own characters (a field
+// of 64 letters in a delimited import made the reader run past its copy of the text).
+TEST(FieldText, TextsOfTheGreatestLengthAreReadWithinTheirEnd) {
+    const std::string ones(64, '1');
+    const std::string longer = ones + "999";
+    EXPECT_EQ(ParseFieldNumber(std::string_view(longer).substr(0, 64)), ParseFieldNumber(ones));
+    EXPECT_NEAR(static_cast<double>(*ParseFieldNumber(ones)), 1.111111111111111e63, 1e49);
+    const std::string letters(70, 'n');
+    EXPECT_FALSE(ParseFieldNumber(std::string_view(letters).substr(0, 64)));
+    EXPECT_FALSE(ParseFieldNumber(std::string(64, 'i')));
+    EXPECT_FALSE(ParseFieldNumber(std::string(65, '1'))) << "longer than any field";
+}
+
 // The grid's rows: every shown record in the table's order, read in blocks.
 TEST_F(DbfTableTest, ShownRecordsAndSearchFollowTheOrder) {
     for (const char* name : {"delta", "alpha", "charlie 12.5", "bravo", "alpha two"}) {
