@@ -1,6 +1,7 @@
 #include "core/operating_sweep.h"
 
 #include <cmath>
+#include <thread>
 
 namespace trb::core {
 
@@ -63,6 +64,28 @@ bool PointFailed(const CaseRun& run) {
     return false;
 }
 
+namespace {
+
+// From this many runs on, a second thread calculates the upper half of the points: the runs are
+// independent, so the results are the same whichever thread makes them.
+constexpr std::size_t kRunsForTwoThreads = 96;
+
+void RunPoints(const std::array<TRBrecord, kClearanceCount>& cases, const SweepRange& range,
+               std::vector<SweepPoint>& points, std::size_t begin, std::size_t end) {
+    for (std::size_t i = begin; i < end; ++i) {
+        SweepPoint& point = points[i];
+        point.value = SweepValue(range, static_cast<int>(i));
+        for (Clearance clearance : kClearances) {
+            CaseRun& run = point.runs[Index(clearance)];
+            run.record = cases[Index(clearance)];
+            SetSweptValue(run.record, range.quantity, point.value);
+            Calculate(run);
+        }
+    }
+}
+
+}  // namespace
+
 OperatingSweep RunOperatingSweep(const TRBrecord& record, const SweepRange& range) {
     OperatingSweep sweep;
     sweep.range = range;
@@ -70,16 +93,14 @@ OperatingSweep RunOperatingSweep(const TRBrecord& record, const SweepRange& rang
     std::array<TRBrecord, kClearanceCount> cases;
     for (Clearance clearance : kClearances) cases[Index(clearance)] = WithClearance(record, clearance);
 
-    sweep.points.resize(static_cast<std::size_t>(range.steps) + 1);
-    for (int i = 0; i <= range.steps; ++i) {
-        SweepPoint& point = sweep.points[static_cast<std::size_t>(i)];
-        point.value = SweepValue(range, i);
-        for (Clearance clearance : kClearances) {
-            CaseRun& run = point.runs[Index(clearance)];
-            run.record = cases[Index(clearance)];
-            SetSweptValue(run.record, range.quantity, point.value);
-            Calculate(run);
-        }
+    const std::size_t count = static_cast<std::size_t>(range.steps) + 1;
+    sweep.points.resize(count);
+    if (count * kClearanceCount >= kRunsForTwoThreads && std::thread::hardware_concurrency() > 1) {
+        const std::size_t half = count / 2;
+        std::jthread upper([&] { RunPoints(cases, range, sweep.points, half, count); });
+        RunPoints(cases, range, sweep.points, 0, half);
+    } else {
+        RunPoints(cases, range, sweep.points, 0, count);
     }
     return sweep;
 }

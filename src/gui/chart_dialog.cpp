@@ -31,6 +31,11 @@ QString Display(const std::string& oem) {
     return QString::fromStdString(text::OemToDisplay(oem, {}));
 }
 
+// A label starts with a capital in every language ("von" stays as the German dialogs write it).
+QString Caption(const QString& text) {
+    return text.isEmpty() || text == "von" || text == "bis" ? text : text.left(1).toUpper() + text.mid(1);
+}
+
 // The help text of a field: on focus as a tooltip, and by the help button while it has focus.
 void Tag(QWidget* widget, std::uint16_t help) {
     widget->setProperty("helpNumber", help);
@@ -45,7 +50,7 @@ TFbetriebskennfeld::TFbetriebskennfeld(Context context, const ChartRequest& star
     const auto chart = [this](ChartText id) { return Display(text::Chart(context_.texts, id)); };
     setWindowTitle("TRB - " + chart(withChart ? ChartText::Betriebskennfeld : ChartText::Betriebspunkte));
 
-    auto* quantity = new QGroupBox(chart(ChartText::Groesse), this);
+    auto* quantity = new QGroupBox(Caption(chart(ChartText::Groesse)), this);
     quantity->setObjectName("GroupBox_groesse");
     RadioButton_drehzahl = new QRadioButton("nS [1/s]", quantity);
     RadioButton_drehzahl->setObjectName("RadioButton_drehzahl");
@@ -60,7 +65,7 @@ TFbetriebskennfeld::TFbetriebskennfeld(Context context, const ChartRequest& star
     auto* grid = new QGridLayout;
     const auto edit = [&](int row, ChartText caption, const char* name, const char* unitName, QLabel** unit,
                           std::uint16_t help) {
-        auto* label = new QLabel(chart(caption), this);
+        auto* label = new QLabel(Caption(chart(caption)), this);
         label->setObjectName(QString("Label_") + (name + 5));
         auto* field = new QLineEdit(this);
         field->setObjectName(name);
@@ -92,7 +97,7 @@ TFbetriebskennfeld::TFbetriebskennfeld(Context context, const ChartRequest& star
     ComboBox_diagramm->addItem("Q", static_cast<int>(graphics::OperatingChart::Flow));
     ComboBox_diagramm->setCurrentIndex(ComboBox_diagramm->findData(static_cast<int>(start.chart)));
     Tag(ComboBox_diagramm, help::kHelpChartChoice);
-    auto* chartLabel = new QLabel(chart(ChartText::Diagramm), this);
+    auto* chartLabel = new QLabel(Caption(chart(ChartText::Diagramm)), this);
     chartLabel->setObjectName("Label_diagramm");
     chartLabel->setBuddy(ComboBox_diagramm);
     grid->addWidget(chartLabel, 3, 0);
@@ -109,7 +114,7 @@ TFbetriebskennfeld::TFbetriebskennfeld(Context context, const ChartRequest& star
         return b;
     };
     QPushButton* ok = button("Button_ok", "OK");
-    QPushButton* cancel = button("Button_cancel", "Cancel");
+    QPushButton* cancel = button("Button_cancel", "Abbrechen");
     QPushButton* helpButton = button("Button_help", "?");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { Button_okClick(); });

@@ -14,11 +14,11 @@ struct ChartRow {
 };
 
 const std::array<ChartRow, kChartTextCount> kChartRows = {{
-    {"Spielbereich", "clearance range", "domeniu de joc"},
+    {"Spielbereich", "Clearance range", "Domeniu de joc"},
     {"ma\xE1gebend", "governing", "determinant"},  // maßgebend
     {"keine Meldungen", "no messages", "fara mesaje"},
-    {"Betriebskennfeld", "operating charts", "diagrame de functionare"},
-    {"Betriebspunkte", "operating points", "puncte de functionare"},
+    {"Betriebskennfeld", "Operating charts", "Diagrame de functionare"},
+    {"Betriebspunkte", "Operating points", "Puncte de functionare"},
     {"Gr\x94\xE1"
      "e",
      "quantity", "marime"},  // Größe

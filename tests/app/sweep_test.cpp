@@ -105,10 +105,11 @@ TEST(SweepOption, ReadsBothQuantitiesAndRefusesEveryBadRange) {
     }
 }
 
+// The speed sweep has enough points to be calculated on two threads, the load sweep too few.
 TEST(OperatingSweep, EveryPointIsTheSingleRunOfThatInputAtEachClearance) {
     TRBrecord example;
     core::LoadExampleCase(example);
-    for (const core::SweepRange& range : {core::SweepRange{core::SweptQuantity::ShaftSpeed, 5, 50, 9},
+    for (const core::SweepRange& range : {core::SweepRange{core::SweptQuantity::ShaftSpeed, 5, 50, 45},
                                           core::SweepRange{core::SweptQuantity::Load, 0, 40000, 4}}) {
         const core::OperatingSweep sweep = core::RunOperatingSweep(example, range);
         ASSERT_EQ(sweep.points.size(), static_cast<std::size_t>(range.steps) + 1);
