@@ -58,6 +58,8 @@ class DisplayList {
     bool Empty() const { return commands_.empty(); }
     const DisplayCommand& operator[](std::size_t i) const { return commands_[i]; }
     const std::vector<DisplayCommand>& Commands() const { return commands_; }
+    // The window sets the viewport fields of its window commands anew when the device changes size.
+    DisplayCommand& At(std::size_t i) { return commands_[i]; }
 
     // The whole list in its text form, one command per line.
     std::string Dump() const;

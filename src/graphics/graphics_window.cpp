@@ -12,8 +12,8 @@ GraphicsWindow::GraphicsWindow(WindowSettings settings) {
 
 void GraphicsWindow::SetSettings(const WindowSettings& settings) {
     settings_ = settings;
-    view_.deviceWidth = settings.deviceWidth > 0 ? settings.deviceWidth : 640;
-    view_.deviceHeight = settings.deviceHeight > 0 ? settings.deviceHeight : 480;
+    SetDeviceSize(settings.deviceWidth > 0 ? settings.deviceWidth : 640,
+                  settings.deviceHeight > 0 ? settings.deviceHeight : 480);
 }
 
 void GraphicsWindow::Append(Cmd code, std::initializer_list<real> fields, std::string text) {
@@ -25,24 +25,72 @@ void GraphicsWindow::Append(Cmd code, std::initializer_list<real> fields, std::s
     list_.Append(std::move(command));
 }
 
-void GraphicsWindow::SetWindow(bool aspect, bool border, real vx1, real vy1, real vx2, real vy2, real xmin,
-                               real ymin, real xmax, real ymax, bool& abort) {
+GraphicsWindow::Viewport GraphicsWindow::PixelsOf(const ViewportFractions& f) const {
     const real w = static_cast<real>(view_.deviceWidth);
     const real h = static_cast<real>(view_.deviceHeight);
-    int left = RoundPixel(vx1 * w), right = RoundPixel(vx2 * w);
-    int top = RoundPixel((1 - vy2) * h), bottom = RoundPixel((1 - vy1) * h);
-    if (border) {
-        ++left;
-        ++top;
-        --right;
-        --bottom;
+    Viewport v{RoundPixel(f.vx1 * w), RoundPixel((1 - f.vy2) * h), RoundPixel(f.vx2 * w),
+               RoundPixel((1 - f.vy1) * h)};
+    if (f.border) {
+        ++v.left;
+        ++v.top;
+        --v.right;
+        --v.bottom;
     }
-    Append(Cmd::Window, {static_cast<real>(left), static_cast<real>(top), static_cast<real>(right),
-                         static_cast<real>(bottom), xmin, ymin, xmax, ymax});
-    view_.left = left;
-    view_.top = top;
-    view_.right = right;
-    view_.bottom = bottom;
+    return v;
+}
+
+bool GraphicsWindow::SetDeviceSize(int width, int height) {
+    if (width < 2 || height < 2) return false;
+    if (width == view_.deviceWidth && height == view_.deviceHeight) return false;
+    const real oldLeft = static_cast<real>(view_.left), oldTop = static_cast<real>(view_.top);
+    const real oldWidth = static_cast<real>(view_.right - view_.left);
+    const real oldHeight = static_cast<real>(view_.bottom - view_.top);
+    const ZoomRect zoom = view_.zoom;
+    const bool whole =
+        zoom == ZoomRect{oldLeft, oldTop, static_cast<real>(view_.right), static_cast<real>(view_.bottom)};
+    view_.deviceWidth = width;
+    view_.deviceHeight = height;
+    for (const auto& [index, fractions] : windowCommands_) {
+        const Viewport v = PixelsOf(fractions);
+        DisplayCommand& command = list_.At(index);
+        command.v[0] = v.left;
+        command.v[1] = v.top;
+        command.v[2] = v.right;
+        command.v[3] = v.bottom;
+    }
+    const Viewport v = PixelsOf(currentFractions_);
+    view_.left = v.left;
+    view_.top = v.top;
+    view_.right = v.right;
+    view_.bottom = v.bottom;
+    if (whole || oldWidth == 0 || oldHeight == 0) {
+        ResetZoom();
+    } else {
+        // The zoom keeps the same share of the viewport.
+        const real kx = static_cast<real>(v.right - v.left) / oldWidth;
+        const real ky = static_cast<real>(v.bottom - v.top) / oldHeight;
+        SetScale((zoom.x1 - oldLeft) * kx + v.left, (zoom.y1 - oldTop) * ky + v.top,
+                 (zoom.x2 - oldLeft) * kx + v.left, (zoom.y2 - oldTop) * ky + v.top);
+    }
+    if (host_) host_->RepaintRequested();
+    return true;
+}
+
+void GraphicsWindow::ResetZoom() {
+    SetScale(view_.left, view_.top, view_.right, view_.bottom);
+}
+
+void GraphicsWindow::SetWindow(bool aspect, bool border, real vx1, real vy1, real vx2, real vy2, real xmin,
+                               real ymin, real xmax, real ymax, bool& abort) {
+    currentFractions_ = {vx1, vy1, vx2, vy2, border};
+    const Viewport v = PixelsOf(currentFractions_);
+    windowCommands_.emplace_back(list_.Size(), currentFractions_);
+    Append(Cmd::Window, {static_cast<real>(v.left), static_cast<real>(v.top), static_cast<real>(v.right),
+                         static_cast<real>(v.bottom), xmin, ymin, xmax, ymax});
+    view_.left = v.left;
+    view_.top = v.top;
+    view_.right = v.right;
+    view_.bottom = v.bottom;
     view_.xmin = xmin;
     view_.ymin = ymin;
     view_.xmax = xmax;
@@ -52,15 +100,10 @@ void GraphicsWindow::SetWindow(bool aspect, bool border, real vx1, real vy1, rea
         abort = true;
         return;
     }
-    SetScale(left, top, right, bottom);
+    SetScale(v.left, v.top, v.right, v.bottom);
 }
 
 void GraphicsWindow::Header(real xmin, real ymin, real xmax, real ymax, bool& abort) {
-    const real w = static_cast<real>(view_.deviceWidth);
-    const real h = static_cast<real>(view_.deviceHeight);
-    const real dx = view_.xmax - view_.xmin;
-    const real dy = view_.ymax - view_.ymin;
-    if (dx != 0 && dy != 0) g_ = (0.75L * w / h * 640 / dx) / (480 / dy);
     SetWindow(true, true, 0, 0, 1, 1, xmin, ymin, xmax, ymax, abort);
     SetLineStyle(0);
     SaveLimit();
@@ -107,6 +150,7 @@ void GraphicsWindow::Regen(bool& abort) {
 
 void GraphicsWindow::Clear() {
     list_.Clear();
+    windowCommands_.clear();
     if (host_) host_->RepaintRequested();
 }
 
@@ -193,13 +237,40 @@ void GraphicsWindow::ResetWriteState() {
     currentWidth_ = 1;
 }
 
+real GraphicsWindow::DeviceX(int x, int clientWidth) const {
+    if (clientWidth <= 0) return x;
+    return static_cast<real>(x) * static_cast<real>(view_.deviceWidth) / static_cast<real>(clientWidth);
+}
+
+real GraphicsWindow::DeviceY(int y, int clientHeight) const {
+    if (clientHeight <= 0) return y;
+    return static_cast<real>(y) * static_cast<real>(view_.deviceHeight) / static_cast<real>(clientHeight);
+}
+
 bool GraphicsWindow::RubberBandZoom(int x0, int y0, int x1, int y1, int clientWidth, int clientHeight) {
-    ZoomRect zoom;
-    const real k = view_.aspect ? g_ : 1;
-    if (!graphics::RubberBandZoom(view_.zoom, x0, y0, x1, y1, clientWidth, clientHeight, k, zoom))
-        return false;
+    if (x0 == x1 || y0 == y1) return false;
+    const real wxa = view_.WorldX(DeviceX(x0, clientWidth)), wxb = view_.WorldX(DeviceX(x1, clientWidth));
+    const real wya = view_.WorldY(DeviceY(y0, clientHeight)), wyb = view_.WorldY(DeviceY(y1, clientHeight));
     SetWaitCursor();
-    SetScale(zoom.x1, zoom.y1, zoom.x2, zoom.y2);
+    const bool changed = view_.ShowWorld(wxa, wya, wxb, wyb);
+    ClearViewPort();
+    return changed;
+}
+
+bool GraphicsWindow::ZoomAt(int x, int y, int clientWidth, int clientHeight, real factor) {
+    if (!(factor > 0) || factor == 1) return false;
+    const real px = DeviceX(x, clientWidth), py = DeviceY(y, clientHeight);
+    const real wx = view_.WorldX(px), wy = view_.WorldY(py);
+    const real sx = view_.sx * factor, sy = view_.sy * factor;
+    const real vw = static_cast<real>(view_.right - view_.left);
+    const real vh = static_cast<real>(view_.bottom - view_.top);
+    // Neither deeper than a thousandth of a pixel per world unit of the whole view nor wider than
+    // a thousand views: beyond that the drawing is a dot or a blur.
+    const real zoomWidth = (view_.zoom.x2 - view_.zoom.x1) / factor;
+    if (std::fabs(zoomWidth) < 1e-3L || std::fabs(zoomWidth) > 1000 * vw) return false;
+    const real x1 = wx - (px - static_cast<real>(view_.left)) / sx;
+    const real y1 = wy - (static_cast<real>(view_.bottom) - py) / sy;
+    if (!view_.ShowWorld(x1, y1, x1 + vw / sx, y1 + vh / sy)) return false;
     ClearViewPort();
     return true;
 }
@@ -209,10 +280,8 @@ void GraphicsWindow::RightButtonDown() {
     ClearViewPort();
 }
 
-void GraphicsWindow::DoubleClickReset(bool& abort) {
-    RestoreLimit(abort);
+void GraphicsWindow::DoubleClickReset() {
     ResetZoom();
-    ReSetWindow(abort);
     ClearViewPort();
 }
 

@@ -2,6 +2,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/real.h"
 #include "graphics/display_list.h"
@@ -47,14 +49,18 @@ class GraphicsWindow {
     const DisplayList& List() const { return list_; }
     const View& CurrentView() const { return view_; }
     View& MutableView() { return view_; }
-    real AspectFactor() const { return g_; }
+
+    // The device follows the drawing area: the window commands of the list and the current
+    // viewport are recomputed for the new size (from the fractions they were given as), and a
+    // zoom keeps its place. Sizes below 2 pixels are ignored. True when the size changed.
+    bool SetDeviceSize(int width, int height);
 
     // Windows and zoom. The functions that may meet an empty world window set `abort`.
     void SetWindow(bool aspect, bool border, real vx1, real vy1, real vx2, real vy2, real xmin, real ymin,
                    real xmax, real ymax, bool& abort);
     void Header(real xmin, real ymin, real xmax, real ymax, bool& abort);
-    void SetScale(int px1, int py1, int px2, int py2) { view_.SetScale(px1, py1, px2, py2); }
-    void ResetZoom() { SetScale(view_.left, view_.top, view_.right, view_.bottom); }
+    void SetScale(real px1, real py1, real px2, real py2) { view_.SetScale(px1, py1, px2, py2); }
+    void ResetZoom();
     void ReSetWindow(bool& abort);
     void SaveLimit();
     void RestoreLimit(bool& abort);
@@ -90,9 +96,13 @@ class GraphicsWindow {
     real EinY(real f) const { return f * (view_.ymax - view_.ymin); }
 
     // Mouse and keys (client pixels, y downward). Each returns true when the view changed.
+    // The rubber band shows the marked area as large as the viewport allows, centred.
     bool RubberBandZoom(int x0, int y0, int x1, int y1, int clientWidth, int clientHeight);
+    // Zooms by `factor` (above 1 in, below 1 out) keeping the world point under (x, y) in place.
+    bool ZoomAt(int x, int y, int clientWidth, int clientHeight, real factor);
     void RightButtonDown();
-    void DoubleClickReset(bool& abort);
+    // The whole drawing again, like Esc.
+    void DoubleClickReset();
     bool ProcessKey(int key);
 
     // The replay resets the suppression state so that the next style and width always append.
@@ -100,6 +110,18 @@ class GraphicsWindow {
 
   private:
     void Append(Cmd code, std::initializer_list<real> fields, std::string text = {});
+    // A viewport given as fractions of the device (vy upward), as SetWindow takes it.
+    struct ViewportFractions {
+        real vx1 = 0, vy1 = 0, vx2 = 1, vy2 = 1;
+        bool border = false;
+    };
+    struct Viewport {
+        int left, top, right, bottom;
+    };
+    Viewport PixelsOf(const ViewportFractions& f) const;
+    // Client pixels to device pixels (the same unless the host has not passed a resize yet).
+    real DeviceX(int x, int clientWidth) const;
+    real DeviceY(int y, int clientHeight) const;
 
     WindowSettings settings_;
     WindowHost* host_ = nullptr;
@@ -107,7 +129,9 @@ class GraphicsWindow {
     View view_;
     int savedLeft_ = 0, savedTop_ = 0, savedRight_ = 1, savedBottom_ = 1;
     real savedXmin_ = 0, savedYmin_ = 0, savedXmax_ = 1, savedYmax_ = 1;
-    real g_ = 0;
+    ViewportFractions currentFractions_;
+    // The window commands of the list: index and fractions, to recompute them for a new size.
+    std::vector<std::pair<std::size_t, ViewportFractions>> windowCommands_;
     int currentColor_ = -1;
     int currentStyle_ = 99;
     int currentWidth_ = 1;

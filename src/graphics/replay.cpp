@@ -47,6 +47,13 @@ class Replayer {
             print_->canvas->SetColor(PrinterColor(color_, print_->colorMode));
     }
 
+    void Ellipse(real x, real y, real r) {
+        const PixelPoint c = S(x, y);
+        const int rx = view_.LengthX(r), ry = view_.LengthY(r);
+        screen_.Ellipse({c.x - rx, c.y - ry}, {c.x + rx, c.y + ry});
+        if (print_) print_->canvas->Ellipse(P(x - r, y + r), P(x + r, y - r));
+    }
+
     template <typename F>
     void Both(F draw) {
         draw(screen_, [this](real x, real y) { return S(x, y); });
@@ -63,9 +70,9 @@ class Replayer {
                 Both([&](ReplayCanvas& k, auto map) { k.LineTo(map(v[0], v[1])); });
                 break;
             case 3:
-                Both([&](ReplayCanvas& k, auto map) {
-                    k.Ellipse(map(v[0] - v[2], v[1] + v[2]), map(v[0] + v[2], v[1] - v[2]));
-                });
+                // Centre and radius are rounded each on its own, so a circle is exactly as wide
+                // as high whenever the two scales are equal.
+                Ellipse(v[0], v[1], v[2]);
                 break;
             case 4:
                 Both([&](ReplayCanvas& k, auto map) { k.Line(map(v[0], v[1]), map(v[2], v[3])); });

@@ -12,28 +12,40 @@ int RoundPixel(real value) {
     return static_cast<int>(std::llrint(value));
 }
 
-bool View::SetScale(int px1, int py1, int px2, int py2) {
+bool View::SetScale(real px1, real py1, real px2, real py2) {
     if (px1 == px2 || py1 == py2) return false;
     zoom = {px1, py1, px2, py2};
     const real vw = static_cast<real>(right - left);
     const real vh = static_cast<real>(bottom - top);
-    wx1 = static_cast<real>(px1 - left) / vw * (xmax - xmin) + xmin;
-    wx2 = static_cast<real>(px2 - left) / vw * (xmax - xmin) + xmin;
-    wy1 = static_cast<real>(py1 - top) / vh * (ymax - ymin) + ymin;
-    wy2 = static_cast<real>(py2 - top) / vh * (ymax - ymin) + ymin;
+    wx1 = (px1 - static_cast<real>(left)) / vw * (xmax - xmin) + xmin;
+    wx2 = (px2 - static_cast<real>(left)) / vw * (xmax - xmin) + xmin;
+    wy1 = (py1 - static_cast<real>(top)) / vh * (ymax - ymin) + ymin;
+    wy2 = (py2 - static_cast<real>(top)) / vh * (ymax - ymin) + ymin;
     sx = vw / (wx2 - wx1);
     sy = vh / (wy2 - wy1);
-    if (aspect) {
-        const real w = static_cast<real>(deviceWidth);
-        const real h = static_cast<real>(deviceHeight);
-        const real t = sy * 0.75L * w / h;
-        if (sx >= t) {
-            sx = t;
-        } else {
-            sy = sx / (w * 0.75L / h);
-        }
-    }
+    // Screen pixels are square: one scale, the smaller one, keeps round things round.
+    if (aspect) sx = sy = std::min(sx, sy);
     return true;
+}
+
+bool View::ShowWorld(real x1, real y1, real x2, real y2) {
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    const real vw = static_cast<real>(right - left);
+    const real vh = static_cast<real>(bottom - top);
+    if (!(x2 > x1) || !(y2 > y1) || vw == 0 || vh == 0 || xmax == xmin || ymax == ymin) return false;
+    if (aspect) {
+        // Widen the narrower direction about the centre to the viewport's shape.
+        const real scale = std::min(vw / (x2 - x1), vh / (y2 - y1));
+        const real cx = (x1 + x2) / 2, cy = (y1 + y2) / 2;
+        x1 = cx - vw / scale / 2;
+        x2 = cx + vw / scale / 2;
+        y1 = cy - vh / scale / 2;
+        y2 = cy + vh / scale / 2;
+    }
+    const auto px = [&](real x) { return (x - xmin) / (xmax - xmin) * vw + static_cast<real>(left); };
+    const auto py = [&](real y) { return (y - ymin) / (ymax - ymin) * vh + static_cast<real>(top); };
+    return SetScale(px(x1), py(y1), px(x2), py(y2));
 }
 
 TextOrigin TextReferencePoint(real x, real y, real h, real angleDegrees) {
@@ -41,26 +53,9 @@ TextOrigin TextReferencePoint(real x, real y, real h, real angleDegrees) {
     return {x - 0.7L * h * SinDeg(angleDegrees), y + 0.75L * h * CosDeg(angleDegrees)};
 }
 
-bool RubberBandZoom(const ZoomRect& z, int x0, int y0, int x1, int y1, int clientWidth, int clientHeight,
-                    real k, ZoomRect& result) {
-    if (x0 == x1 || y0 == y1 || clientWidth <= 0 || clientHeight <= 0) return false;
-    const real cw = static_cast<real>(clientWidth);
-    const real ch = static_cast<real>(clientHeight);
-    const real zw = static_cast<real>(z.x2 - z.x1);
-    const real zh = static_cast<real>(z.y2 - z.y1);
-    const auto px = [&](int x) {
-        return RoundPixel(static_cast<real>(x) / cw * zw * k + static_cast<real>(z.x1) * k);
-    };
-    const auto py = [&](int y) {
-        return RoundPixel((ch - static_cast<real>(y)) / ch * zh + static_cast<real>(z.y1));
-    };
-    result = {px(std::min(x0, x1)), py(std::max(y0, y1)), px(std::max(x0, x1)), py(std::min(y0, y1))};
-    return true;
-}
-
 bool KeyZoom(const ZoomRect& z, int key, real panFraction, real zoomFactor, ZoomRect& result) {
-    const real zw = static_cast<real>(z.x2 - z.x1);
-    const real zh = static_cast<real>(z.y2 - z.y1);
+    const real zw = z.x2 - z.x1;
+    const real zh = z.y2 - z.y1;
     const int dx = RoundPixel(panFraction * zw);
     const int dy = RoundPixel(panFraction * zh);
     const int dy5 = RoundPixel(5 * panFraction * zh);
@@ -96,8 +91,8 @@ bool KeyZoom(const ZoomRect& z, int key, real panFraction, real zoomFactor, Zoom
             const real f = key == keys::kAdd ? 1 / zoomFactor : zoomFactor;
             const int hx = RoundPixel(zw * f) / 2;  // integer division truncates toward zero
             const int hy = RoundPixel(zh * f) / 2;
-            const int cx = (z.x1 + z.x2) / 2;
-            const int cy = (z.y1 + z.y2) / 2;
+            const real cx = std::trunc((z.x1 + z.x2) / 2);
+            const real cy = std::trunc((z.y1 + z.y2) / 2);
             result = {cx - hx, cy - hy, cx + hx, cy + hy};
             return true;
         }

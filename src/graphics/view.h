@@ -7,13 +7,14 @@ namespace trb::graphics {
 // Rounding used for every pixel value: to the nearest integer, halves to even.
 int RoundPixel(real value);
 
-// Zoom rectangle in pixels, y counted upward from the bottom edge. x1 < x2 and y1 < y2 are not
-// required.
+// Zoom rectangle in pixels of the viewport, y counted upward. x1 < x2 and y1 < y2 are not required.
+// The corners are not rounded to whole pixels, so that a deep zoom about the mouse stays where it
+// was put.
 struct ZoomRect {
-    int x1 = 0;
-    int y1 = 0;
-    int x2 = 0;
-    int y2 = 0;
+    real x1 = 0;
+    real y1 = 0;
+    real x2 = 0;
+    real y2 = 0;
     friend bool operator==(const ZoomRect&, const ZoomRect&) = default;
 };
 
@@ -29,7 +30,7 @@ struct View {
     real ymin = 0;
     real xmax = 1;
     real ymax = 1;
-    bool aspect = false;
+    bool aspect = false;  // one scale for x and y (pixels are square)
     ZoomRect zoom{};
     real wx1 = 0;
     real wy1 = 0;
@@ -40,7 +41,14 @@ struct View {
 
     // Sets the zoom rectangle and recomputes the shown world rectangle and the scales; a
     // rectangle of zero width or height changes nothing (returns false).
-    bool SetScale(int px1, int py1, int px2, int py2);
+    bool SetScale(real px1, real py1, real px2, real py2);
+    // Shows the world rectangle (x1, y1)-(x2, y2) in the viewport. With the aspect flag the
+    // rectangle is first widened in one direction about its centre to the viewport's shape, so
+    // that it fills the viewport with one scale. False for an empty rectangle.
+    bool ShowWorld(real x1, real y1, real x2, real y2);
+    // The world point under a pixel of the viewport.
+    real WorldX(real px) const { return wx1 + (px - static_cast<real>(left)) / sx; }
+    real WorldY(real py) const { return wy1 + (static_cast<real>(bottom) - py) / sy; }
 
     // World to screen pixels.
     int X(real x) const { return RoundPixel((x - wx1) * sx) + left; }
@@ -56,12 +64,6 @@ struct TextOrigin {
     real y = 0;
 };
 TextOrigin TextReferencePoint(real x, real y, real h, real angleDegrees);
-
-// The zoom rectangle a rubber band from (x0, y0) to (x1, y1) in client pixels (y downward)
-// selects; none when the band has no width or height. k is the aspect factor G when the aspect
-// flag is set, else 1.
-bool RubberBandZoom(const ZoomRect& current, int x0, int y0, int x1, int y1, int clientWidth,
-                    int clientHeight, real k, ZoomRect& result);
 
 // Virtual key codes the graphics window reacts to.
 namespace keys {

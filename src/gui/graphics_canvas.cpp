@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
+#include <QWheelEvent>
+#include <cmath>
 
 #include "graphics/view.h"
 #include "gui/painter_canvas.h"
@@ -88,11 +90,28 @@ void GraphicsCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
         bandActive_ = false;
         band_->hide();
     }
-    window_.DoubleClickReset(abort_);
-    abort_ = false;
+    window_.DoubleClickReset();
 }
 
-int GraphicsCanvas::VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers) {
+void GraphicsCanvas::wheelEvent(QWheelEvent* event) {
+    // One notch (120 eighths of a degree) zooms by the zoom factor, about the mouse.
+    const int steps = event->angleDelta().y();
+    if (steps == 0) {
+        event->ignore();
+        return;
+    }
+    const real factor = std::pow(window_.Settings().zoomFactor, static_cast<real>(steps) / 120);
+    const QPoint at = event->position().toPoint();
+    if (window_.ZoomAt(at.x(), at.y(), width(), height(), factor)) update();
+    event->accept();
+}
+
+void GraphicsCanvas::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    window_.SetDeviceSize(width(), height());
+}
+
+int GraphicsCanvas::VirtualKey(int qtKey) {
     namespace keys = graphics::keys;
     switch (qtKey) {
         case Qt::Key_Escape:
@@ -112,16 +131,16 @@ int GraphicsCanvas::VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers) {
         case Qt::Key_Down:
             return keys::kDown;
         case Qt::Key_Plus:
-            return (modifiers & Qt::KeypadModifier) ? keys::kAdd : 0;
+            return keys::kAdd;
         case Qt::Key_Minus:
-            return (modifiers & Qt::KeypadModifier) ? keys::kSubtract : 0;
+            return keys::kSubtract;
         default:
             return 0;
     }
 }
 
 void GraphicsCanvas::keyPressEvent(QKeyEvent* event) {
-    const int key = VirtualKey(event->key(), event->modifiers());
+    const int key = VirtualKey(event->key());
     if (key == 0 || !window_.ProcessKey(key)) {
         QWidget::keyPressEvent(event);
         return;

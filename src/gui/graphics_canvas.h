@@ -21,8 +21,9 @@ class GraphicsCanvas : public QWidget, public graphics::WindowHost {
     void RepaintRequested() override { update(); }
     void WaitCursor(bool wait) override;
 
-    // The virtual key code a Qt key press stands for (0 for keys the window ignores).
-    static int VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers);
+    // The virtual key code a Qt key press stands for (0 for keys the window ignores). + and −
+    // zoom from the main keyboard as from the keypad.
+    static int VirtualKey(int qtKey);
 
     // Number of completed replays (for tests and measurements).
     int PaintCount() const { return paintCount_; }
@@ -33,7 +34,9 @@ class GraphicsCanvas : public QWidget, public graphics::WindowHost {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void EndRubberBand(QPoint end);

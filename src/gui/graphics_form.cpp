@@ -53,6 +53,8 @@ TFkorvgra::~TFkorvgra() = default;
 
 void TFkorvgra::ApplySettings() {
     graphics_.SetSettings(WindowSettingsFrom(settings_, ScreenSize()));
+    // The configured resolution sizes the window at start; afterwards the drawing fills the canvas.
+    if (canvas_->isVisible()) graphics_.SetDeviceSize(canvas_->width(), canvas_->height());
     canvas_->update();
 }
 
@@ -71,7 +73,9 @@ void TFkorvgra::DrawLogo() {
 }
 
 QImage TFkorvgra::RenderImage() {
-    QImage image(canvas_->size(), QImage::Format_RGB32);
+    // The device follows the canvas once it has been laid out; before that it has the configured size.
+    const graphics::View& view = graphics_.CurrentView();
+    QImage image(QSize(view.deviceWidth, view.deviceHeight), QImage::Format_RGB32);
     QPainter painter(&image);
     bool abort = false;
     ReplayOnPainter(graphics_, painter, settings_.format, {}, abort);

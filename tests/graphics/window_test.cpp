@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "graphics/palette.h"
 
 namespace trb::graphics {
@@ -38,10 +41,12 @@ TEST(GraphicsWindow, BorderShrinksTheViewportByOnePixel) {
 TEST(GraphicsWindow, AspectKeepsCirclesRound) {
     GraphicsWindow window(Device(1015, 677));
     bool abort = false;
-    // A window twice as wide as high: sx would be larger than 0.75·W/H·sy.
+    // A window twice as wide as high: the smaller scale serves both directions.
     window.SetWindow(true, false, 0, 0, 1, 1, 0, 0, 200, 100, abort);
     const View& v = window.CurrentView();
-    EXPECT_NEAR(static_cast<double>(v.sx), static_cast<double>(v.sy * 0.75L * 1015 / 677), 1e-12);
+    EXPECT_EQ(v.sx, v.sy);
+    EXPECT_NEAR(static_cast<double>(v.sx), 1015.0 / 200, 1e-12);
+    EXPECT_EQ(v.LengthX(80), v.LengthY(80));
     // Without the aspect flag both scales fill the viewport.
     window.SetWindow(false, false, 0, 0, 1, 1, 0, 0, 200, 100, abort);
     EXPECT_NEAR(static_cast<double>(window.CurrentView().sx), 1015.0 / 200, 1e-12);
@@ -51,6 +56,62 @@ TEST(GraphicsWindow, AspectKeepsCirclesRound) {
     EXPECT_EQ(window.CurrentView().X(200), 1015);
     EXPECT_EQ(window.CurrentView().Y(0), 677);
     EXPECT_EQ(window.CurrentView().Y(100), 0);
+}
+
+// The device follows the drawing area: the window commands already in the list, the viewport
+// and a zoom all follow a new size, and circles stay round at every size.
+TEST(GraphicsWindow, ANewDeviceSizeRecomputesTheListsWindows) {
+    GraphicsWindow window(Device(800, 600));
+    bool abort = false;
+    window.Header(0, 0, 160, 120, abort);
+    window.circle(80, 60, 50);
+    EXPECT_EQ(FormatCommand(window.List()[0]), "10;1;1;799;599;0;0;160;120");
+    for (const auto& [w, h] : {std::pair{400, 600}, std::pair{1600, 500}, std::pair{801, 599}}) {
+        ASSERT_TRUE(window.SetDeviceSize(w, h));
+        EXPECT_EQ(FormatCommand(window.List()[0]),
+                  "10;1;1;" + std::to_string(w - 1) + ";" + std::to_string(h - 1) + ";0;0;160;120");
+        const View& v = window.CurrentView();
+        EXPECT_EQ(v.right, w - 1);
+        EXPECT_EQ(v.zoom, (ZoomRect{1, 1, static_cast<real>(w - 1), static_cast<real>(h - 1)}));
+        EXPECT_EQ(v.sx, v.sy) << w << "x" << h;
+        EXPECT_EQ(v.LengthX(100), v.LengthY(100));
+    }
+    // Back to the first size: the list is exactly as written, not worn by rounding.
+    window.SetDeviceSize(800, 600);
+    EXPECT_EQ(FormatCommand(window.List()[0]), "10;1;1;799;599;0;0;160;120");
+    EXPECT_FALSE(window.SetDeviceSize(800, 600));
+    EXPECT_FALSE(window.SetDeviceSize(0, 600)) << "a collapsed area keeps the last size";
+
+    // A zoom keeps its share of the viewport.
+    window.SetScale(200, 150, 600, 450);
+    window.SetDeviceSize(1600, 1200);
+    EXPECT_NEAR(static_cast<double>(window.CurrentView().wx1), 40, 0.5);
+    EXPECT_NEAR(static_cast<double>(window.CurrentView().wy1), 30, 0.5);
+}
+
+TEST(GraphicsWindow, WheelZoomKeepsThePointUnderTheMouse) {
+    GraphicsWindow window(Device(1000, 500));
+    bool abort = false;
+    window.Header(0, 0, 160, 120, abort);
+    const View& v = window.CurrentView();
+    const real x = v.WorldX(300), y = v.WorldY(200);
+    ASSERT_TRUE(window.ZoomAt(300, 200, 1000, 500, 1.2L));
+    EXPECT_NEAR(static_cast<double>(v.WorldX(300)), static_cast<double>(x), 1e-9);
+    EXPECT_NEAR(static_cast<double>(v.WorldY(200)), static_cast<double>(y), 1e-9);
+    EXPECT_EQ(v.sx, v.sy);
+    // Deep in and out again, still about the same point and still round.
+    for (int i = 0; i < 40; ++i) window.ZoomAt(300, 200, 1000, 500, 1.2L);
+    EXPECT_NEAR(static_cast<double>(v.WorldX(300)), static_cast<double>(x), 1e-9);
+    for (int i = 0; i < 41; ++i) window.ZoomAt(300, 200, 1000, 500, 1 / 1.2L);
+    EXPECT_NEAR(static_cast<double>(v.WorldY(200)), static_cast<double>(y), 1e-9);
+    EXPECT_NEAR(static_cast<double>(v.sx), 498.0 / 120, 1e-9);
+    EXPECT_EQ(v.sx, v.sy);
+    EXPECT_FALSE(window.ZoomAt(300, 200, 1000, 500, 1));
+    // A double click shows the whole drawing again and adds nothing to the list.
+    const std::size_t size = window.List().Size();
+    window.DoubleClickReset();
+    EXPECT_EQ(v.zoom, (ZoomRect{1, 1, 999, 499}));
+    EXPECT_EQ(window.List().Size(), size);
 }
 
 TEST(GraphicsWindow, EmptyWorldWindowAbortsAndKeepsScales) {
@@ -63,14 +124,12 @@ TEST(GraphicsWindow, EmptyWorldWindowAbortsAndKeepsScales) {
     EXPECT_EQ(window.CurrentView().sx, sx);
 }
 
-TEST(GraphicsWindow, HeaderResetsZoomAndComputesAspectFactor) {
+TEST(GraphicsWindow, HeaderResetsZoom) {
     GraphicsWindow window(Device(800, 600));
     bool abort = false;
     window.SetWindow(false, false, 0, 0, 1, 1, 0, 0, 100, 50, abort);
     window.SetScale(10, 10, 100, 100);
     window.Header(0, 0, 160, 120, abort);
-    // G from the window before: (0.75·800/600·640/100) / (480/50) = 6.4 / 9.6
-    EXPECT_NEAR(static_cast<double>(window.AspectFactor()), 6.4 / 9.6, 1e-12);
     const View& v = window.CurrentView();
     EXPECT_EQ(v.zoom, (ZoomRect{1, 1, 799, 599}));
     EXPECT_EQ(window.List()[window.List().Size() - 1].code, static_cast<int>(Cmd::LineStyle));
@@ -155,6 +214,17 @@ TEST(GraphicsWindow, RubberBandZoomsIntoTheMarkedArea) {
     EXPECT_NEAR(static_cast<double>(window.CurrentView().sx), 2, 1e-12);
     window.RightButtonDown();
     EXPECT_EQ(window.CurrentView().zoom, (ZoomRect{0, 0, 800, 600}));
+
+    // With one scale, a band wider than the viewport's shape is shown whole and centred.
+    window.Header(0, 0, 800, 600, abort);
+    const View& v = window.CurrentView();
+    const real xa = v.WorldX(100), xb = v.WorldX(500), ya = v.WorldY(300), yb = v.WorldY(200);
+    ASSERT_TRUE(window.RubberBandZoom(100, 200, 500, 300, 800, 600));
+    EXPECT_EQ(v.sx, v.sy);
+    EXPECT_NEAR(static_cast<double>(v.WorldX(v.left)), static_cast<double>(xa), 1e-6);
+    EXPECT_NEAR(static_cast<double>(v.WorldX(v.right)), static_cast<double>(xb), 1e-6);
+    EXPECT_NEAR(static_cast<double>(v.WorldY((v.top + v.bottom) / 2.0L)), static_cast<double>((ya + yb) / 2),
+                1e-6);
 }
 
 TEST(GraphicsWindow, TextDirectionAndReferencePoint) {
