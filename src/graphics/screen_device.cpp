@@ -39,7 +39,11 @@ bool ScreenDevice::BlockBegin(std::string_view name) {
     blockDevice_.reset();
     blockFile_ = std::ofstream(TempPath(settings_, BlockFileName(name)), std::ios::trunc);
     if (!blockFile_) return false;
-    blockDevice_ = std::make_unique<cad::DxfDevice>(blockFile_, settings_.cad, false);
+    // The block file is read back only by the screen, which converts code page 850 texts itself:
+    // the texts stay as stored, whatever the CAD text mode of real DXF files is.
+    cad::CadSettings blockSettings = settings_.cad;
+    blockSettings.format.cadTextMode = 1;
+    blockDevice_ = std::make_unique<cad::DxfDevice>(blockFile_, blockSettings, false);
     blockDevice_->Pen(pen_);
     return true;
 }
