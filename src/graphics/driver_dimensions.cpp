@@ -11,6 +11,9 @@ namespace trb::graphics {
 namespace {
 
 constexpr std::string_view kPlusMinus = "\xF1";  // "±" in code page 850
+// Where the upper of two deviations stands (in symbol scales above the lower one's 0.5): the
+// deviation texts are 2.5 high, so the lower one's top is at 3.0.
+constexpr real kStackedUpper = 4.25L;
 
 real Length(std::string_view text) {
     return static_cast<real>(text.size());
@@ -35,7 +38,8 @@ void Driver::CadArrow(real angle, real x, real y) {
 }
 
 // Writes the deviations beside a nominal size. `along` is the position along the dimension
-// line, `base` the dimension line itself; offsets go up (horizontal) or left (vertical).
+// line, `base` the dimension line itself; offsets go up (horizontal) or left (vertical). Two
+// deviations are stacked one and a half text heights apart, so that they never touch.
 void Driver::ToleranceTexts(std::string_view upper, std::string_view lower, real along, real base,
                             bool vertical) {
     const real s = symbolScale_;
@@ -58,7 +62,7 @@ void Driver::ToleranceTexts(std::string_view upper, std::string_view lower, real
     const real u = text::TextToReal(upper), l = text::TextToReal(lower);
     if (u != -l || u == 0) {
         put(SignedDeviation(lower), 0.5L * s);
-        put(SignedDeviation(upper), 2.5L * s);
+        put(SignedDeviation(upper), kStackedUpper * s);
     } else {
         put(std::string(kPlusMinus) + std::string(upper), 1.25L * s);
     }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <sstream>
+
 #include <numbers>
 
 #include "driver_fixture.h"
@@ -130,12 +133,35 @@ TEST(Driver, ToleranceTexts) {
     EXPECT_EQ(texts("0.03", "0.01"), (std::vector<std::string>{"50", "+0.01", "+0.03"}));
     EXPECT_EQ(texts("0", "-0.02"), (std::vector<std::string>{"50", "-0.02"}));
     EXPECT_EQ(texts("", "-0.1"), (std::vector<std::string>{"50", "-0.1"}));
-    // Heights: the deviations go below (0.5·s) and above (2.5·s) the nominal text's line.
+}
+
+// "120 +0.07 +0.05": the two deviations are stacked with a gap, across a horizontal and beside a
+// vertical dimension line, so that neither covers the other.
+TEST(Driver, StackedDeviationsDoNotOverlap) {
+    DriverFixture f;
+    auto& device = f.Record();
+    const auto fields = [](const std::string& call) {
+        std::istringstream in(call.substr(call.find(' ', 5)));
+        real x = 0, y = 0, height = 0;
+        in >> x >> y >> height;
+        return std::array<real, 3>{x, y, height};
+    };
+    f.driver->CadDimHorizontal("120", "0.07", "0.05", 0, 40, 10);
+    auto texts = device.With("Text");
+    ASSERT_EQ(texts.size(), 3u);
+    auto lower = fields(texts[1]), upper = fields(texts[2]);
+    EXPECT_EQ(lower[1], 10.5L) << "the lower deviation sits half a symbol scale above the line";
+    EXPECT_GT(upper[1] - lower[1], 1.2L * lower[2]) << texts[1] << " / " << texts[2];
+    EXPECT_EQ(upper[0], lower[0]);
+
     device.calls.clear();
-    f.driver->CadDimHorizontal("50", "0.03", "0.01", 0, 40, 10);
-    const auto all = device.With("Text");
-    EXPECT_NE(all[1].find(" 10.5 "), std::string::npos);
-    EXPECT_NE(all[2].find(" 12.5 "), std::string::npos);
+    f.driver->CadDimVertical("120", "0.07", "0.05", 0, 40, 10);
+    texts = device.With("Text");
+    ASSERT_EQ(texts.size(), 3u);
+    lower = fields(texts[1]);
+    upper = fields(texts[2]);
+    EXPECT_GT(lower[0] - upper[0], 1.2L * lower[2]) << "upper further left of the vertical line";
+    EXPECT_EQ(upper[1], lower[1]);
 }
 
 TEST(Driver, ExtensionLinesEndBeyondTheDimensionLine) {
