@@ -1,5 +1,6 @@
 #pragma once
 
+#include <numbers>
 #include <string>
 
 #include "core/real.h"
@@ -8,6 +9,8 @@
 namespace trb::cad {
 
 using trb::real;
+
+inline constexpr real kRadiansPerDegree = std::numbers::pi_v<real> / 180;
 
 // Fixed-point text with exactly `decimals` decimals, no padding, independent of the C locale.
 // `point` is the decimal separator. A value that rounds to zero is written without a sign.

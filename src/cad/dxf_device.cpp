@@ -1,6 +1,7 @@
 #include "cad/dxf_device.h"
 
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -173,7 +174,14 @@ void DxfDevice::Pen(int n) {
     layer_ = PenLayerName(settings_, n);
 }
 
+bool DxfDevice::SamePoint(real x1, real y1, real x2, real y2) const {
+    return FixedText(x1, settings_.dxfDecimals) == FixedText(x2, settings_.dxfDecimals) &&
+           FixedText(y1, settings_.dxfDecimals) == FixedText(y2, settings_.dxfDecimals);
+}
+
 void DxfDevice::Line(real x1, real y1, real x2, real y2) {
+    // A line whose ends are the same point in the file is left out: readers refuse it.
+    if (SamePoint(x1, y1, x2, y2)) return;
     Entity("LINE");
     Real(10, x1);
     Real(20, y1);
@@ -182,6 +190,7 @@ void DxfDevice::Line(real x1, real y1, real x2, real y2) {
 }
 
 void DxfDevice::Circle(real x, real y, real r) {
+    if (SamePoint(x, y, x + std::fabs(r), y)) return;  // no radius left in the file
     Entity("CIRCLE");
     Real(10, x);
     Real(20, y);
@@ -194,6 +203,11 @@ void DxfDevice::Arc(real x, real y, real phi1, real phi2, real r) {
         Circle(x, y, r);
         return;
     }
+    // Equal end angles would read as a full circle; an arc whose ends meet in the file is none.
+    const real a1 = phi1 * kRadiansPerDegree, a2 = phi2 * kRadiansPerDegree;
+    if (SamePoint(x, y, x + r, y) ||
+        SamePoint(x + r * std::cos(a1), y + r * std::sin(a1), x + r * std::cos(a2), y + r * std::sin(a2)))
+        return;
     Entity("ARC");
     Real(10, x);
     Real(20, y);

@@ -47,6 +47,8 @@ class DxfDevice : public CadDevice {
   private:
     void Group(int code, std::string_view value);
     void Real(int code, real value);
+    // True when the two points are written as the same point.
+    bool SamePoint(real x1, real y1, real x2, real y2) const;
     void Compact(int code, real value);
     void Entity(std::string_view name);  // 0 name, 8 layer
     void LayerEntry(std::string_view name, int color, std::string_view lineType);

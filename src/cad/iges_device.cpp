@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <numbers>
 #include <system_error>
 #include <utility>
 
@@ -16,8 +15,6 @@
 namespace trb::cad {
 
 namespace {
-
-constexpr real kRadiansPerDegree = std::numbers::pi_v<real> / 180;
 
 // Sine, cosine and angles in radians keep six decimals whatever the number setting.
 std::string Six(real value) {
@@ -114,12 +111,16 @@ void IgesDevice::Pen(int n) {
 }
 
 void IgesDevice::Line(real x1, real y1, real x2, real y2) {
-    AddEntity({110, "", "", "", true},
-              {"110," + Number(x1) + "," + Number(y1) + ",0.0," + Number(x2) + "," + Number(y2) + ",0.0;"});
+    const std::string start = Number(x1) + "," + Number(y1), end = Number(x2) + "," + Number(y2);
+    // A line whose ends are the same point in the file is left out: readers refuse it ("start and
+    // terminate points are the same").
+    if (start == end) return;
+    AddEntity({110, "", "", "", true}, {"110," + start + ",0.0," + end + ",0.0;"});
 }
 
 void IgesDevice::Circle(real x, real y, real r) {
-    const std::string start = Number(x + r) + "," + Number(y);
+    const std::string start = Number(x + std::fabs(r)) + "," + Number(y);
+    if (start == Number(x) + "," + Number(y)) return;  // no radius left in the file
     AddEntity({100, "", "0", "", true},
               {"100,0.0," + Number(x) + "," + Number(y) + "," + start + "," + start + ";"});
 }
@@ -132,10 +133,12 @@ void IgesDevice::Arc(real x, real y, real phi1, real phi2, real r) {
     }
     const real a1 = phi1 * kRadiansPerDegree;
     const real a2 = phi2 * kRadiansPerDegree;
+    const std::string start = Number(x + r * std::cos(a1)) + "," + Number(y + r * std::sin(a1));
+    const std::string end = Number(x + r * std::cos(a2)) + "," + Number(y + r * std::sin(a2));
+    // Ends that meet in the file would make a full circle of what is no arc at all.
+    if (start == end) return;
     AddEntity({100, "", "0", "", true},
-              {"100,0.0," + Number(x) + "," + Number(y) + "," + Number(x + r * std::cos(a1)) + "," +
-               Number(y + r * std::sin(a1)) + "," + Number(x + r * std::cos(a2)) + "," +
-               Number(y + r * std::sin(a2)) + ";"});
+              {"100,0.0," + Number(x) + "," + Number(y) + "," + start + "," + end + ";"});
 }
 
 void IgesDevice::Text(std::string_view text, real x, real y, const TextStyle& style) {

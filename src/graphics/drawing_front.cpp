@@ -32,14 +32,17 @@ void Radial(Driver& driver, real degrees, real r1, real r2) {
     driver.CadLine(r1 * std::cos(a), r1 * std::sin(a), r2 * std::cos(a), r2 * std::sin(a));
 }
 
-// The two edges of a hole along the y axis (x = ±d) from y1 to y2, y1 and y2 signed.
+// The two edges of a hole along the y axis (x = ±d) from y1 to y2, y1 and y2 signed. A hole of
+// diameter 0 is no hole: nothing is drawn.
 void VerticalHole(Driver& driver, real d, real y1, real y2) {
+    if (d <= 0) return;
     driver.CadLine(-d, y1, -d, y2);
     driver.CadLine(d, y1, d, y2);
 }
 
 // The two edges of a hole along the x axis (y = ±d) from x1 to x2.
 void HorizontalHole(Driver& driver, real d, real x1, real x2) {
+    if (d <= 0) return;
     driver.CadLine(x1, -d, x2, -d);
     driver.CadLine(x1, d, x2, d);
 }

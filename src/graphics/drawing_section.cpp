@@ -75,9 +75,9 @@ class SectionDrawer {
     }
 
     // Where the feed hole meets a cylinder of radius rho: an arc of radius rho that joins the hole
-    // edges (B/2 - d, rho) and (B/2 + d, rho).
+    // edges (B/2 - d, rho) and (B/2 + d, rho). A hole of diameter 0 has none.
     void HoleArc(real rho) {
-        if (rho <= 0 || g_.d > rho) return;
+        if (rho <= 0 || g_.d <= 0 || g_.d > rho) return;
         const real centre = rho + std::sqrt(rho * rho - g_.d * g_.d);
         const real half = RadToDeg(std::asin(g_.d / rho));
         driver_.CadArc(g_.middle, centre, -90 - half, -90 + half, rho);
@@ -95,7 +95,7 @@ class SectionDrawer {
             case core::kHoleAt90:
             case core::kTwoHolesAt90:
                 driver_.CadColor(5);
-                driver_.CadCircle(m, 0, g_.d);
+                if (g_.d > 0) driver_.CadCircle(m, 0, g_.d);
                 break;
             case core::kRingGroove: {
                 UpperWallAroundHole();
@@ -150,7 +150,7 @@ class SectionDrawer {
             case core::kTwoPocketsAt90: {
                 const real h = g_.bp / 2;
                 driver_.CadColor(5);
-                driver_.CadCircle(m, 0, g_.d);
+                if (g_.d > 0) driver_.CadCircle(m, 0, g_.d);
                 driver_.CadRectangle(m - h, -h, m + h, h);
                 break;
             }
@@ -182,7 +182,8 @@ void Dimensions(Driver& driver, const core::TRBrecord& record, const text::Forma
 
     const real m = g.middle;
     const std::string hole = length(record.dh);
-    switch (record.zufuhr) {
+    // No feed hole, no hole dimension.
+    switch (record.dh > 0 ? record.zufuhr : 0) {
         case core::kHoleOppositeLoad:
         case core::kRingGroove:
         case core::kPocketOppositeLoad:

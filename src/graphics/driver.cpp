@@ -158,15 +158,26 @@ void Driver::CadRectangle(real x1, real y1, real x2, real y2) {
 }
 
 void Driver::CadLine(real x1, real y1, real x2, real y2) {
-    if (output_) output_->Line(x1, y1, x2, y2);
+    // A line without length is no entity: CAD readers refuse it ("start and terminate points are
+    // the same").
+    if (!output_ || std::hypot(x2 - x1, y2 - y1) < kShortestEntity) return;
+    output_->Line(x1, y1, x2, y2);
 }
 
 void Driver::CadCircle(real x, real y, real r) {
-    if (output_) output_->Circle(x, y, r);
+    if (output_ && std::fabs(r) >= kShortestEntity) output_->Circle(x, y, r);
 }
 
 void Driver::CadArc(real x, real y, real phi1, real phi2, real r) {
-    if (r == 0 || !output_) return;
+    if (!output_ || std::fabs(r) < kShortestEntity) return;
+    // An arc without sweep is no entity (a device would take equal end angles for a full circle);
+    // a full turn is a full circle.
+    const real sweep = phi2 - phi1;
+    if (std::fabs(sweep) < 360 - 1e-9L) {
+        real reduced = std::fmod(sweep, 360.0L);
+        if (reduced < 0) reduced += 360;
+        if (DegToRad(std::min(reduced, 360 - reduced)) * std::fabs(r) < kShortestEntity) return;
+    }
     output_->Arc(x, y, phi1, phi2, r);
 }
 

@@ -46,6 +46,10 @@ struct DriverContext {
     DiagramLimitsEditor* limitsEditor = nullptr;
 };
 
+// Lines, circles and arcs shorter than this (drawing units) are not written: no device gets a
+// degenerate entity.
+inline constexpr real kShortestEntity = 1e-6L;
+
 // The drawing output driver: every drawing and diagram is written through these operations,
 // which keep the drawing state (pen, text style, current point, polylines, symbol scale,
 // limits) and send the drawing to the chosen output device: 1 DXF file, 2 IGES file, 3 screen,

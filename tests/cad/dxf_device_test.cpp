@@ -64,6 +64,20 @@ TEST(DxfDevice, FullTurnArcsBecomeCirclesAndZeroRadiusDrawsNothing) {
                                " 51\n10.000000\n"));
 }
 
+TEST(DxfDevice, EntitiesThatRoundToAPointAreLeftOut) {
+    CadSettings settings;
+    settings.dxfDecimals = 3;
+    const std::string dxf = Dxf(
+        [](DxfDevice& d) {
+            d.Line(5, 5, 5.0002L, 5.0001L);
+            d.Circle(1, 2, 0.0003L);
+            d.Arc(0, 0, 10, 10.0001L, 2);
+        },
+        settings);
+    EXPECT_EQ(dxf, "");
+    EXPECT_NE(Dxf([](DxfDevice& d) { d.Line(5, 5, 5.001L, 5); }, settings), "");
+}
+
 TEST(DxfDevice, TablesEndWithTheStyleAndAnUnpaddedZeroBeforeEndtab) {
     CadSettings settings;
     settings.fontFile = "txt8";

@@ -108,6 +108,22 @@ TEST(IgesDevice, DecimalsSettingAndCirclesAndArcs) {
     EXPECT_EQ(file.Directory(1, 7), "0");  // transformation matrix field
 }
 
+// What rounds to a point in the file is no entity: no line, circle or arc whose ends meet.
+TEST(IgesDevice, EntitiesThatRoundToAPointAreLeftOut) {
+    CadSettings settings;
+    settings.format.decimals = 3;
+    const IgesFile file = Iges(
+        [](IgesDevice& d) {
+            d.Line(5, 5, 5.0002L, 5.0001L);
+            d.Circle(1, 2, 0.0003L);
+            d.Arc(0, 0, 10, 10.0001L, 2);
+            d.Line(5, 5, 5.001L, 5);
+        },
+        settings);
+    ASSERT_EQ(file.Section('D').size(), 2u);
+    EXPECT_EQ(file.Parameter(1), "110,5.000,5.000,0.0,5.001,5.000,0.0;");
+}
+
 TEST(IgesDevice, SolidOutlineRunsThroughPointsOneTwoFourThree) {
     const IgesFile file = Iges([](IgesDevice& d) { d.Solid(1, 1, 2, 1, 1, 2, 2, 2); });
     EXPECT_EQ(file.Directory(2, 5), "11");
