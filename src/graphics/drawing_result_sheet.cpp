@@ -148,6 +148,18 @@ FramedTable Heat(const DrawingData& data, const SheetValues& v) {
 
 }  // namespace
 
+void DrawFailedRunSheet(Driver& driver, const DrawingData& data) {
+    driver.CadColor(4);
+    DrawFramedTable(driver, Header(data), kTextHeight);
+    const core::RunStatus& status = driver.Status();
+    if (status.MessageCount() > 0) {
+        Rows rows;
+        for (int i = 2; i <= status.MessageCount(); ++i) rows.push_back({status.Message(i)});
+        DrawFramedTable(driver, Table(2, 98, {42}, status.Message(1), std::move(rows)), kTextHeight);
+    }
+    driver.CadColor(0);
+}
+
 void DrawResultSheet(Driver& driver, const DrawingData& data) {
     const SheetValues values(data);
     const core::TRBrecord& r = data.record;

@@ -10,4 +10,7 @@ class Driver;
 // bearing, shaft, lubricant, results and heat balance, and the run's messages when there are any.
 void DrawResultSheet(Driver& driver, const DrawingData& data);
 
+// The result sheet of a failed run: the header lines and the run's messages, no results.
+void DrawFailedRunSheet(Driver& driver, const DrawingData& data);
+
 }  // namespace trb::graphics

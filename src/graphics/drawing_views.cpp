@@ -67,6 +67,23 @@ void DrawOnce(Driver& driver, ui::Dialogs& dialogs, const DrawingData& data, int
     driver.CadClose();
 }
 
+// After a failed run the screen shows the run's messages on the result sheet, so that no earlier
+// drawing stays up as if it were this case's.
+void DrawFailedRun(Driver& driver, const DrawingData& data) {
+    driver.CadOpen(kDeviceScreen);
+    if (driver.Abort()) return;
+    driver.CadColor(0);
+    const Rect limits = ViewLimits(kViewResultSheet, data.record);
+    driver.CadLimits(limits.x1, limits.y1, limits.x2, limits.y2);
+    driver.CadTables(2);
+    driver.CadBlocksBegin();
+    driver.CadEndSection();
+    driver.CadEntitiesBegin();
+    DrawFailedRunSheet(driver, data);
+    driver.CadEndSection();
+    driver.CadClose();
+}
+
 }  // namespace
 
 real ProductionScale(const core::TRBrecord& record) {
@@ -151,7 +168,11 @@ void WriteBearingView(Driver& driver, const DrawingData& data, int view) {
 
 void DrawBearingView(Driver& driver, ui::Dialogs& dialogs, const DrawingData& data, int device, int view) {
     if (driver.Status().calculationFailed) {
-        ShowRunMessages(dialogs, data, driver.Status());
+        if (device == kDeviceScreen) {
+            DrawFailedRun(driver, data);
+        } else {
+            ShowRunMessages(dialogs, data, driver.Status());
+        }
         return;
     }
     if (view != kViewAsk) {

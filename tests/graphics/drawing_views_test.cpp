@@ -177,6 +177,17 @@ TEST_F(DrawCommandTest, FailedRunShowsItsMessagesInsteadOfADrawing) {
     quiet.userInterface = false;
     DrawBearingView(*driver, dialogs, quiet, kDeviceText, kViewProduction);
     EXPECT_EQ(dialogs.Entries("box").size(), 1u);
+
+    // On the screen the earlier drawing gives way to a sheet with the messages and no results.
+    window->line(0, 0, 100, 100);
+    status.AddMessage("Warnung: t2>tBlim !");
+    DrawBearingView(*driver, dialogs, Data(), kDeviceScreen, kViewResultSheet);
+    const std::string list = window->List().Dump();
+    EXPECT_THAT(list, HasSubstr(";Fatal  : visko !\n"));
+    EXPECT_THAT(list, HasSubstr(";Warnung: t2>tBlim !\n"));
+    EXPECT_THAT(list, Not(HasSubstr("4;0;0;100;100")));
+    EXPECT_THAT(list, Not(HasSubstr(";TRB\n"))) << "no results table";
+    EXPECT_EQ(dialogs.Entries("box").size(), 1u) << "the screen shows the messages itself";
 }
 
 TEST_F(DrawCommandTest, ViewListIsOfferedUntilTheLastItem) {
