@@ -66,7 +66,13 @@ bool LooksLikeCaseFile(std::string_view content) {
 void WriteTo(CaseFileContext& context, const std::string& path) {
     std::ostringstream out;
     WriteCaseContent(out, context.content, context.settings.format, context.programTitle);
-    ui::WriteFileChecked(path, out.str(), context.dialogs, context.abort);
+    if (ui::WriteFileChecked(path, out.str(), context.dialogs, context.abort))
+        context.dialogs.FileWritten(path);
+}
+
+// What the file choosers list: case files.
+std::string CaseFileFilter() {
+    return std::string("*.") + kCaseExtension + "|*." + kCaseExtension;
 }
 
 }  // namespace
@@ -80,9 +86,10 @@ void WriteCaseFile(CaseFileContext& context, std::string_view name) {
             return;
         }
         if (!context.settings.archiveMode) {
-            // From now on the case lives in a folder like any other.
+            // From now on the case lives in a folder like any other, under its own extension.
             state.commandLineFile = false;
             state.folder = FolderOf(state.name);
+            state.extension = CaseExtensionOf(state.name);
             state.name = StemOf(state.name);
         }
     }
@@ -94,8 +101,8 @@ void WriteCaseFile(CaseFileContext& context, std::string_view name) {
         return;
     }
 
-    const std::string filter = std::string("*.") + kCaseExtension + "|*." + kCaseExtension;
-    const auto chosen = context.dialogs.ChooseSaveFile(state.folder, filter);
+    const std::string proposal = state.name.empty() ? std::string() : state.name + "." + kCaseExtension;
+    const auto chosen = context.dialogs.ChooseSaveFile(state.folder, CaseFileFilter(), proposal);
     if (!chosen) {
         context.abort = true;
         return;
@@ -109,10 +116,21 @@ void WriteCaseFile(CaseFileContext& context, std::string_view name) {
     if (context.abort) return;
     state.folder = folder;
     state.name = chosenName;
+    state.extension = kCaseExtension;
     state.commandLineFile = false;
 }
 
 void ReadCaseFile(CaseFileContext& context, std::string_view name) {
+    if (name.empty()) {
+        // No name: the user picks the case file.
+        std::string folder = context.state.folder;
+        std::string chosen;
+        context.dialogs.AskOpenFile(5, folder, CaseFileFilter(), chosen, context.abort);
+        if (context.abort) return;
+        context.state.commandLineFile = false;
+        ReadCaseFile(context, chosen);
+        return;
+    }
     const std::string path = CaseFilePath(context.state.folder, name);
     // Only regular files are read: a folder or a pipe is no case file (and a pipe would block).
     const config::InputFile file = config::ReadInputFile(path, kMaxCaseFileSize);
@@ -135,6 +153,7 @@ void ReadCaseFile(CaseFileContext& context, std::string_view name) {
     if (!context.state.commandLineFile) {
         if (name.find('/') != std::string_view::npos) context.state.folder = FolderOf(path);
         context.state.name = StemOf(path);
+        context.state.extension = CaseExtensionOf(path);
     }
 }
 

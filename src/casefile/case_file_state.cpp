@@ -16,16 +16,24 @@ std::string CaseFilePath(std::string_view folder, std::string_view name) {
     return path;
 }
 
+std::string CaseExtensionOf(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string_view file = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = file.rfind('.');
+    if (dot == std::string_view::npos || dot + 1 == file.size()) return kCaseExtension;
+    return std::string(file.substr(dot + 1));
+}
+
 std::string CurrentCaseFile(const CaseFileState& state) {
     if (state.commandLineFile) return state.name;
-    return InFolder(state.folder, state.name + "." + kCaseExtension);
+    return InFolder(state.folder, state.name + "." + state.extension);
 }
 
 void AddRecentFile(CaseFileState& state, std::string_view name) {
     if (state.commandLineFile) {
         AddRecentPath(state.recent, CaseFilePath({}, name));
     } else {
-        AddRecentPath(state.recent, InFolder(state.folder, std::string(name) + "." + kCaseExtension));
+        AddRecentPath(state.recent, InFolder(state.folder, std::string(name) + "." + state.extension));
     }
 }
 

@@ -18,7 +18,13 @@ struct CaseFileState {
     bool modified = false;
     bool commandLineFile = false;  // started with a case file: `name` holds the full path, folder is empty
     RecentFileList recent;
+    // The extension the case is saved with: "trb", or the one of the file it was opened from (a
+    // case started as "test.edi" stays test.edi).
+    std::string extension = kCaseExtension;
 };
+
+// The extension of a file name (without the "."), or "trb" when it has none.
+std::string CaseExtensionOf(std::string_view path);
 
 // `folder` + `file` with exactly the separator between them that is needed (none for an empty folder).
 // Unlike text::AddBackslash, the folder is taken exactly as the file system spells it, blanks included.

@@ -120,7 +120,11 @@ bool Driver::OpenFileOutput(int device) {
         return true;
     }
     const std::string filter = "*." + extension + "|*." + extension + "|*.*|*.*";
-    const std::optional<std::string> chosen = ctx_.dialogs.ChooseSaveFile(settings_.cadFolder, filter);
+    // The case's name is proposed (an unnamed case proposes nothing).
+    const std::string stem = std::filesystem::path(caseFile_).stem().string();
+    const std::string proposal = stem.empty() || stem.front() == '.' ? std::string() : stem + "." + extension;
+    const std::optional<std::string> chosen =
+        ctx_.dialogs.ChooseSaveFile(settings_.cadFolder, filter, proposal);
     if (!chosen || chosen->empty()) {
         ctx_.abort = true;
         fileName_.clear();
@@ -204,7 +208,8 @@ void Driver::FinishFileOutput() {
         ctx_.abort = true;
         return;
     }
-    ui::WriteFileChecked(fileName_, buffer_.str(), ctx_.dialogs, ctx_.abort);
+    if (ui::WriteFileChecked(fileName_, buffer_.str(), ctx_.dialogs, ctx_.abort))
+        ctx_.dialogs.FileWritten(fileName_);
     buffer_.str({});
 }
 

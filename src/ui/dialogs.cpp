@@ -232,10 +232,16 @@ void Dialogs::AskFolder(std::string_view currentFolder, std::string& result, boo
     result = text::AddBackslash(*chosen);
 }
 
-std::optional<std::string> Dialogs::ChooseSaveFile(std::string_view folder, std::string_view filter) {
-    auto chosen = ChooseSavePath({std::string(folder), std::string(filter)});
+std::optional<std::string> Dialogs::ChooseSaveFile(std::string_view folder, std::string_view filter,
+                                                   std::string_view name) {
+    auto chosen = ChooseSavePath({std::string(folder), std::string(filter), std::string(name)});
     if (chosen && chosen->empty()) chosen.reset();
     return chosen;
+}
+
+void Dialogs::FileWritten(std::string_view path) {
+    // Paths are the file system's own bytes (UTF-8), shown as they are.
+    ShowStatus(std::string(kFileWrittenPrefix) + std::string(path));
 }
 
 void Dialogs::ShowTextFile(const std::string& file, const std::string& printFile) {

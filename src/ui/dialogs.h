@@ -34,7 +34,10 @@ enum class ChoiceStyle { List, Radio };
 // What an open dialog asks for.
 struct OpenFileRequest {
     std::string folder;  // start folder (display text)
-    std::string filter;  // a pattern such as "*.trb"
+    // Patterns such as "*.trb", or pairs of description and pattern separated by "|" as in
+    // "*.dxf|*.dxf|*.*|*.*".
+    std::string filter;
+    std::string name;  // the file name proposed in a save dialog (may be empty)
 };
 
 class Dialogs {
@@ -91,8 +94,12 @@ class Dialogs {
                         bool& abort);
     // Cancel returns the current folder and resets the abort flag. The result ends with "/".
     void AskFolder(std::string_view currentFolder, std::string& result, bool& abort);
-    // A save dialog in `folder` with the given filter; the chosen full path, or nothing.
-    std::optional<std::string> ChooseSaveFile(std::string_view folder, std::string_view filter);
+    // A save dialog in `folder` with the given filter, proposing `name`; the chosen full path, or
+    // nothing.
+    std::optional<std::string> ChooseSaveFile(std::string_view folder, std::string_view filter,
+                                              std::string_view name = {});
+    // Tells the user that a file was written and where (the window's status bar).
+    void FileWritten(std::string_view path);
 
     // ----- text output -----
     // The text viewer on `file` (display copy); printing from it prints `printFile`.
@@ -101,6 +108,9 @@ class Dialogs {
     void PrintTextFile(const std::string& file);
     // The first 22 entries of choiceList in the text screen.
     void ShowTextScreen();
+
+    // The status note after a file was written, followed by its path.
+    static constexpr std::string_view kFileWrittenPrefix = "Gespeichert: ";
 
     // The refusal of user and file commands in archive mode.
     static constexpr std::string_view kArchiveModeRefusal =
@@ -129,6 +139,8 @@ class Dialogs {
     virtual void PrintText(const std::string& file, int pages) = 0;
     virtual void ShowScreen(const std::string& caption, const std::vector<std::string>& lines) = 0;
     virtual void Beep() {}
+    // A short note that needs no answer (display text); nothing where there is no status line.
+    virtual void ShowStatus(const std::string& /*text*/) {}
     // False where nobody could answer a repeated question (batch runs): a refused entry
     // then ends the question as cancelled instead of asking again.
     virtual bool CanAskAgain() const { return true; }

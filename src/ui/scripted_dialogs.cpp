@@ -71,7 +71,7 @@ std::optional<std::string> ScriptedDialogs::ChooseOpenFile(const OpenFileRequest
 }
 
 std::optional<std::string> ScriptedDialogs::ChooseSavePath(const OpenFileRequest& request) {
-    transcript.push_back({"save", "", request.folder, {request.filter}, 0});
+    transcript.push_back({"save", "", request.folder, {request.filter, request.name}, 0});
     return Next();
 }
 
@@ -90,6 +90,10 @@ void ScriptedDialogs::PrintText(const std::string& file, int pages) {
 
 void ScriptedDialogs::ShowScreen(const std::string& caption, const std::vector<std::string>& lines) {
     transcript.push_back({"screen", caption, "", lines, 0});
+}
+
+void ScriptedDialogs::ShowStatus(const std::string& text) {
+    statusNotes.push_back(text);
 }
 
 void ScriptedDialogs::Beep() {

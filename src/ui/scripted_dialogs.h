@@ -12,6 +12,7 @@ namespace trb::ui {
 // Dialogs for tests: every question takes the next prepared reply and every box and
 // question is recorded (display texts, UTF-8). Replies by question kind:
 //   question box "yes" / "no" / "cancel"; list and radio the item number ("3");
+//   (a save chooser's entry holds the filter and the proposed name as its items)
 //   text dialog the text; yes/no dialog "J" or "N"; choosers the path.
 // A cancelled dialog is ReplyCancel(). Without a prepared reply a question is cancelled
 // and counted in unanswered.
@@ -30,6 +31,7 @@ class ScriptedDialogs : public Dialogs {
     ScriptedDialogs& ReplyCancel();
 
     std::vector<Entry> transcript;
+    std::vector<std::string> statusNotes;  // the notes of the status line, in order
     int unanswered = 0;
     std::size_t PendingReplies() const { return replies_.size(); }
     // The entries of one kind, in order.
@@ -50,6 +52,7 @@ class ScriptedDialogs : public Dialogs {
     void PrintText(const std::string& file, int pages) override;
     void ShowScreen(const std::string& caption, const std::vector<std::string>& lines) override;
     void Beep() override;
+    void ShowStatus(const std::string& text) override;
 
   private:
     std::optional<std::string> Next();
