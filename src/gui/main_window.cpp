@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStatusBar>
 
 #include "app/case_start.h"
 #include "casefile/case_file.h"
@@ -40,6 +41,7 @@ Thh::Thh(app::Program& program, const app::CommandLine& commandLine, QWidget* pa
     : TFkorvgra(program.settings, program.abort, parent), program_(program) {
     setObjectName("Thh");
     menu_ = std::make_unique<MainMenu>(*this);
+    statusBar()->setObjectName("StatusBar");  // where the window says what was written where
     RefreshCaptions();
     ConnectCommands();
     // Every message browser of the window (failed runs, reports, the help menu) opens the viewer.
@@ -75,6 +77,7 @@ Thh::Thh(app::Program& program, const app::CommandLine& commandLine, QWidget* pa
         program_.texts.SwitchLanguage(program_.settings.language);
         program_.dialogs.programTitle = program_.texts.ProgramTitle();
         RefreshCaptions();
+        interfaceLanguage_.Apply(program_.settings.language);
     }
     RefreshAfterRun();
     RefreshTitle();
@@ -132,7 +135,8 @@ void Thh::RefreshTitle() {
     const std::string& name = program_.caseFile.name;
     if (!name.empty()) {
         title += "  -  " + QString::fromStdString(name);
-        if (name.find('.') == std::string::npos) title += "." + QString(casefile::kCaseExtension);
+        if (name.find('.') == std::string::npos)
+            title += "." + QString::fromStdString(program_.caseFile.extension);
     }
     setWindowTitle(title);
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();

@@ -6,6 +6,7 @@
 #include "app/program.h"
 #include "docs/change_command.h"
 #include "gui/graphics_form.h"
+#include "gui/interface_language.h"
 
 namespace trb::graphics {
 class Driver;
@@ -67,6 +68,10 @@ class Thh : public TFkorvgra {
     void ChangeLogCommand(docs::ChangeCommandKind command);
     // Asks for the nominal diameter of the new bearing; Cancel sets the abort flag.
     void PreDimensioning();
+    // "&Vorauslegung": the new diameter, then the calculation and the result view.
+    void mi_editvorauslegungClick();
+    // Draws again what the screen shows (after a language switch).
+    void RedrawScreenView();
     void QuickInput();
     // "&Drucken...": the printout dialog, then the drawing on the printer.
     void mi_fileprintClick();
@@ -85,11 +90,19 @@ class Thh : public TFkorvgra {
     void Calculate();
     void DrawResultView();
     void PrintCommand(bool printerInfo);
+    // Opens a web page or mail address with the desktop's handler, or says why not.
+    void OpenWithDesktop(const std::string& target);
 
     app::Program& program_;
     std::unique_ptr<MainMenu> menu_;
     std::unique_ptr<DrawingEditors> editors_;  // the driver's plot dialog and limits form
     std::unique_ptr<graphics::Driver> driver_;
+    InterfaceLanguage interfaceLanguage_;
+    // What the screen shows: a bearing view (view > 0) or a viscosity diagram (diagram > 0).
+    struct ScreenView {
+        int view = 1;
+        int diagram = 0;
+    } screenView_;
     bool endRequested_ = false;
 };
 

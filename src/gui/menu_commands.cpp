@@ -1,7 +1,5 @@
 #include <QAction>
-#include <QDesktopServices>
 #include <QMessageBox>
-#include <QUrl>
 
 #include "casefile/case_file.h"
 #include "core/calculation.h"
@@ -49,10 +47,7 @@ void Thh::ConnectCommands() {
     ConnectInputCommands(*this);
     ConnectDocumentationCommands(*this);
     ConnectChartCommands(*this);
-    bind("mi_editvorauslegung", [this] {
-        PreDimensioning();
-        program_.abort = false;
-    });
+    bind("mi_editvorauslegung", [this] { mi_editvorauslegungClick(); });
     bind("mi_ViewAusdruck", [this] { mi_ViewAusdruckClick(); });
     bind("mi_viewQuick", [this] { DrawView(graphics::kDeviceScreen, 1); });
     bind("mi_viewLager", [this] { DrawView(graphics::kDeviceScreen, 6); });
@@ -96,6 +91,7 @@ void Thh::mi_fileNewClick() {
     casefile::LoadDefaultCase(cases);
     program_.abort = false;
     program_.caseFile.name.clear();
+    program_.caseFile.extension = casefile::kCaseExtension;
     program_.caseFile.commandLineFile = false;
     RefreshTitle();
     docs::ResetDocumentation(program_.title, program_.changes, program_.drawingInfo,
@@ -129,6 +125,18 @@ void Thh::PreDimensioning() {
     program_.record.db = diameter;
     program_.record.ds = diameter;
     program_.caseFile.modified = true;
+}
+
+void Thh::mi_editvorauslegungClick() {
+    PreDimensioning();
+    if (program_.abort) {
+        program_.abort = false;
+        return;
+    }
+    // The new diameters are inputs like any other: the case is calculated and shown again.
+    Calculate();
+    program_.abort = false;
+    RefreshAfterRun();
 }
 
 void Thh::QuickInput() {
@@ -204,6 +212,7 @@ void Thh::mi_helpErrorMessagesClick() {
 void Thh::DrawView([[maybe_unused]] int device, [[maybe_unused]] int view) {
     Printing().shown = graphics::PrintoutKind::Drawing;
     ChartCommandsOf(*this).Forget();
+    if (device == graphics::kDeviceScreen) screenView_ = {view, 0};
 #ifdef TRB_HAVE_DRAWINGS
     driver_->SetSettings(graphics::DriverSettingsFrom(program_.settings));
     driver_->SetCaseFile(casefile::CurrentCaseFile(program_.caseFile));
@@ -225,6 +234,7 @@ void Thh::DrawView([[maybe_unused]] int device, [[maybe_unused]] int view) {
 void Thh::DrawDiagram([[maybe_unused]] int kind) {
     Printing().shown = graphics::PrintoutKind::Drawing;
     ChartCommandsOf(*this).Forget();
+    screenView_ = {0, kind};
 #ifdef TRB_HAVE_DRAWINGS
     driver_->SetSettings(graphics::DriverSettingsFrom(program_.settings));
     graphics::ViscosityDiagramOptions options;
@@ -238,20 +248,22 @@ void Thh::DrawDiagram([[maybe_unused]] int kind) {
 void Thh::LanguageCommand(int code) {
     program_.texts.LanguageMenuCommand(code);
     RefreshCaptions();
-    if (code == text::kFrench || code == text::kKorean) return;
-    program_.settings.language = code;
-    program_.dialogs.programTitle = program_.texts.ProgramTitle();
-    RefreshTitle();
+    interfaceLanguage_.Apply(code);
+    if (code != text::kFrench && code != text::kKorean) {
+        program_.settings.language = code;
+        program_.dialogs.programTitle = program_.texts.ProgramTitle();
+        RefreshTitle();
+    }
+    // The drawings carry the calculation texts of the new language.
+    RedrawScreenView();
 }
 
-void Thh::mi_helpwwwClick() {
-    QDesktopServices::openUrl(QUrl(kMakerWebPage));
-}
-
-void Thh::mi_helpemailClick() {
-    const QString mail =
-        QString("MAILTO:") + kMakerMail + "?subject=TRB V" + QString(config::kProgramVersion.data());
-    QDesktopServices::openUrl(QUrl(mail));
+void Thh::RedrawScreenView() {
+    if (screenView_.diagram > 0) {
+        DrawDiagram(screenView_.diagram);
+    } else {
+        DrawView(graphics::kDeviceScreen, screenView_.view);
+    }
 }
 
 void Thh::mi_HelpAboutClick() {

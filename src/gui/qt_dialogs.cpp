@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QStatusBar>
 
 #include "config/settings.h"
 #include "gui/dialog_fit.h"
+#include "gui/file_filter.h"
 #include "gui/printer_choice.h"
 #include "gui/text_printing.h"
 #include "gui/text_viewer.h"
@@ -15,22 +18,11 @@ namespace trb::gui {
 
 namespace {
 
+// How long a status note stays.
+constexpr int kStatusNoteMs = 30000;
+
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// A pattern such as "*.trb", or pairs of a description and patterns separated by "|"
-// ("HTML files|*.HTM;*.HTML|All files|*.*").
-QString FilterText(const std::string& filter) {
-    const QStringList parts = Q(filter).split('|');
-    if (parts.size() < 2) return Q(filter) + " (" + Q(filter) + ")";
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(';', ' ');
-        filters << parts[i] + " (" + patterns + ")";
-    }
-    return filters.join(";;");
 }
 
 }  // namespace
@@ -103,17 +95,22 @@ std::optional<bool> QtDialogs::EnterYesNo(const std::string& prompt, bool preset
 }
 
 std::optional<std::string> QtDialogs::ChooseOpenFile(const ui::OpenFileRequest& request) {
-    const QString name =
-        QFileDialog::getOpenFileName(mainWindow_, QString(), Q(request.folder), FilterText(request.filter));
-    if (name.isEmpty()) return std::nullopt;
-    return name.toStdString();
+    QFileDialog dialog(mainWindow_, QString(), Q(request.folder), QtFileFilter(request.filter));
+    dialog.setObjectName("OpenDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
 }
 
 std::optional<std::string> QtDialogs::ChooseSavePath(const ui::OpenFileRequest& request) {
-    const QString name =
-        QFileDialog::getSaveFileName(mainWindow_, QString(), Q(request.folder), FilterText(request.filter));
-    if (name.isEmpty()) return std::nullopt;
-    return name.toStdString();
+    QFileDialog dialog(mainWindow_, QString(), Q(request.folder), QtFileFilter(request.filter));
+    dialog.setObjectName("SaveDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!request.name.empty()) dialog.selectFile(Q(request.name));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
 }
 
 std::optional<std::string> QtDialogs::ChooseFolderPath(const std::string& start) {
@@ -150,6 +147,12 @@ void QtDialogs::ShowScreen(const std::string& caption, const std::vector<std::st
 
 void QtDialogs::Beep() {
     QApplication::beep();
+}
+
+void QtDialogs::ShowStatus(const std::string& text) {
+    if (auto* window = qobject_cast<QMainWindow*>(mainWindow_.data())) {
+        window->statusBar()->showMessage(Q(text), kStatusNoteMs);
+    }
 }
 
 }  // namespace trb::gui

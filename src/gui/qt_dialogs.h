@@ -50,6 +50,7 @@ class QtDialogs : public ui::Dialogs {
     void PrintText(const std::string& file, int pages) override;
     void ShowScreen(const std::string& caption, const std::vector<std::string>& lines) override;
     void Beep() override;
+    void ShowStatus(const std::string& text) override;
 
   private:
     void Fit(QWidget& dialog) const;

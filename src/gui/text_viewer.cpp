@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -45,7 +46,16 @@ TForm_showtextfile::TForm_showtextfile(const std::string& file, config::ConfigSe
     layout->addWidget(memo_);
 
     QMenu* fileMenu = menu->addMenu("&Datei");
-    fileMenu->addAction("Export &Notepad", this, [this] { launcher_.Start(settings_.textProgram, {file_}); });
+    // The text in the desktop's editor (or the configured text program), started without a shell.
+    QAction* exportAction = fileMenu->addAction("Export &Notepad", this, [this] {
+        if (launcher_.Start(settings_.textProgram, {file_})) return;
+        QMessageBox box(QMessageBox::NoIcon, "Meldung:",
+                        "Kein Programm zum \u00d6ffnen von " + QString::fromStdString(file_) + " gefunden.",
+                        QMessageBox::Ok, this);
+        box.setObjectName("ExportFailedBox");
+        box.exec();
+    });
+    exportAction->setObjectName("mi_exportNotepad");
     QAction* printAction = fileMenu->addAction("&Drucken...", this, [print] {
         if (print) print();
     });
