@@ -192,7 +192,7 @@ void Dialogs::AskInteger(std::string_view prompt, std::uint16_t& value, int lowe
 
 void Dialogs::AskOpenFile(int kind, std::string& folder, std::string_view filter, std::string& result,
                           bool& abort, std::string* caseExtension) {
-    const auto chosen = ChooseOpenFile({folder, std::string(filter)});
+    const auto chosen = ChooseOpenFile({folder, std::string(filter), {}});
     if (!chosen || chosen->empty()) {
         abort = true;
         result.clear();
@@ -210,7 +210,7 @@ void Dialogs::AskOpenFile(int kind, std::string& folder, std::string_view filter
 void Dialogs::AskProgramFile(std::string_view currentPath, std::string_view filter, std::string& result,
                              bool& abort) {
     const std::string current(currentPath);
-    const auto chosen = ChooseOpenFile({FolderOf(current), std::string(filter)});
+    const auto chosen = ChooseOpenFile({FolderOf(current), std::string(filter), {}});
     if (!chosen || chosen->empty()) {
         result = current;
         abort = true;

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -22,6 +23,7 @@
 #include "graphics/driver_settings.h"
 #include "gui/file_filter.h"
 #include "gui/graphics_canvas.h"
+#include "gui/interface_language.h"
 #include "input_test_support.h"
 #include "text/language.h"
 #include "window_fixture.h"
@@ -53,6 +55,11 @@ ModalScript::Action ChooseRow(int row) {
 ModalScript::Action ChooseRadio(int item) {
     return [item](QWidget& dialog) {
         const auto buttons = dialog.findChildren<QRadioButton*>();
+        if (buttons.size() < item) {
+            ADD_FAILURE() << dialog.objectName().toStdString() << " has no radio button " << item;
+            dynamic_cast<QDialog&>(dialog).reject();
+            return;
+        }
         buttons.at(item - 1)->setChecked(true);
         Ok(dialog);
     };
@@ -439,6 +446,55 @@ TEST_F(RealWindowTest, NoHoleIsDrawnForFeedHoleDiameterZero) {
     if (fs::exists(Path("groove_sa.igs"))) {
         EXPECT_EQ(DegenerateIgesEntities(ReadAll(Path("groove_sa.igs"))), 0);
     }
+}
+
+// Homepage, E-Mail and the viewer's "Export Notepad" start their program through the launcher (an
+// argument list, no shell); when nothing can be started the user is told so.
+TEST_F(RealWindowTest, ExternalProgramsSayWhenNothingCouldBeStarted) {
+    Start();
+    launcher_.succeed = false;
+    {
+        ModalScript script;
+        Trigger("mi_helpwww");
+        EXPECT_EQ(script.names.size(), 1u) << "a message instead of silence";
+    }
+    ASSERT_EQ(launcher_.calls.size(), 1u);
+    EXPECT_EQ(launcher_.calls[0].program, "") << "the desktop's handler";
+    EXPECT_EQ(launcher_.calls[0].arguments, std::vector<std::string>{"https://www.korvane.de"});
+    {
+        ModalScript script;
+        Trigger("mi_helpemail");
+        EXPECT_EQ(script.names.size(), 1u);
+    }
+    EXPECT_EQ(launcher_.calls.back().arguments.at(0), "MAILTO:info@korvane.de?subject=TRB V1.6");
+
+    ModalScript script;
+    program_.settings.textDevice = 1;  // the report goes to the screen viewer
+    script.Then([](QWidget& viewer) { viewer.findChild<QAction*>("mi_exportNotepad")->trigger(); })
+        .Then([](QWidget& box) { dynamic_cast<QDialog&>(box).accept(); });
+    Trigger("mi_ViewAusdruck");
+    EXPECT_THAT(script.names, ::testing::Contains("ExportFailedBox"));
+    EXPECT_EQ(launcher_.calls.back().program, program_.settings.textProgram);
+    EXPECT_THAT(launcher_.calls.back().arguments.at(0), ::testing::EndsWith("outwin.txt"));
+}
+
+// Qt's own dialogs speak the menus' language, and Korean menus get a font with Hangul.
+TEST_F(RealWindowTest, QtTextsFollowTheMenuLanguageAndKoreanHasAHangulFont) {
+    Start();
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    Trigger("mi_languageGerman");
+    EXPECT_EQ(cancel(), "Abbrechen");
+    Trigger("mi_languageEnglish");
+    EXPECT_EQ(cancel(), "Cancel");
+    Trigger("mi_languageKorean");
+    EXPECT_NE(cancel(), "Cancel") << "Korean buttons";
+    const QString hangul = InterfaceLanguage::HangulFamily();
+    ASSERT_FALSE(hangul.isEmpty()) << "fonts-noto-cjk is installed by scripts/install-deps";
+    EXPECT_EQ(QApplication::font().families().value(0), hangul);
+    EXPECT_TRUE(QFontMetrics(QApplication::font()).inFontUcs4(0xD30C))
+        << "the Korean File menu's first letter";
+    Trigger("mi_languageGerman");
+    EXPECT_NE(QApplication::font().families().value(0), hangul);
 }
 
 }  // namespace
