@@ -27,8 +27,8 @@ namespace fs = std::filesystem;
 // Items whose commands are being built under other issues right now. Such an item may still do
 // nothing; when it starts doing its work it may be taken off this list.
 const std::map<std::string, int> kPending = {
-    {"mi_fileopentable", 19},  {"mi_fileConfig", 18},     {"mi_OleStartExcel", 19},
-    {"mi_OleExportExcel", 19}, {"mi_OleImportExcel", 19}, {"mi_OlePrintoutExcel", 19},
+    {"mi_fileopentable", 19},  {"mi_OleStartExcel", 19},    {"mi_OleExportExcel", 19},
+    {"mi_OleImportExcel", 19}, {"mi_OlePrintoutExcel", 19},
 };
 
 // Everything a click may change that the user can see.
