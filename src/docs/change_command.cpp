@@ -14,6 +14,16 @@ void ShowOnScreen(const ChangeCommandHooks& hooks) {
     if (hooks.writeChangeLog) hooks.writeChangeLog(true);
 }
 
+// Editing or deleting the last change needs one; without it the user is told so instead of
+// the menu item doing nothing.
+bool HasChange(const ChangeLog& changes, ui::Dialogs& dialogs) {
+    if (changes.count >= 1) return true;
+    dialogs.ShowNoteBox(
+        "Keine \x8E"
+        "nderung vorhanden !");
+    return false;
+}
+
 void NewChange(ChangeLog& changes, std::string_view today, const ChangeCommandHooks& hooks,
                ui::Dialogs& dialogs, bool& abort) {
     if (changes.count >= ChangeLog::kMaxChanges) {
@@ -43,12 +53,12 @@ void ChangeCommand(ChangeCommandKind command, ChangeLog& changes, std::string_vi
             NewChange(changes, today, hooks, dialogs, abort);
             break;
         case ChangeCommandKind::Modify:
-            if (changes.count < 1) return;
+            if (!HasChange(changes, dialogs)) return;
             if (hooks.editChange) hooks.editChange(changes.Record(changes.count), changes.count, abort);
             ShowOnScreen(hooks);
             break;
         case ChangeCommandKind::Delete:
-            if (changes.count < 1) return;
+            if (!HasChange(changes, dialogs)) return;
             changes.Record(changes.count) = AendRecord{};
             --changes.count;
             ShowOnScreen(hooks);

@@ -68,6 +68,9 @@ TEST_F(ChangeCommandTest, ModifyAndDeleteWorkOnTheLastChangeOnly) {
     EXPECT_EQ(log.count, 0);
     EXPECT_EQ(formNumber, 0);
     EXPECT_EQ(listings, 0);
+    // Without a change both say so rather than doing nothing.
+    ASSERT_EQ(dialogs.Entries("box").size(), 2u);
+    EXPECT_EQ(dialogs.Entries("box")[1].text, "Keine Änderung vorhanden !");
 
     Run(ChangeCommandKind::New);
     Run(ChangeCommandKind::New);
