@@ -259,6 +259,8 @@ void Thh::LanguageCommand(int code) {
 }
 
 void Thh::RedrawScreenView() {
+    // The clearance range and the operating charts redraw themselves when they are on the screen.
+    if (ChartCommandsOf(*this).RedrawAfterRun()) return;
     if (screenView_.diagram > 0) {
         DrawDiagram(screenView_.diagram);
     } else {
