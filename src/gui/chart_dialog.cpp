@@ -15,6 +15,7 @@
 
 #include "config/settings.h"
 #include "gui/dialog_fit.h"
+#include "gui/help_hints.h"
 #include "help/help_numbers.h"
 #include "text/chart_texts.h"
 #include "text/cp850.h"
@@ -36,9 +37,11 @@ QString Caption(const QString& text) {
     return text.isEmpty() || text == "von" || text == "bis" ? text : text.left(1).toUpper() + text.mid(1);
 }
 
-// The help text of a field: on focus as a tooltip, and by the help button while it has focus.
-void Tag(QWidget* widget, std::uint16_t help) {
+// The help text of a field: its hint (by the help level), and what the help button shows while
+// the field has the focus.
+void Tag(QWidget* widget, std::uint16_t help, const config::ConfigSettings& settings) {
     widget->setProperty("helpNumber", help);
+    SetHelpHint(widget, help, settings);
 }
 
 }  // namespace
@@ -60,7 +63,7 @@ TFbetriebskennfeld::TFbetriebskennfeld(Context context, const ChartRequest& star
     auto* quantityRow = new QHBoxLayout(quantity);
     quantityRow->addWidget(RadioButton_drehzahl);
     quantityRow->addWidget(RadioButton_last);
-    Tag(quantity, help::kHelpSweptQuantity);
+    Tag(quantity, help::kHelpSweptQuantity, context_.settings);
 
     auto* grid = new QGridLayout;
     const auto edit = [&](int row, ChartText caption, const char* name, const char* unitName, QLabel** unit,
@@ -69,7 +72,7 @@ TFbetriebskennfeld::TFbetriebskennfeld(Context context, const ChartRequest& star
         label->setObjectName(QString("Label_") + (name + 5));
         auto* field = new QLineEdit(this);
         field->setObjectName(name);
-        Tag(field, help);
+        Tag(field, help, context_.settings);
         label->setBuddy(field);
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1);
@@ -96,7 +99,7 @@ TFbetriebskennfeld::TFbetriebskennfeld(Context context, const ChartRequest& star
     ComboBox_diagramm->addItem("P0", static_cast<int>(graphics::OperatingChart::FrictionPower));
     ComboBox_diagramm->addItem("Q", static_cast<int>(graphics::OperatingChart::Flow));
     ComboBox_diagramm->setCurrentIndex(ComboBox_diagramm->findData(static_cast<int>(start.chart)));
-    Tag(ComboBox_diagramm, help::kHelpChartChoice);
+    Tag(ComboBox_diagramm, help::kHelpChartChoice, context_.settings);
     auto* chartLabel = new QLabel(Caption(chart(ChartText::Diagramm)), this);
     chartLabel->setObjectName("Label_diagramm");
     chartLabel->setBuddy(ComboBox_diagramm);

@@ -28,13 +28,14 @@ namespace trb::gui {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ModalScript;
 using testing::Ok;
 using testing::SetField;
-using testing::ModalScript;
 
 class ChartWindowTest : public ::testing::Test {
   protected:
-    ChartWindowTest() : folder_(fs::temp_directory_path() / ("trb_gui_charts_" + std::to_string(::getpid()))) {
+    ChartWindowTest()
+        : folder_(fs::temp_directory_path() / ("trb_gui_charts_" + std::to_string(::getpid()))) {
         fs::remove_all(folder_);
         fs::create_directories(folder_ / "config");
         previous_ = fs::current_path();
@@ -158,10 +159,19 @@ TEST_F(ChartWindowTest, OperatingChartsAskForTheRangeAndRefuseABadOne) {
 TEST_F(ChartWindowTest, CancelledDialogDrawsNothingAndPointsTableGoesToTheViewer) {
     {
         ModalScript script;
-        script.Then([](QWidget& dialog) { testing::Cancel(dialog); });
+        script.Then([](QWidget& dialog) {
+            // The help button shows the help of the field in use.
+            testing::Find<QLineEdit>(dialog, "Edit_schritte")->setFocus();
+            testing::Click(dialog, "Button_help");
+            testing::Cancel(dialog);
+        });
         const std::size_t before = window_->Graphics().List().Size();
         Trigger("mi_viewBetriebskennfeld");
         EXPECT_EQ(window_->Graphics().List().Size(), before);
+        const auto boxes = dialogs_.Entries("box");
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_NE(boxes[0].caption.find("5640"), std::string::npos) << boxes[0].caption;
+        EXPECT_NE(boxes[0].text.find("Schrittzahl"), std::string::npos) << boxes[0].text;
     }
     ModalScript script;
     script.Then([](QWidget& dialog) {
