@@ -470,5 +470,30 @@ TEST_F(PrintWindowTest, PrinterSetupShowsTheCapabilitiesAndPrintsNothing) {
     EXPECT_FALSE(fs::exists(Pdf()));
 }
 
+TEST_F(PrintWindowTest, TheOperatingChartsPrintAsTheWindowShowsThem) {
+    Start();
+    ModalScript script;
+    script
+        .Then([](QWidget& dialog) {
+            EXPECT_EQ(dialog.objectName(), "TFbetriebskennfeld");
+            Type(dialog, "Edit_von", "5");
+            Type(dialog, "Edit_bis", "60");
+            Type(dialog, "Edit_schritte", "55");
+            Click(dialog, "Button_ok");
+        })
+        .Then([](QWidget& dialog) {
+            EXPECT_EQ(dialog.objectName(), "TForm_printconf");
+            Click(dialog, "Button_ok");
+        });
+    Trigger("mi_viewBetriebskennfeld");
+    Trigger("mi_fileprint");
+    EXPECT_EQ(script.Pending(), 0u);
+    ASSERT_TRUE(fs::exists(Pdf()));
+    EXPECT_EQ(PdfInfo("Pages"), "1");
+    const std::string text = RunTool("pdftotext", {"-layout", QString::fromStdString(Pdf()), "-"});
+    for (const char* shown : {"Betriebskennfeld", "h0 lim", "tB lim", "nS = 5 ... 60 1/s, 55 Schritte"})
+        EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
+}
+
 }  // namespace
 }  // namespace trb::gui
