@@ -107,6 +107,13 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
+std::string ValidUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) AppendUtf8(out, NextCodePoint(text, i));
+    return out;
+}
+
 char32_t Cp850ToUnicode(unsigned char c) {
     return c < 128 ? char32_t{c} : char32_t{kUpperHalf[c - 128u]};
 }

@@ -33,4 +33,8 @@ char32_t Cp850ToUnicode(unsigned char c);
 // Appends the UTF-8 encoding of one code point.
 void AppendUtf8(std::string& out, char32_t c);
 
+// The text with every broken UTF-8 sequence replaced by U+FFFD (file names are bytes that need not
+// be UTF-8, but workbooks and JSON files must be).
+std::string ValidUtf8(std::string_view text);
+
 }  // namespace trb::text
