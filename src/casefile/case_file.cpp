@@ -15,8 +15,6 @@ namespace trb::casefile {
 
 namespace {
 
-// Case files are a few kilobytes; anything beyond this is not read.
-constexpr std::size_t kMaxCaseFileSize = std::size_t{1} << 20;
 constexpr std::string_view kArchiveName = "aktuell";
 
 // Paths are kept as the file system spells them (UTF-8); messages are code page 850.
@@ -55,12 +53,6 @@ std::string ReadingProblem(const std::string& path, bool tooLarge, const CaseRea
     if (reading.cutLine > 0)
         return file + ": Zeile " + text::IntText(static_cast<long long>(reading.cutLine)) + " ist zu lang !";
     return {};
-}
-
-// The first line of a case file is a rule of dashes; a file without it is not a case file, and reading
-// it would fill the case with zeros.
-bool LooksLikeCaseFile(std::string_view content) {
-    return content.size() >= 2 && content[0] == '-' && content[1] == '-';
 }
 
 void WriteTo(CaseFileContext& context, const std::string& path) {

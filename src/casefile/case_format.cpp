@@ -143,6 +143,10 @@ void WriteCaseContent(std::ostream& out, const CaseContent& content, const text:
     lines.Line(CaseReal(content.record.bfactor, format));
 }
 
+bool LooksLikeCaseFile(std::string_view text) {
+    return text.size() >= 2 && text[0] == '-' && text[1] == '-';
+}
+
 namespace {
 
 // Every line of the layout in order; false when the text ended first.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -38,6 +39,13 @@ struct CaseReading {
     std::size_t lines = 0;    // the lines read
     std::size_t cutLine = 0;  // the first line longer than a line may be (cut), 0 when none
 };
+
+// Case files are a few kilobytes; anything beyond this is not read.
+inline constexpr std::size_t kMaxCaseFileSize = 1 << 20;
+
+// The first line of a case file is a rule of dashes; a text without it is not a case file, and
+// reading it would fill the case with zeros.
+bool LooksLikeCaseFile(std::string_view text);
 
 // Reads a case from the text of a case file. Fields the text does not reach keep their values; the
 // results of the record are left alone.
