@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "app/batch_overview.h"
 #include "app/batch_sweep.h"
 #include "app/case_json.h"
 #include "core/calculation.h"
@@ -98,6 +99,8 @@ int RunBatch(const CommandLine& commandLine, std::ostream& out, std::ostream& er
         return RunReportBatch(program, report->caseFile, errors);
     if (const auto* json = std::get_if<JsonBatch>(&mode)) return RunJsonBatch(program, json->caseFile);
     if (const auto* sweep = std::get_if<SweepBatch>(&mode)) return RunSweepBatch(program, *sweep, errors);
+    if (const auto* overview = std::get_if<OverviewBatch>(&mode))
+        return RunOverviewBatch(program, overview->folder, errors);
     if (const auto* drawing = std::get_if<CadBatch>(&mode)) {
         if (cad) return cad(program, *drawing);
         errors << "Fehler : CAD-Ausgabe ist in diesem Programm nicht verf\xC3\xBCgbar\n";

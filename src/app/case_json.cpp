@@ -1,10 +1,8 @@
 #include "app/case_json.h"
 
-#include <charconv>
-#include <cmath>
 #include <variant>
 
-#include "core/representable.h"
+#include "app/json_text.h"
 #include "text/cp850.h"
 
 namespace trb::app {
@@ -124,30 +122,9 @@ const Field kFields[] = {
 
 // A code page 850 text as a JSON string.
 std::string JsonString(std::string_view oem) {
-    std::string out = "\"";
-    for (char byte : oem) {
-        const char32_t c = text::Cp850ToUnicode(static_cast<unsigned char>(byte));
-        if (c == U'"' || c == U'\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            static constexpr char kHex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += kHex[(c >> 4) & 0xF];
-            out += kHex[c & 0xF];
-        } else {
-            text::AppendUtf8(out, c);
-        }
-    }
-    return out + "\"";
-}
-
-// Numbers a double cannot hold (JSON readers take numbers as doubles) are null.
-std::string JsonNumber(real x) {
-    if (!core::Representable(x)) return "null";
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 21);
-    return std::string(buffer, result.ptr);
+    std::string utf8;
+    for (char byte : oem) text::AppendUtf8(utf8, text::Cp850ToUnicode(static_cast<unsigned char>(byte)));
+    return JsonText(utf8);
 }
 
 namespace {

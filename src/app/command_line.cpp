@@ -33,11 +33,69 @@ bool HasExtension(const std::string& name) {
     return dot != std::string::npos;
 }
 
-// An option where the case file name belongs (an absolute path also begins with "/").
+// An option that stands first and names a folder, or none for the current folder.
+struct FolderOption {
+    std::string_view name;
+    CommandLineMode (*mode)(const std::string& folder);
+};
+
+const FolderOption kFolderOptions[] = {
+    {"/OVERVIEW", [](const std::string& folder) -> CommandLineMode { return OverviewBatch{folder}; }},
+};
+
+// An option after the case file name; a prefix option carries its arguments in itself ("/CADi:j"),
+// and gets the option as typed (the sweep's quantity letter keeps its case).
+struct CaseOption {
+    std::string_view name;
+    bool prefix;
+    CommandLineMode (*mode)(const std::string& caseFile, const std::string& option);
+};
+
+const CaseOption kCaseOptions[] = {
+    {"/E", false,
+     [](const std::string& c, const std::string&) -> CommandLineMode {
+         return CaseStart{c, false};
+     }},
+    {"/G", false,
+     [](const std::string& c, const std::string&) -> CommandLineMode {
+         return CaseStart{c, false};
+     }},
+    {"/I", false, [](const std::string& c, const std::string&) -> CommandLineMode { return ReportBatch{c}; }},
+    {"/JSON", false,
+     [](const std::string& c, const std::string&) -> CommandLineMode { return JsonBatch{c}; }},
+    {"/CAD", true,
+     [](const std::string& c, const std::string& option) -> CommandLineMode {
+         // "/CADi:j": i is the character after "/CAD", j the number after the colon.
+         const int device =
+             option.size() > 4 && std::isdigit(static_cast<unsigned char>(option[4])) ? option[4] - '0' : 0;
+         return CadBatch{c, device, NumberFrom(option, 6)};
+     }},
+    // "/SWEEP:q=from:to:steps": the range is checked by the sweep itself.
+    {kSweepOption, true,
+     [](const std::string& c, const std::string& option) -> CommandLineMode {
+         return SweepBatch{c, option.substr(kSweepOption.size())};
+     }},
+};
+
+// The option spelled by `argument` (upper case), or nothing.
+const CaseOption* FindCaseOption(const std::string& upper) {
+    for (const CaseOption& option : kCaseOptions) {
+        if (option.prefix ? upper.rfind(option.name, 0) == 0 : upper == option.name) return &option;
+    }
+    return nullptr;
+}
+
+const FolderOption* FindFolderOption(const std::string& upper) {
+    for (const FolderOption& option : kFolderOptions) {
+        if (upper == option.name) return &option;
+    }
+    return nullptr;
+}
+
+// An option where a case file or folder name belongs (an absolute path also begins with "/").
 bool IsOption(const std::string& argument) {
     const std::string upper = Upper(argument);
-    return upper == "/I" || upper == "/E" || upper == "/G" || upper == "/JSON" ||
-           upper.rfind("/CAD", 0) == 0 || upper.rfind(kSweepOption, 0) == 0;
+    return FindCaseOption(upper) != nullptr || FindFolderOption(upper) != nullptr;
 }
 
 }  // namespace
@@ -62,6 +120,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         result.mode = BadArguments{parameters[2]};
         return result;
     }
+    if (const FolderOption* folderOption = FindFolderOption(Upper(name))) {
+        const std::string folder = parameters.size() > 1 ? parameters[1] : std::string();
+        result.mode = IsOption(folder) ? CommandLineMode{BadArguments{folder}} : folderOption->mode(folder);
+        return result;
+    }
     if (name.empty() || IsOption(name)) {
         result.mode = BadArguments{name};
         return result;
@@ -75,22 +138,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         return result;
     }
     const std::string option = Upper(parameters[1]);
-    if (option == "/E" || option == "/G") {
-        result.mode = CaseStart{name, false};
-    } else if (option == "/I") {
-        result.mode = ReportBatch{name};
-    } else if (option == "/JSON") {
-        result.mode = JsonBatch{name};
-    } else if (option.rfind(kSweepOption, 0) == 0) {
-        result.mode = SweepBatch{name, parameters[1].substr(kSweepOption.size())};
-    } else if (option.rfind("/CAD", 0) == 0) {
-        // "/CADi:j": i is the character after "/CAD", j the number after the colon.
-        const int device =
-            option.size() > 4 && std::isdigit(static_cast<unsigned char>(option[4])) ? option[4] - '0' : 0;
-        result.mode = CadBatch{name, device, NumberFrom(option, 6)};
-    } else {
-        result.mode = BadArguments{parameters[1]};
-    }
+    const CaseOption* caseOption = FindCaseOption(option);
+    result.mode = caseOption != nullptr ? caseOption->mode(name, parameters[1])
+                                        : CommandLineMode{BadArguments{parameters[1]}};
     return result;
 }
 
@@ -114,6 +164,7 @@ const std::vector<std::string>& CommandLineHelpLines() {
         "",
         "/JSON    -> JSON file (inputs, results, messages)",
         "/SWEEP:q=a:b:k -> q=n speed 1/s, q=F load N from a to b in k steps: CSV+JSON",
+        "trb /OVERVIEW [Folder] -> overview.xlsx, overview.json",
         "",
         "/?       -> Help",
         "",

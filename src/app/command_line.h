@@ -40,6 +40,11 @@ struct SweepBatch {
     std::string caseFile;
     std::string range;
 };
+// "/OVERVIEW [folder]": the case overview of a folder (empty: the current folder) as a workbook
+// and a JSON file in that folder.
+struct OverviewBatch {
+    std::string folder;
+};
 // The case file name has no extension: "Erweiterung .trb muß mit angegeben werden".
 struct MissingExtension {
     std::string name;
@@ -50,7 +55,7 @@ struct BadArguments {
 };
 
 using CommandLineMode = std::variant<NormalStart, ShowHelp, CaseStart, ReportBatch, JsonBatch, CadBatch,
-                                     SweepBatch, MissingExtension, BadArguments>;
+                                     SweepBatch, OverviewBatch, MissingExtension, BadArguments>;
 
 struct CommandLine {
     CommandLineMode mode;

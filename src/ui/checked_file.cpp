@@ -118,17 +118,21 @@ bool CheckReadable(const std::string& name, Dialogs& dialogs, bool& abort) {
     return false;
 }
 
+void AskOverwrite(const std::string& name, Dialogs& dialogs, bool& abort) {
+    struct stat info {};
+    if (::stat(name.c_str(), &info) != 0 || Contains(name, "aktuell") || !dialogs.overwriteQueryOn) return;
+    dialogs.SetHelpNumber(help::kHelpOverwriteFile);
+    if (!dialogs.AskYesNoCancel(Shown(name) + " existiert bereits.   \x81"
+                                              "berschreiben ?",
+                                abort))
+        abort = true;
+}
+
 void CheckNewFile(const std::string& name, Dialogs& dialogs, bool& abort) {
+    AskOverwrite(name, dialogs, abort);
+    if (abort) return;
     struct stat info {};
     const bool exists = ::stat(name.c_str(), &info) == 0;
-    if (exists && !Contains(name, "aktuell") && dialogs.overwriteQueryOn) {
-        dialogs.SetHelpNumber(help::kHelpOverwriteFile);
-        if (!dialogs.AskYesNoCancel(Shown(name) + " existiert bereits.   \x81"
-                                                  "berschreiben ?",
-                                    abort))
-            abort = true;
-    }
-    if (abort) return;
     // An existing file is only tested for writing, never truncated or removed here: the old
     // content must survive until the new file is complete.
     bool valid = false;

@@ -33,6 +33,9 @@ bool WriteFileChecked(const std::string& path, std::string_view content, Dialogs
 // Opens and closes the file; failure shows "Datei <name> nicht gefunden oder kein Zugriffsrecht !".
 bool CheckReadable(const std::string& name, Dialogs& dialogs, bool& abort);
 // Asks before overwriting an existing file (unless its name holds "aktuell" or the overwrite
+// question is off); No or Cancel set the abort flag.
+void AskOverwrite(const std::string& name, Dialogs& dialogs, bool& abort);
+// Asks before overwriting an existing file (unless its name holds "aktuell" or the overwrite
 // question is off), then tests that the name can be created.
 void CheckNewFile(const std::string& name, Dialogs& dialogs, bool& abort);
 
