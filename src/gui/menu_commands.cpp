@@ -13,6 +13,7 @@
 #include "gui/input_menu.h"
 #include "gui/main_menu.h"
 #include "gui/main_window.h"
+#include "gui/overview_menu.h"
 #include "gui/print_state.h"
 #include "gui/table_menu.h"
 #include "help/help_numbers.h"
@@ -47,6 +48,7 @@ void Thh::ConnectCommands() {
     ConnectInputCommands(*this);
     ConnectDocumentationCommands(*this);
     ConnectChartCommands(*this);
+    ConnectOverviewCommands(*this);
     bind("mi_editvorauslegung", [this] { mi_editvorauslegungClick(); });
     bind("mi_ViewAusdruck", [this] { mi_ViewAusdruckClick(); });
     bind("mi_viewQuick", [this] { DrawView(graphics::kDeviceScreen, 1); });

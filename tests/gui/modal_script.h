@@ -50,6 +50,8 @@ class ModalScript : public QObject {
         }
         lastSeen_ = modal;
         if (modal == nullptr) return;
+        // A dialog shown again without an idle moment between is met anew once it was hidden.
+        modal->installEventFilter(this);
         open_.restart();
         names.push_back(modal->objectName().toStdString());
         if (actions_.empty()) {
@@ -63,6 +65,11 @@ class ModalScript : public QObject {
                                if (dialog) action(*dialog);
                            });
         actions_.pop_front();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide && watched == lastSeen_) lastSeen_ = nullptr;
+        return false;
     }
 
     static void Close(QWidget& modal) {
