@@ -10,10 +10,12 @@
 #include "casefile/case_file.h"
 #include "core/calculation.h"
 #include "gui/dialog_fit.h"
+#include "gui/help_commands.h"
 #include "gui/main_menu.h"
 #include "gui/main_window.h"
 #include "gui/preview.h"
-#include "help/help_text.h"
+#include "help/help_numbers.h"
+#include "help/show_help.h"
 #include "overview/overview.h"
 #include "text/cp850.h"
 
@@ -22,7 +24,6 @@ namespace trb::gui {
 namespace {
 
 constexpr const char* kHolderName = "SpreadsheetCommands";
-constexpr int kOverviewHelp = 3400;
 constexpr qint64 kCaptionInterval = 50;  // ms between repaints of the progress caption
 
 class SpreadsheetHolder : public QObject {
@@ -38,13 +39,6 @@ std::string OverviewFolder(const casefile::CaseFileState& state) {
     if (!state.commandLineFile) return state.folder;
     const auto slash = state.name.rfind('/');
     return slash == std::string::npos ? std::string() : state.name.substr(0, slash + 1);
-}
-
-void ShowOverviewHelp(app::Program& program) {
-    const help::HelpEntry entry = help::LookupHelp(program.settings.pltFolder, kOverviewHelp);
-    program.dialogs.ShowTitledBox(help::HelpBoxCaption(kOverviewHelp),
-                                  text::DisplayToOem(help::HelpBoxText(entry, program.settings.format)));
-    program.abort = false;
 }
 
 // Reads the picked case and calculates it; false when it could not be read.
@@ -125,7 +119,7 @@ void ShowCaseOverview(Thh& window, const std::function<void(TForm_preview&)>& sh
         app::ExportOverviewToSpreadsheet(program, shownRows);
         program.abort = false;
     };
-    hooks.help = [&program] { ShowOverviewHelp(program); };
+    hooks.help = [&window] { HelpCommandsOf(window).ShowHelp(help::kHelpCaseOverview, help::kTextOnly); };
     TForm_preview form(std::move(listing), program.texts, std::move(hooks), &window);
     FitDialogInPlace(form, program.settings);
     window.RefreshTitle();

@@ -1,21 +1,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <QAction>
 #include <QHeaderView>
 #include <QTableView>
 #include <QTest>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "app/program.h"
-#include "casefile/case_format.h"
-#include "docs/change_log.h"
-#include "docs/drawing_info.h"
-#include "docs/linked_documents.h"
-#include "docs/title_data.h"
+#include "case_folder.h"
 #include "gui/main_window.h"
 #include "gui/overview_model.h"
 #include "gui/preview.h"
@@ -34,41 +27,19 @@ using testing::ModalScript;
 // A main window started in a folder of case files, with scripted answers to every question.
 class OverviewWindowTest : public ::testing::Test {
   protected:
-    OverviewWindowTest()
-        : folder_(fs::temp_directory_path() / ("trb_gui_overview_" + std::to_string(::getpid()))) {
-        fs::remove_all(folder_);
+    OverviewWindowTest() : folder_(cases_.Path()) {
         fs::create_directories(folder_ / "config");
         previous_ = fs::current_path();
         fs::current_path(folder_);
         setenv("XDG_CONFIG_HOME", (folder_ / "config").c_str(), 1);
-        WriteCase("a120.trb", 120, "Getriebe");
-        WriteCase("b100.trb", 100, "Pumpe");
-        WriteCase("Z080.trb", 80, "Gebl\x84se");
-        std::ofstream(folder_ / "notes.trb") << "Einkaufsliste\n";
+        cases_.WriteCase("a120.trb", 120, "Getriebe");
+        cases_.WriteCase("b100.trb", 100, "Pumpe");
+        cases_.WriteCase("Z080.trb", 80, "Gebl\x84se");
+        cases_.WriteText("notes.trb", "Einkaufsliste\n");
     }
     ~OverviewWindowTest() override {
         window_.reset();
         fs::current_path(previous_);
-        fs::remove_all(folder_);
-    }
-
-    void WriteCase(const std::string& file, real diameter, const std::string& name) {
-        core::TRBrecord r;
-        core::LoadExampleCase(r);
-        r.db = r.ds = diameter;
-        r.dbmin = diameter + 0.05L;
-        r.dbmax = diameter + 0.07L;
-        r.dsmin = diameter - 0.07L;
-        r.dsmax = diameter - 0.05L;
-        r.b = diameter / 2;
-        docs::TitleData title;
-        title.drawingName = name;
-        docs::ChangeLog changes;
-        docs::DrawingInfo info;
-        docs::LinkedDocuments documents;
-        std::ostringstream out;
-        casefile::WriteCaseContent(out, {r, title, changes, info, documents}, {}, "TRB");
-        std::ofstream(folder_ / file, std::ios::binary) << out.str();
     }
 
     Thh& Start() {
@@ -77,6 +48,7 @@ class OverviewWindowTest : public ::testing::Test {
     }
     QAction* Item(const char* name) { return window_->findChild<QAction*>(name); }
 
+    overview::testing::CaseFolder cases_;
     fs::path folder_;
     fs::path previous_;
     ui::ScriptedDialogs dialogs_;
