@@ -146,8 +146,7 @@ void SpreadsheetCommands::ReportToSpreadsheet() {
     settings.textDeviceWindow = deviceWindow;
     if (program_.abort || program_.writer.exportCounter == before) return;
 
-    const std::string copy =
-        report::TemporaryFolder(settings) + "$$" + text::IntText(program_.writer.exportCounter) + ".txt";
+    const std::string copy = program_.writer.deliveredName;
     const config::InputFile input = config::ReadInputFile(copy, kMaxReportSize);
     if (input.status != config::InputStatus::Ok) {
         program_.dialogs.ShowErrorBox(config::InputProblem(Shown(copy), input));

@@ -44,8 +44,9 @@ struct WriteResult {
 };
 
 // Writes the sheet as the only sheet of a workbook at `path`. The workbook is made in
-// `tempFolder` first and then written under a temporary name beside `path` and renamed, so a
-// failure leaves neither a half-written workbook nor a changed previous one.
+// `tempFolder` (the program's own; none given is an error) first and then written under a
+// temporary name beside `path` and renamed, so a failure leaves neither a half-written workbook
+// nor a changed previous one.
 WriteResult WriteWorkbook(const std::string& path, const Sheet& sheet, const std::string& tempFolder);
 
 }  // namespace trb::workbook

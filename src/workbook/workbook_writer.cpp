@@ -132,14 +132,16 @@ int ErrnoOr(int fallback) {
 }  // namespace
 
 WriteResult WriteWorkbook(const std::string& path, const Sheet& sheet, const std::string& tempFolder) {
+    // Without a temporary folder of its own the program writes nothing rather than use a shared one.
+    if (tempFolder.empty()) return {ENOENT};
     errno = 0;
-    const std::string made = TemporaryName(tempFolder.empty() ? "/tmp" : tempFolder);
+    const std::string made = TemporaryName(tempFolder);
     if (made.empty()) return {ErrnoOr(EIO)};
 
     std::string libraryTemp = tempFolder;
     lxw_workbook_options options{};
     options.constant_memory = LXW_FALSE;
-    options.tmpdir = libraryTemp.empty() ? nullptr : libraryTemp.data();
+    options.tmpdir = libraryTemp.data();
     options.use_zip64 = LXW_FALSE;
     lxw_workbook* book = workbook_new_opt(made.c_str(), &options);
     if (book == nullptr) {
