@@ -51,7 +51,7 @@ bool IsComplete(std::string_view text) {
     docs::DrawingInfo info;
     docs::LinkedDocuments documents;
     casefile::CaseContent content{record, title, changes, info, documents};
-    return casefile::ReadCaseContent(text, content);
+    return casefile::ReadCaseContent(text, content).complete;
 }
 
 }  // namespace

@@ -183,7 +183,7 @@ bool SpreadsheetCommands::ImportCaseFromSpreadsheet() {
         return false;
     }
     auto cases = program_.CaseFiles();
-    if (!casefile::ReadCaseContent(text, cases.content)) {
+    if (!casefile::ReadCaseContent(text, cases.content).complete) {
         program_.dialogs.ShowNoteBox("Arbeitsmappe " + Shown(path) +
                                      " endet vor dem Ende des Falls; die \x81"
                                      "brigen Werte bleiben.");
