@@ -161,7 +161,6 @@ const std::vector<std::string>& CommandLineHelpLines() {
         "            j: index (1,2,3, ..)",
         "",
         "/NOGUI  -> No GUI, exit on fatal error",
-        "",
         "/JSON    -> JSON file (inputs, results, messages)",
         "/SWEEP:q=a:b:k -> q=n speed 1/s, q=F load N from a to b in k steps: CSV+JSON",
         "trb /OVERVIEW [Folder] -> overview.xlsx, overview.json",

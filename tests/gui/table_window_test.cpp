@@ -313,23 +313,27 @@ TEST_F(TableWindowTest, CopyWarningAndHelpItems) {
     t.Open(table);
     tables::TableWindowView view{"", "h0lim", table.string(), true};
     dialogs.SetHelpNumber(9520);
-    ModalScript script;
-    script.Then([&](QWidget& shown) {
-        QTest::qWait(20);  // the warning comes once the window is shown
-        Item(shown, "mi_helpDatei")->trigger();
-        Item(shown, "mi_helpdbf")->trigger();
-        Item(shown, "mi_helpCommon")->trigger();
-        Item(shown, "mi_helphilfebild")->trigger();
-        testing::Ok(shown);
-    });
-    EXPECT_TRUE(window.ShowTableWindow(t, view, tables::kEditingMode));
-    const auto boxes = dialogs.Entries("box");
-    ASSERT_EQ(boxes.size(), 5u);
-    EXPECT_EQ(boxes[0].text, "Kein Schreibrecht f\u00FCr dbf-Ordner !  Bearbeitung im Tempor\u00E4r-Ordner.");
-    EXPECT_EQ(boxes[1].text, table.string());
-    EXPECT_EQ(boxes[2].caption, "HILFETEXT Nr.9520");
-    EXPECT_EQ(boxes[3].caption, "HILFETEXT Nr.3210");
-    EXPECT_NE(boxes[4].text.find("Hilfebilder"), std::string::npos);
+    {
+        // This script is done before the window is shown again; the second one answers then.
+        ModalScript script;
+        script.Then([&](QWidget& shown) {
+            QTest::qWait(20);  // the warning comes once the window is shown
+            Item(shown, "mi_helpDatei")->trigger();
+            Item(shown, "mi_helpdbf")->trigger();
+            Item(shown, "mi_helpCommon")->trigger();
+            Item(shown, "mi_helphilfebild")->trigger();
+            testing::Ok(shown);
+        });
+        EXPECT_TRUE(window.ShowTableWindow(t, view, tables::kEditingMode));
+        const auto boxes = dialogs.Entries("box");
+        ASSERT_EQ(boxes.size(), 5u);
+        EXPECT_EQ(boxes[0].text,
+                  "Kein Schreibrecht f\u00FCr dbf-Ordner !  Bearbeitung im Tempor\u00E4r-Ordner.");
+        EXPECT_EQ(boxes[1].text, table.string());
+        EXPECT_EQ(boxes[2].caption, "HILFETEXT Nr.9520");
+        EXPECT_EQ(boxes[3].caption, "HILFETEXT Nr.3210");
+        EXPECT_NE(boxes[4].text.find("Hilfebilder"), std::string::npos);
+    }
 
     int pictures = 0;
     window.SetHelp({{}, [&pictures] { ++pictures; }});
