@@ -68,46 +68,46 @@ struct ChartSpec {
 };
 
 ChartSpec SpecOf(OperatingChart chart, const TRBrecord& record, const DisplayUnits& units) {
-    ChartSpec spec;
+    ChartSpec shape;
     switch (chart) {
         case OperatingChart::FilmThickness:
-            spec.title = "h0 [" + units.LengthUnit() + "]";
-            spec.series = {{[&units](const TRBrecord& r) { return units.Length(r.h0); }}};
-            spec.limit = units.Length(record.h0lim);
-            spec.limitLabel = "h0 lim";
+            shape.title = "h0 [" + units.LengthUnit() + "]";
+            shape.series = {{[&units](const TRBrecord& r) { return units.Length(r.h0); }}};
+            shape.limit = units.Length(record.h0lim);
+            shape.limitLabel = "h0 lim";
             break;
         case OperatingChart::Temperatures: {
             const auto teff = [&units](const TRBrecord& r) { return units.Temperature(r.teff); };
             const std::string unit = " [" + units.TemperatureUnit() + "]";
             if (record.druckschmierung) {
-                spec.title = "teff, t2" + unit;
-                spec.series = {{teff},
-                               {[&units](const TRBrecord& r) { return units.Temperature(r.t2); }, true}};
+                shape.title = "teff, t2" + unit;
+                shape.series = {{teff},
+                                {[&units](const TRBrecord& r) { return units.Temperature(r.t2); }, true}};
             } else {
                 // With convection the effective temperature is the bearing temperature.
-                spec.title = "tB" + unit;
-                spec.series = {{teff}};
+                shape.title = "tB" + unit;
+                shape.series = {{teff}};
             }
-            spec.limit = units.Temperature(record.tblim);
-            spec.limitLabel = "tB lim";
-            spec.fromZero = false;
+            shape.limit = units.Temperature(record.tblim);
+            shape.limitLabel = "tB lim";
+            shape.fromZero = false;
             break;
         }
         case OperatingChart::Friction:
-            spec.title = "\xE6";
-            spec.series = {{[](const TRBrecord& r) { return r.mu; }}};
+            shape.title = "\xE6";
+            shape.series = {{[](const TRBrecord& r) { return r.mu; }}};
             break;
         case OperatingChart::FrictionPower:
-            spec.title = "P0 [W]";
-            spec.series = {{[](const TRBrecord& r) { return r.p0; }}};
+            shape.title = "P0 [W]";
+            shape.series = {{[](const TRBrecord& r) { return r.p0; }}};
             break;
         case OperatingChart::Flow:
         case OperatingChart::All:
-            spec.title = "Q [mm\xFC/s]";
-            spec.series = {{[](const TRBrecord& r) { return r.q; }}};
+            shape.title = "Q [mm\xFC/s]";
+            shape.series = {{[](const TRBrecord& r) { return r.q; }}};
             break;
     }
-    return spec;
+    return shape;
 }
 
 // Lines in drawing units, solid or dashed, clipped to a rectangle. A dashed path keeps its dash
@@ -160,7 +160,8 @@ class PlotPen {
 };
 
 // The range of a chart's values over every point that did not fail, its limit included.
-DiagramLimits DataRange(const core::OperatingSweep& sweep, const ChartSpec& spec, const DisplayUnits& units) {
+DiagramLimits DataRange(const core::OperatingSweep& sweep, const ChartSpec& shape,
+                        const DisplayUnits& units) {
     const core::SweepRange& range = sweep.range;
     DiagramLimits limits{units.Swept(range.quantity, range.from), units.Swept(range.quantity, range.to), 0,
                          0};
@@ -175,21 +176,21 @@ DiagramLimits DataRange(const core::OperatingSweep& sweep, const ChartSpec& spec
     for (const core::SweepPoint& point : sweep.points) {
         for (const core::CaseRun& run : point.runs) {
             if (core::PointFailed(run)) continue;
-            for (const Series& series : spec.series) take(series.value(run.record));
+            for (const Series& series : shape.series) take(series.value(run.record));
         }
     }
-    if (spec.limit) take(*spec.limit);
+    if (shape.limit) take(*shape.limit);
     if (!any) return {limits.xmin, limits.xmax, 0, 1};
-    limits.ymin = spec.fromZero ? std::min<real>(0, low) : low;
+    limits.ymin = shape.fromZero ? std::min<real>(0, low) : low;
     limits.ymax = high;
     return limits;
 }
 
 void Curves(Driver& driver, const DiagramFrame& frame, const core::OperatingSweep& sweep,
-            const ChartSpec& spec, const DisplayUnits& units) {
+            const ChartSpec& shape, const DisplayUnits& units) {
     for (Clearance clearance : core::kClearances) {
         driver.CadColor(kClearancePens[core::Index(clearance)]);
-        for (const Series& series : spec.series) {
+        for (const Series& series : shape.series) {
             PlotPen pen(driver, frame.PlotArea(), series.dashed);
             bool down = false;
             for (const core::SweepPoint& point : sweep.points) {
@@ -263,19 +264,19 @@ void Marks(Driver& driver, const DiagramFrame& frame, const DrawingData& data,
 void Chart(Driver& driver, ui::Dialogs& dialogs, const DrawingData& data, const core::OperatingSweep& sweep,
            OperatingChart chart, const Rect& plot, bool askLimits) {
     const DisplayUnits units(data.settings.format);
-    const ChartSpec spec = SpecOf(chart, data.record, units);
+    const ChartSpec shape = SpecOf(chart, data.record, units);
     const core::SweptQuantity quantity = sweep.range.quantity;
     DiagramFrame frame(driver);
     frame.SetPlotArea(plot.x1, plot.y1, plot.x2 - plot.x1, plot.y2 - plot.y1);
     DiagramFrameRequest request;
-    request.title = spec.title;
+    request.title = shape.title;
     request.xLabel =
         (quantity == core::SweptQuantity::Load ? "F [" : "nS [") + units.SweptUnit(quantity) + "]";
     request.grid = true;
-    request.data = DataRange(sweep, spec, units);
+    request.data = DataRange(sweep, shape, units);
     if (!frame.DrawDiagramFrame(request, data.settings.format, &dialogs, askLimits)) return;
-    Curves(driver, frame, sweep, spec, units);
-    if (spec.limit) HorizontalLimit(driver, frame, *spec.limit, spec.limitLabel);
+    Curves(driver, frame, sweep, shape, units);
+    if (shape.limit) HorizontalLimit(driver, frame, *shape.limit, shape.limitLabel);
     Marks(driver, frame, data, sweep, units, chart == OperatingChart::FilmThickness);
 }
 
