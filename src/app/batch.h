@@ -16,6 +16,10 @@ inline constexpr int kExitUnreadableCase = 1;  // the case file could not be rea
 inline constexpr int kExitBadArguments = 2;    // unknown option, missing extension, mode not available
 inline constexpr int kExitCalculationFailed = 3;  // a fatal calculation error ("/I": the report shows it)
 
+// Reads and calculates the case named on the command line; false (with the message shown) when it
+// cannot be read.
+bool ReadCommandLineCase(Program& program, const std::string& caseFile);
+
 // Start-up of a batch run: configuration, folder checks and the stored language.
 void PrepareBatchProgram(Program& program);
 

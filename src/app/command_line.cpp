@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <string_view>
 
 namespace trb::app {
@@ -31,6 +32,20 @@ bool HasExtension(const std::string& name) {
     const std::size_t slash = name.find_last_of('/');
     const std::size_t dot = name.find('.', slash == std::string::npos ? 0 : slash + 1);
     return dot != std::string::npos;
+}
+
+// "/PDF", "/SVG:j", "/PNG:j" and "/PNG:j:dpi" (upper case); nothing for other options.
+std::optional<PaperBatch> PaperOption(const std::string& name, const std::string& option) {
+    if (option == "/PDF") return PaperBatch{name, PaperFormat::Pdf, 0, 0};
+    const bool svg = option.rfind("/SVG:", 0) == 0;
+    if (!svg && option.rfind("/PNG:", 0) != 0) return std::nullopt;
+    const std::size_t second = option.find(':', 5);
+    const int resolution = second == std::string::npos ? 0 : NumberFrom(option, second + 1);
+    return PaperBatch{name, svg ? PaperFormat::Svg : PaperFormat::Png, NumberFrom(option, 5), resolution};
+}
+
+CommandLineMode PaperMode(const std::string& caseFile, const std::string& option) {
+    return *PaperOption(caseFile, Upper(option));
 }
 
 // An option that stands first and names a folder, or none for the current folder.
@@ -75,6 +90,10 @@ const CaseOption kCaseOptions[] = {
      [](const std::string& c, const std::string& option) -> CommandLineMode {
          return SweepBatch{c, option.substr(kSweepOption.size())};
      }},
+    // "/PDF", "/SVG:j", "/PNG:j[:dpi]": paper outputs of the case.
+    {"/PDF", false, PaperMode},
+    {"/SVG:", true, PaperMode},
+    {"/PNG:", true, PaperMode},
 };
 
 // The option spelled by `argument` (upper case), or nothing.
@@ -153,24 +172,24 @@ const std::vector<std::string>& CommandLineHelpLines() {
         "TRB Command Line Mode",
         "",
         "trb Filename [/I] [/CADi:j] [/JSON] [/SWEEP:q=a:b:k] [/NOGUI]",
-        "",
+        "             [/PDF] [/SVG:j] [/PNG:j]",
         "/I       -> TXT file",
-        "",
         "/CADi:j  -> CAD File",
         "            i: 1=DXF, 2=IGS, 5=TXT",
         "            j: index (1,2,3, ..)",
-        "",
-        "/NOGUI  -> No GUI, exit on fatal error",
+        "/NOGUI   -> No GUI, exit on fatal error",
         "/JSON    -> JSON file (inputs, results, messages)",
         "/SWEEP:q=a:b:k -> q=n speed 1/s, q=F load N from a to b in k steps: CSV+JSON",
+        "/PDF     -> PDF file: report, result sheet, production drawing",
+        "/SVG:j   -> SVG file of view j (1 result sheet .. 7 production drawing)",
+        "/PNG:j   -> PNG file of view j, /PNG:j:dpi at dpi (150 if not given)",
         "trb /OVERVIEW [Folder] -> overview.xlsx, overview.json",
-        "",
         "/?       -> Help",
-        "",
         "Example: trb test.trb             ->  GUI",
         "Example: trb test.trb /I /NOGUI   ->  test.txt",
         "Example: trb test.trb /CAD1:1     ->  test.dxf",
         "Example: trb test.trb /JSON       ->  test.json",
+        "Example: trb test.trb /PDF        ->  test.pdf",
         "Example: trb test.edi /E /NOGUI   ->  test.edi",
     };
     return lines;

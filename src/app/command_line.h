@@ -45,6 +45,16 @@ struct SweepBatch {
 struct OverviewBatch {
     std::string folder;
 };
+// "/PDF": the result report, the result sheet and the production drawing as "<case>.pdf";
+// "/SVG:j" and "/PNG:j" (or "/PNG:j:dpi"): view j of the view list as "<case>.svg" or ".png".
+// All beside the case file.
+enum class PaperFormat { Pdf, Svg, Png };
+struct PaperBatch {
+    std::string caseFile;
+    PaperFormat format = PaperFormat::Pdf;
+    int view = 0;
+    int resolution = 0;  // PNG dots per inch; 0: the usual resolution
+};
 // The case file name has no extension: "Erweiterung .trb muß mit angegeben werden".
 struct MissingExtension {
     std::string name;
@@ -55,7 +65,7 @@ struct BadArguments {
 };
 
 using CommandLineMode = std::variant<NormalStart, ShowHelp, CaseStart, ReportBatch, JsonBatch, CadBatch,
-                                     SweepBatch, OverviewBatch, MissingExtension, BadArguments>;
+                                     SweepBatch, OverviewBatch, PaperBatch, MissingExtension, BadArguments>;
 
 struct CommandLine {
     CommandLineMode mode;

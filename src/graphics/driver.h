@@ -18,6 +18,10 @@ class Dialogs;
 class Launcher;
 }  // namespace trb::ui
 
+namespace trb::paper {
+class PdfDocument;
+}
+
 namespace trb::graphics {
 
 class DiagramLimitsEditor;
@@ -53,7 +57,7 @@ inline constexpr real kShortestEntity = 1e-6L;
 // The drawing output driver: every drawing and diagram is written through these operations,
 // which keep the drawing state (pen, text style, current point, polylines, symbol scale,
 // limits) and send the drawing to the chosen output device: 1 DXF file, 2 IGES file, 3 screen,
-// 4 plot, 5 text dump.
+// 4 plot, 5 text dump, 6 PDF, 7 SVG, 8 PNG.
 class Driver {
   public:
     Driver(DriverContext context, DriverSettings settings);
@@ -68,6 +72,11 @@ class Driver {
     void SetCaseFile(std::string path) { caseFile_ = std::move(path); }
     // Batch mode names file outputs after the case without asking.
     void SetBatchMode(bool batch) { batch_ = batch; }
+    // While set, PDF drawings become pages of this document instead of files of their own.
+    void CollectPages(paper::PdfDocument* document) { pages_ = document; }
+    // The resolution of PNG images (dots per inch); the window asks for it before each image.
+    void SetPngResolution(int dotsPerInch) { pngResolution_ = dotsPerInch; }
+    int PngResolution() const { return pngResolution_; }
 
     int DeviceCode() const { return device_; }
     const std::string& OutputFileName() const { return fileName_; }
@@ -144,6 +153,8 @@ class Driver {
     bool ChooseDevice(int& device);
     bool ChoosePlotCommandLine();
     bool OpenFileOutput(int device);
+    // PDF, SVG and PNG: the file (or the collecting document) and the cairo device.
+    bool OpenPaperOutput(int device);
     void FinishFileOutput();
     void StartPlot();
     void Footer();
@@ -158,6 +169,8 @@ class Driver {
     DriverSettings settings_;
     std::string caseFile_;
     bool batch_ = false;
+    paper::PdfDocument* pages_ = nullptr;
+    int pngResolution_ = 150;
 
     int device_ = kDeviceScreen;
     std::unique_ptr<cad::CadDevice> output_;

@@ -26,6 +26,12 @@ std::string Extension(int device) {
             return "dxf";
         case kDeviceIges:
             return "igs";
+        case kDevicePdf:
+            return "pdf";
+        case kDeviceSvg:
+            return "svg";
+        case kDevicePng:
+            return "png";
         default:
             return "txt";
     }
@@ -54,12 +60,19 @@ cad::IgesHeader TodaysHeader(const std::string& fileName, const std::string& ver
 
 bool Driver::ChooseDevice(int& device) {
     ui::Dialogs& d = ctx_.dialogs;
-    const char* items[] = {"DXF", "IGES", "Kontrollausgabe auf Bildschirm",
-                           "Ausgabe auf Laserprinter/Plotter mit TRACEON", "TXT"};
-    for (std::size_t i = 0; i < 5; ++i) d.choiceList[i] = items[i];
-    int selection = device_ >= 1 && device_ <= 5 ? device_ : kDeviceScreen;
+    const char* items[] = {"DXF",
+                           "IGES",
+                           "Kontrollausgabe auf Bildschirm",
+                           "Ausgabe auf Laserprinter/Plotter mit TRACEON",
+                           "TXT",
+                           "PDF",
+                           "SVG",
+                           "PNG"};
+    constexpr int kItems = static_cast<int>(std::size(items));
+    for (std::size_t i = 0; i < std::size(items); ++i) d.choiceList[i] = items[i];
+    int selection = device_ >= 1 && device_ <= kItems ? device_ : kDeviceScreen;
     d.SetHelpNumber(help::kHelpDrawingDevice);
-    d.ChooseFromList("CAD-Code", 5, selection, ctx_.abort);
+    d.ChooseFromList("CAD-Code", kItems, selection, ctx_.abort);
     if (ctx_.abort) return false;
     device = selection;
     if (device == kDevicePlot) return ChoosePlotCommandLine();
@@ -140,7 +153,7 @@ bool Driver::OpenFileOutput(int device) {
 
 void Driver::CadOpen(int device) {
     if (device == kDeviceAsk && !ChooseDevice(device)) return;
-    if (device < kDeviceDxf || device > kDeviceText) device = kDeviceScreen;
+    if (device < kDeviceDxf || device > kDevicePng) device = kDeviceScreen;
     output_.reset();
     buffer_.str({});
     buffer_.clear();
@@ -174,6 +187,11 @@ void Driver::CadOpen(int device) {
                 buffer_, settings_.cad, TodaysHeader(fileName_, settings_.programVersion), ctx_.status);
             break;
         }
+        case kDevicePdf:
+        case kDeviceSvg:
+        case kDevicePng:
+            if (!OpenPaperOutput(device)) return;
+            break;
         default:
             if (!OpenFileOutput(device)) return;
             output_ = std::make_unique<cad::TextDumpDevice>(buffer_, settings_.cad);

@@ -30,6 +30,8 @@ DriverSettings DriverSettingsFrom(const config::ConfigSettings& c) {
     s.plotCommandLines = c.plotCommandLines;
     s.plotLineCount = c.plotLineCount;
     s.printBorder = c.printBorder;
+    if (!c.graphicsTextStyle.empty()) s.graphicsFont = c.graphicsTextStyle;
+    s.graphicsFontStyle = c.graphicsFontStyle;
     return s;
 }
 

@@ -19,6 +19,9 @@ inline constexpr int kDeviceIges = 2;
 inline constexpr int kDeviceScreen = 3;
 inline constexpr int kDevicePlot = 4;
 inline constexpr int kDeviceText = 5;
+inline constexpr int kDevicePdf = 6;  // an A4 PDF page at real size
+inline constexpr int kDeviceSvg = 7;  // an SVG picture of the drawing limits at real size
+inline constexpr int kDevicePng = 8;  // a PNG image of the drawing limits
 
 // Everything the drawing output driver takes from the configuration.
 struct DriverSettings {
@@ -37,6 +40,8 @@ struct DriverSettings {
     bool printBorder = false;
     std::string programName = "TRB";
     std::string programVersion = "1.6";
+    std::string graphicsFont = "Arial";  // the font of drawing texts on paper
+    int graphicsFontStyle = 0;           // bold 1, italic 2
 };
 
 DriverSettings DriverSettingsFrom(const config::ConfigSettings& settings);

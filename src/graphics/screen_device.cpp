@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "graphics/block_replay.h"
+#include "graphics/pen_look.h"
 #include "ui/dialogs.h"
 
 namespace trb::graphics {
@@ -70,26 +71,10 @@ void ScreenDevice::Pen(int n) {
 }
 
 void ScreenDevice::WindowPen(int n) {
-    const cad::CadSettings& cad = settings_.cad;
-    if (n >= 0 && n <= 5 && cad.layerMode == 0) {
-        window_.SetLineStyle(n == 1 ? 2 : n == 2 ? 3 : 0);
-        window_.SetColorAcad(cad.layerColors[static_cast<std::size_t>(n)]);
-    } else {
-        if (cad.layerMode == 0) window_.SetLineStyle(0);
-        if (n >= 16 && n <= 31 && cad.layerMode != 2) {
-            window_.SetColorAcad(cad.penColors[static_cast<std::size_t>(n - 16)]);
-        } else if (n == 0 && cad.layerMode == 2) {
-            window_.SetColorAcad(0);
-        }
-    }
-    int width = 1;
-    if (n >= 1 && n <= 5) {
-        width = settings_.layerWidths[static_cast<std::size_t>(n)];
-    } else if (n >= 16 && n <= 31) {
-        const int w = settings_.penWidths[static_cast<std::size_t>(n - 16)];
-        if (w >= 2 && w <= 50) width = w;
-    }
-    window_.SetLineWidth(width);
+    const PenLook look = LookOfPen(n, settings_);
+    if (look.lineStyle) window_.SetLineStyle(*look.lineStyle);
+    if (look.cadColor) window_.SetColorAcad(*look.cadColor);
+    window_.SetLineWidth(look.width);
 }
 
 void ScreenDevice::LineStyle(int n) {

@@ -279,7 +279,8 @@ void ReportWriter::WritePagedLine(std::string_view text, bool endLine, bool brea
 void ReportWriter::EndPage() {
     if (context_.abort || !IsPagedDevice()) return;
     if (LineStyle() == 4 && state_.lineCount < context_.settings.linesPerPage / 2) return;
-    if (state_.device == kScreen || state_.device == kWindowsPrinter) Emit("\f", true);
+    if (state_.device == kScreen || state_.device == kWindowsPrinter || state_.device == kPdfFile)
+        Emit("\f", true);
     if (state_.device == kTextPrinter) Emit("\f", false);
     state_.lineCount = 0;
     state_.bodyLines = 0;

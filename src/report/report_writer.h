@@ -98,6 +98,9 @@ class ReportWriter {
     std::string Display(std::string_view oem) const;
     bool AskPause();
     void HandOver(const std::string& file);
+    // The PDF device: the file name asked for, and the printout laid out on PDF pages.
+    void ChoosePdfFile();
+    void HandOverPdf(const std::string& file);
     // The printout converted for display into `copy`; false (shown, abort flag set) when the
     // printout cannot be read back or the copy not written.
     bool ConvertedCopy(const std::string& file, const std::string& copy);

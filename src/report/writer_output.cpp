@@ -72,7 +72,7 @@ bool UsesTemporaryFolder(int device, bool fileDialog) {
         case kTabFile:
             return !fileDialog;
         default:
-            return device >= kScreen && device <= kTabFileForCase;
+            return (device >= kScreen && device <= kTabFileForCase) || device == kPdfFile;
     }
 }
 
@@ -105,10 +105,12 @@ void ReportWriter::OpenOutput(int device) {
         state_.device = device;
     } else if (settings.textDeviceWindow) {
         for (std::size_t i = 0; i < kDeviceNames.size(); ++i) dialogs.choiceList[i] = kDeviceNames[i];
-        int selection = state_.device;
-        dialogs.ChooseFromList("Ausgabe auf ..", kOfferedDevices, selection, abort);
+        constexpr int kPdfChoice = kOfferedDevices + 1;
+        dialogs.choiceList[kPdfChoice - 1] = kPdfDeviceName;
+        int selection = state_.device == kPdfFile ? kPdfChoice : state_.device;
+        dialogs.ChooseFromList("Ausgabe auf ..", kPdfChoice, selection, abort);
         if (abort) return;
-        state_.device = selection;
+        state_.device = selection == kPdfChoice ? kPdfFile : selection;
     }
 
     const std::string& temp = context_.tempFolder;
@@ -161,6 +163,10 @@ void ReportWriter::OpenOutput(int device) {
         case kDosFile:
             state_.outputName = temp + "OUTDOS.TXT";
             break;
+        case kPdfFile:
+            state_.outputName = TemporaryOutputName(temp);
+            if (!state_.pdfDocument) ChoosePdfFile();
+            break;
         default:
             if (state_.device <= 9) state_.outputName = TemporaryOutputName(temp);
             break;
@@ -172,7 +178,8 @@ void ReportWriter::OpenOutput(int device) {
 
 void ReportWriter::Rewrite() {
     bool& abort = context_.abort;
-    if (abort || state_.device < kScreen || state_.device > kTabFileForCase) return;
+    if (abort || ((state_.device < kScreen || state_.device > kTabFileForCase) && state_.device != kPdfFile))
+        return;
     const bool port = state_.device == kTextPrinter;
     state_.file = std::make_unique<ReportFile>();
     if (!state_.file->Open(state_.outputName, port, context_.dialogs, abort)) {
@@ -213,8 +220,8 @@ void ReportWriter::CloseOutput() {
     if (abort || !state_.file) return;
     const auto& settings = context_.settings;
     const int device = state_.device;
-    if ((device == kScreen || device == kTextPrinter || device == kWindowsPrinter) && state_.lineCount > 0 &&
-        (settings.printoutHeader == 2 || LineStyle() == 4)) {
+    if ((device == kScreen || device == kTextPrinter || device == kWindowsPrinter || device == kPdfFile) &&
+        state_.lineCount > 0 && (settings.printoutHeader == 2 || LineStyle() == 4)) {
         Emit("\f", false);
     }
     if (IsHtmlDevice()) {
@@ -246,6 +253,10 @@ void ReportWriter::HandOver(const std::string& file) {
             if (state_.device == kTextFile) {
                 dialogs.ShowNoteBox(file + " und Windows-Datei outwin.txt wurden angelegt..");
             }
+            break;
+        case kPdfFile:
+            HandOverPdf(file);
+            fs::remove(file, error);
             break;
         case kWindowsPrinter:
             // The printer converts the stored text for display itself, so it gets the file as written.

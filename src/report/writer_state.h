@@ -5,6 +5,10 @@
 #include <string>
 #include <string_view>
 
+namespace trb::paper {
+class PdfDocument;
+}
+
 // The state of the one report writer every text printout of the program goes through.
 namespace trb::report {
 
@@ -19,12 +23,15 @@ enum Device : int {
     kHtmlFile = 7,        // "HTML File": HTML page opened in the browser
     kDosFile = 8,         // not offered: "OUTDOS.TXT" in the temporary folder
     kTabFileForCase = 9,  // not offered: like 6, the copy is named after the case
+    kPdfFile = 10,        // "PDF-Datei": temporary file, laid out on PDF pages when closed
 };
 inline constexpr int kChooseDevice = 0;      // OpenOutput: the user picks the device
 inline constexpr int kOnlyDeviceNames = 90;  // OpenOutput: only fill the device names
 inline constexpr int kOfferedDevices = 7;
 // The names of the offered devices 1..7 (code page 850).
 const std::array<std::string_view, kOfferedDevices>& OfferedDeviceNames();
+// The device choice offers the PDF file after devices 1..7.
+inline constexpr std::string_view kPdfDeviceName = "PDF-Datei";
 
 // A line equal to this is dropped by WriteLine (the rules of the compact style).
 inline constexpr std::string_view kNoLineMarker = "$!$";
@@ -61,6 +68,8 @@ struct WriterState {
     // Lines written on the current page after its header (page breaks only follow them).
     int bodyLines = 0;
     bool writingHeader = false;
+    // While set, the PDF device adds its pages to this document instead of writing a file.
+    paper::PdfDocument* pdfDocument = nullptr;
 };
 
 }  // namespace trb::report

@@ -78,6 +78,29 @@ TEST(CommandLine, SweepOptionKeepsItsRangeAsTyped) {
     EXPECT_TRUE(IsBatchMode(SweepBatch{"a.trb", "n=1:2:3"}));
 }
 
+TEST(CommandLine, PaperOptionsCarryTheViewAndTheResolution) {
+    const auto pdf = As<PaperBatch>({"lager.trb", "/pdf"});
+    ASSERT_TRUE(pdf.has_value());
+    EXPECT_EQ(pdf->format, PaperFormat::Pdf);
+    EXPECT_EQ(pdf->caseFile, "lager.trb");
+    const auto svg = As<PaperBatch>({"/NOGUI", "lager.trb", "/SVG:7"});
+    ASSERT_TRUE(svg.has_value());
+    EXPECT_EQ(svg->format, PaperFormat::Svg);
+    EXPECT_EQ(svg->view, 7);
+    const auto png = As<PaperBatch>({"lager.trb", "/png:2:300"});
+    ASSERT_TRUE(png.has_value());
+    EXPECT_EQ(png->format, PaperFormat::Png);
+    EXPECT_EQ(png->view, 2);
+    EXPECT_EQ(png->resolution, 300);
+    EXPECT_EQ(As<PaperBatch>({"lager.trb", "/PNG:1"})->resolution, 0) << "none given";
+    EXPECT_EQ(As<PaperBatch>({"lager.trb", "/SVG:"})->view, 0) << "no view: refused when run";
+    EXPECT_TRUE(std::holds_alternative<BadArguments>(Parse({"lager.trb", "/PDFX"}).mode));
+    EXPECT_TRUE(std::holds_alternative<BadArguments>(Parse({"lager.trb", "/SVG"}).mode));
+    EXPECT_TRUE(std::holds_alternative<BadArguments>(Parse({"/PDF"}).mode))
+        << "an option where the name belongs";
+    EXPECT_TRUE(IsBatchMode(PaperBatch{"a.trb"}));
+}
+
 TEST(CommandLine, BadArgumentsAreRecognised) {
     const auto missing = As<MissingExtension>({"lager", "/I"});
     ASSERT_TRUE(missing.has_value());
@@ -104,7 +127,8 @@ TEST(CommandLine, HelpScreenFitsTheTextScreenAndNamesEveryOption) {
     EXPECT_LE(lines.size(), 22u);
     std::string all;
     for (const auto& line : lines) all += line + "\n";
-    for (const char* option : {"/I ", "/CADi:j", "/NOGUI", "/JSON", "/SWEEP:q=a:b:k", "/?"}) {
+    for (const char* option :
+         {"/I ", "/CADi:j", "/NOGUI", "/JSON", "/SWEEP:q=a:b:k", "/PDF ", "/SVG:j", "/PNG:j", "/?"}) {
         EXPECT_NE(all.find(option), std::string::npos) << option;
     }
 }

@@ -47,9 +47,9 @@ TEST(DriverOutput, DeviceChoiceAndSaveDialog) {
     ASSERT_FALSE(f.abort);
     EXPECT_EQ(f.driver->DeviceCode(), kDeviceDxf);
     EXPECT_EQ(f.driver->OutputFileName(), (f.folder / "welle.dxf").string());
-    const auto lists = f.dialogs.Entries("radio");  // five items: radio buttons
+    const auto lists = f.dialogs.Entries("list");  // DXF to PNG: more than a radio group holds
     ASSERT_FALSE(lists.empty());
-    EXPECT_EQ(lists[0].items.size(), 5u);
+    EXPECT_EQ(lists[0].items.size(), 8u);
     EXPECT_EQ(lists[0].items[3], "Ausgabe auf Laserprinter/Plotter mit TRACEON");
     DrawSample(*f.driver);
     const std::string dxf = ReadFile(f.folder / "welle.dxf");

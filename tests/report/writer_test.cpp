@@ -358,10 +358,10 @@ TEST_F(WriterTest, CancelledDeviceChoiceLeavesNoFile) {
     w.WriteLine("never written");
     w.CloseOutput();
     EXPECT_TRUE(abort);
-    const auto radio = dialogs.Entries("radio");
-    ASSERT_EQ(radio.size(), 1u);
-    EXPECT_EQ(radio[0].items.size(), 7u);
-    EXPECT_EQ(radio[0].number, 3) << "the current device is preselected";
+    const auto choice = dialogs.Entries("list");  // the seven devices and the PDF file
+    ASSERT_EQ(choice.size(), 1u);
+    EXPECT_EQ(choice[0].items.size(), 8u);
+    EXPECT_EQ(choice[0].number, 3) << "the current device is preselected";
     EXPECT_TRUE(fs::is_empty(folder));
 }
 

@@ -1,0 +1,90 @@
+#include "app/batch_paper.h"
+
+#include <filesystem>
+
+#include "app/batch.h"
+#include "graphics/drawing_views.h"
+#include "graphics/driver.h"
+#include "graphics/graphics_window.h"
+#include "paper/paper_document.h"
+#include "text/cp850.h"
+#include "ui/checked_file.h"
+
+namespace trb::app {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void ShowRunMessages(Program& program) {
+    for (int i = 1; i <= program.status.MessageCount(); ++i)
+        program.dialogs.ShowErrorBox(program.status.Message(i));
+}
+
+// Draws `view` on `device` through a batch driver (files named after the case, no questions).
+void DrawView(Program& program, const std::string& caseFile, int device, int view, int resolution,
+              paper::PdfDocument* pages) {
+    graphics::GraphicsWindow window;
+    graphics::DriverSettings settings = graphics::DriverSettingsFrom(program.settings);
+    settings.programVersion = std::string(config::kProgramVersion);
+    graphics::Driver driver(
+        graphics::DriverContext{window, program.dialogs, program.launcher, program.status, program.abort},
+        settings);
+    driver.SetCaseFile(caseFile);
+    driver.SetBatchMode(true);
+    driver.SetPngResolution(resolution);
+    driver.CollectPages(pages);
+    const graphics::DrawingData data{program.record,      program.texts,   program.settings, program.title,
+                                     program.drawingInfo, program.changes, caseFile,         false};
+    graphics::DrawBearingView(driver, program.dialogs, data, device, view);
+}
+
+int WriteCasePdf(Program& program, const std::string& caseFile) {
+    const bool failed = program.status.calculationFailed;
+    const std::string title = text::OemToDisplayAll(program.texts.ProgramTitle(), program.settings.format) +
+                              " - " + fs::path(caseFile).filename().string();
+    paper::PdfDocument document(title, "TRB " + std::string(config::kProgramVersion));
+    program.writer.pdfDocument = &document;
+    if (failed) {
+        ShowRunMessages(program);
+        program.PrintFailedRunReport(report::kPdfFile);
+    } else {
+        program.PrintResultReport(report::kPdfFile);
+    }
+    program.writer.pdfDocument = nullptr;
+    if (!failed && !program.abort) {
+        DrawView(program, caseFile, graphics::kDevicePdf, graphics::kViewResultSheet, 0, &document);
+        DrawView(program, caseFile, graphics::kDevicePdf, graphics::kViewProduction, 0, &document);
+    }
+    if (program.abort) return kExitUnreadableCase;
+    const std::string target = fs::path(caseFile).replace_extension(".pdf").string();
+    if (!document.Finish()) {
+        program.dialogs.ShowErrorBox("Schreibfehler: " + target);
+        return kExitUnreadableCase;
+    }
+    if (!ui::WriteFileChecked(target, document.Bytes(), program.dialogs, program.abort))
+        return kExitUnreadableCase;
+    return failed ? kExitCalculationFailed : kExitOk;
+}
+
+}  // namespace
+
+int RunPaperBatch(Program& program, const PaperBatch& request) {
+    const bool picture = request.format != PaperFormat::Pdf;
+    if (picture && (request.view < graphics::kViewResultSheet || request.view >= graphics::kViewEnd)) {
+        program.dialogs.ShowErrorBox("View " + std::to_string(request.view) + " (1..7)");
+        return kExitBadArguments;
+    }
+    if (!ReadCommandLineCase(program, request.caseFile)) return kExitUnreadableCase;
+    if (!picture) return WriteCasePdf(program, request.caseFile);
+    if (program.status.calculationFailed) {
+        ShowRunMessages(program);
+        return kExitCalculationFailed;
+    }
+    const int device = request.format == PaperFormat::Svg ? graphics::kDeviceSvg : graphics::kDevicePng;
+    const int resolution = request.resolution > 0 ? request.resolution : kBatchPngResolution;
+    DrawView(program, request.caseFile, device, request.view, resolution, nullptr);
+    return program.abort ? kExitUnreadableCase : kExitOk;
+}
+
+}  // namespace trb::app

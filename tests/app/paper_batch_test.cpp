@@ -1,0 +1,140 @@
+// "trb case.trb /PDF", "/SVG:j" and "/PNG:j" run as the user runs them, the files read back by
+// poppler, Python's XML parser, librsvg and libpng.
+#include <gmock/gmock.h>
+
+#include <filesystem>
+#include <string>
+
+#include "paper_readers.h"
+
+namespace trb::app {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+class PaperBatchTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(Temporary());
+        fs::create_directories(folder.path() / "config");
+    }
+    fs::path Temporary() const { return folder.path() / "tmp"; }
+
+    // Copies the case into the folder and runs trb there; its standard output and errors.
+    std::string Trb(const std::string& caseFile, const std::string& options) {
+        if (!caseFile.empty())
+            fs::copy_file(caseFile, folder.path() / fs::path(caseFile).filename(),
+                          fs::copy_options::overwrite_existing);
+        const std::string name = caseFile.empty() ? "missing.trb" : fs::path(caseFile).filename().string();
+        const std::string command =
+            "cd '" + folder.path().string() + "' && XDG_CONFIG_HOME='" + (folder.path() / "config").string() +
+            "' TMPDIR='" + Temporary().string() + "' '" TRB_PROGRAM "' " + name + " " + options + " 2>&1";
+        const std::string output = paper::test::Run(command, exitCode);
+        EXPECT_TRUE(fs::is_empty(Temporary())) << "the temporary folder is left empty";
+        return output;
+    }
+    std::size_t Files() const {
+        std::size_t n = 0;
+        for (const auto& entry : fs::directory_iterator(folder.path())) n += entry.is_regular_file() ? 1 : 0;
+        return n;
+    }
+
+    paper::test::TempFolder folder;
+    int exitCode = -1;
+    const std::string example = TRB_SOURCE_DATA_DIR "/examples/example.trb";
+};
+
+TEST_F(PaperBatchTest, PdfHoldsTheReportThenTheResultSheetThenTheProductionDrawingOnA4) {
+    Trb(example, "/PDF");
+    ASSERT_EQ(exitCode, 0);
+    EXPECT_EQ(Files(), 2u) << "the case and its PDF";
+    const fs::path pdf = folder.path() / "example.pdf";
+    const paper::test::PdfPages info = paper::test::PdfInfo(pdf);
+    ASSERT_TRUE(info.read);
+    ASSERT_GE(info.sizes.size(), 4u);
+    const int pages = static_cast<int>(info.sizes.size());
+    for (const auto& [width, height] : info.sizes) {
+        EXPECT_NEAR(width, 595.28, 0.01);
+        EXPECT_NEAR(height, 841.89, 0.01);
+    }
+    // The report: its pages numbered from "Bl. 1", its rows with their umlauts and units.
+    const std::string report = paper::test::PdfText(pdf, 1, pages - 2);
+    const auto first = report.find("Bl. 1");
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_LT(first, report.find("Bl. 2"));
+    EXPECT_THAT(report, HasSubstr("Lagerau\xC3\x9F"
+                                  "endurchmesser"));
+    EXPECT_THAT(report, HasSubstr("Schmierstoffzuf\xC3\xBChrdruck"));
+    EXPECT_THAT(report, HasSubstr("\xC2\xB0"));  // the degree sign of the temperatures
+    EXPECT_THAT(report, HasSubstr("36000"));
+    // The result sheet, then the production drawing with its title block.
+    const std::string sheet = paper::test::PdfText(pdf, pages - 1, pages - 1);
+    EXPECT_THAT(sheet, HasSubstr("Sommerfeld-Zahl"));
+    EXPECT_THAT(sheet, Not(HasSubstr("Bl. ")));
+    const std::string drawing = paper::test::PdfText(pdf, pages, pages);
+    EXPECT_THAT(drawing, HasSubstr("\xC3\x84nderung"));
+    EXPECT_THAT(drawing, Not(HasSubstr("Sommerfeld-Zahl")));
+    for (int page = 1; page <= pages; ++page) {
+        SCOPED_TRACE(page);
+        EXPECT_GT(paper::test::PdfPage(pdf, page, 30).InkedPixels(), 300);
+    }
+}
+
+TEST_F(PaperBatchTest, SvgAndPngOfAViewAtItsSizeAndResolution) {
+    Trb(example, "/SVG:7 /NOGUI");
+    ASSERT_EQ(exitCode, 0);
+    const fs::path svg = folder.path() / "example.svg";
+    // The production drawing's limits are (-5, -5)–(225, 310) millimetres.
+    EXPECT_EQ(paper::test::SvgRoot(svg), "svg 230mm 315mm\n");
+    const paper::test::Image rendered = paper::test::RenderSvg(svg);
+    ASSERT_TRUE(rendered.Valid());
+    EXPECT_GT(rendered.InkedPixels(), 10000);
+
+    Trb(example, "/png:7:72");
+    ASSERT_EQ(exitCode, 0);
+    const paper::test::Image small =
+        paper::test::DecodePng(paper::test::ReadBytes(folder.path() / "example.png"));
+    ASSERT_TRUE(small.Valid());
+    EXPECT_EQ(small.width, 652);  // 230 mm at 72 dpi
+    EXPECT_EQ(small.height, 893);
+    EXPECT_GT(small.InkedPixels(), 10000);
+    EXPECT_EQ(small.R(0, 0), 255);
+
+    Trb(example, "/PNG:1");
+    const paper::test::Image usual =
+        paper::test::DecodePng(paper::test::ReadBytes(folder.path() / "example.png"));
+    EXPECT_EQ(usual.width, 945) << "the result sheet's 160 mm at 150 dpi";
+}
+
+TEST_F(PaperBatchTest, FailuresWriteNothingAndSayWhy) {
+    // A view the View menu does not have.
+    EXPECT_THAT(Trb(example, "/SVG:8"), HasSubstr("8"));
+    EXPECT_EQ(exitCode, 2);
+    // A missing case.
+    fs::remove(folder.path() / "example.trb");
+    Trb({}, "/PDF");
+    EXPECT_EQ(exitCode, 1);
+    EXPECT_EQ(Files(), 0u);
+    // A failed calculation: no picture; the PDF holds the report of the failed run.
+    const std::string fatal = TRB_TEST_DATA_DIR "/fatal.trb";
+    EXPECT_THAT(Trb(fatal, "/PNG:7"), HasSubstr("visko"));
+    EXPECT_EQ(exitCode, 3);
+    EXPECT_FALSE(fs::exists(folder.path() / "fatal.png"));
+    Trb(fatal, "/PDF");
+    EXPECT_EQ(exitCode, 3);
+    const fs::path pdf = folder.path() / "fatal.pdf";
+    ASSERT_TRUE(paper::test::PdfInfo(pdf).read);
+    EXPECT_THAT(paper::test::PdfText(pdf), HasSubstr("Bl. 1"));
+}
+
+TEST_F(PaperBatchTest, TheCommandLineProgramNeedsNoQt) {
+    const std::string libraries = paper::test::Run("ldd '" TRB_PROGRAM "'", exitCode);
+    ASSERT_EQ(exitCode, 0);
+    EXPECT_THAT(libraries, HasSubstr("libcairo"));
+    EXPECT_THAT(libraries, Not(HasSubstr("libQt")));
+}
+
+}  // namespace
+}  // namespace trb::app

@@ -1,0 +1,197 @@
+// The paper device: pens as on the screen but on white paper, blocks replayed as the screen
+// replays them, and the placement of a drawing on an A4 sheet.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+
+#include "core/messages.h"
+#include "graphics/cairo_device.h"
+#include "graphics/paper_output.h"
+
+namespace trb::graphics {
+namespace {
+
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kYellow{255, 255, 0};
+constexpr Rgb kBlue{0, 0, 255};
+constexpr Rgb kBlack{0, 0, 0};
+
+struct Paper {
+    Paper() {
+        device.Limits(0, 0, 160, 120);
+        device.EntitiesBegin();
+    }
+    const PaperItem& Last() const { return device.Drawing().items.back(); }
+    const PaperDrawing& Drawing() const { return device.Drawing(); }
+
+    DriverSettings settings;
+    core::RunStatus status;
+    bool abort = false;
+    std::optional<PaperDrawing> handedOver;
+    CairoDevice device{settings, status, abort, [this](const PaperDrawing& d) {
+                           handedOver = d;
+                           return true;
+                       }};
+};
+
+TEST(CairoDevice, PensDrawInThePaletteColoursWithTheirLineWidthsAndStyles) {
+    Paper p;
+    p.settings.penWidths[4] = 4;      // pen 20: 0.7 mm
+    p.settings.cad.penColors[6] = 7;  // pen 22: white on the screen
+    p.device.Pen(5);                  // contour layer: CAD colour 1, width 3
+    p.device.Line(0, 0, 10, 0);
+    EXPECT_EQ(p.Last().pen, (PaperPen{kRed, 0.5L, 0}));
+    p.device.Pen(1);  // centre lines: dash-dot, thin, CAD colour 2
+    p.device.Line(0, 0, 10, 0);
+    EXPECT_EQ(p.Last().pen, (PaperPen{kYellow, 0.25L, 2}));
+    p.device.Pen(2);
+    p.device.Circle(0, 0, 5);
+    EXPECT_EQ(p.Last().pen.lineStyle, 3);  // hidden lines: dashed
+    p.device.Pen(20);
+    p.device.Arc(0, 0, 0, 90, 5);
+    EXPECT_EQ(p.Last().pen, (PaperPen{kBlue, 0.7L, 0}));
+    p.device.Pen(22);  // white would vanish on paper
+    p.device.Line(0, 0, 1, 1);
+    EXPECT_EQ(p.Last().pen.color, kBlack);
+
+    // With pens named by number and no colours of their own, every pen keeps the colour.
+    p.device.Pen(20);
+    p.settings.cad.layerMode = 2;
+    p.device.Pen(22);
+    p.device.Line(0, 0, 1, 1);
+    EXPECT_EQ(p.Last().pen.color, kBlue);
+    EXPECT_EQ(p.Last().pen.lineStyle, 0);
+
+    p.device.Close();
+    ASSERT_TRUE(p.handedOver);
+    EXPECT_EQ(p.handedOver->items.size(), 6u);
+    EXPECT_TRUE(p.device.Good());
+}
+
+TEST(CairoDevice, BlocksArePlacedTurnedAndScaledAsTheScreenReplaysThem) {
+    Paper p;
+    p.device.Pen(3);
+    p.device.BlockBegin("INNER");
+    p.device.Pen(4);
+    p.device.Line(0, 0, 1, 0);
+    p.device.BlockEnd();
+    p.device.BlockBegin("OUTER");
+    p.device.Pen(5);
+    p.device.LineStyle(3);  // the screen's style is not part of a block
+    p.device.Line(0, 0, 10, 0);
+    p.device.Circle(10, 0, 2);
+    p.device.Arc(0, 0, 0, 45, 3);
+    cad::TextStyle style;
+    style.height = 2;
+    style.widthFactor = 0.8L;
+    p.device.Text("\x84", 0, 5, style);  // "ä"
+    p.device.Insert("INNER", 1, 1, 0, 5, 0);
+    p.device.BlockEnd();
+    EXPECT_TRUE(p.Drawing().items.empty());  // definitions draw nothing
+
+    p.device.Pen(3);
+    p.device.Insert("OUTER", 2, 3, 90, 100, 50);
+    const auto& items = p.Drawing().items;
+    ASSERT_EQ(items.size(), 5u);
+    const auto near = [](real a, real b) { return std::fabs(a - b) < 1e-9L; };
+    // x runs up after the quarter turn, scaled by 2; y runs left, scaled by 3.
+    EXPECT_TRUE(near(items[0].v[0], 100) && near(items[0].v[1], 50)) << items[0].v[0] << " " << items[0].v[1];
+    EXPECT_TRUE(near(items[0].v[2], 100) && near(items[0].v[3], 70));
+    EXPECT_EQ(items[0].pen, (PaperPen{kRed, 0.5L, 0}));
+    EXPECT_TRUE(near(items[1].v[1], 70) && near(items[1].v[2], 4));  // radius times the x scale
+    EXPECT_TRUE(near(items[2].v[2], 90) && near(items[2].v[3], 135) && near(items[2].v[4], 6));
+    const PaperItem& text = items[3];
+    EXPECT_EQ(text.text, "\xC3\xA4");
+    EXPECT_TRUE(near(text.v[0], 85) && near(text.v[1], 50));  // (0, 5) → 15 to the left
+    EXPECT_TRUE(near(text.height, 6) && near(text.widthFactor, 0.8L * 2 / 3) && near(text.angle, 90));
+    // The nested block inside the outer placement, in its own pen.
+    EXPECT_TRUE(near(items[4].v[1], 60) && near(items[4].v[3], 62));
+    EXPECT_EQ(items[4].pen.color, (Rgb{0, 255, 0}));  // pen 4: CAD colour 3
+
+    // Afterwards the pen of the insert is back.
+    p.device.Line(0, 0, 1, 0);
+    EXPECT_EQ(p.Last().pen, (PaperPen{kYellow, 0.25L, 0}));
+    // An unknown block draws nothing.
+    p.device.Insert("NONE", 1, 1, 0, 0, 0);
+    EXPECT_EQ(p.Drawing().items.size(), 6u);
+}
+
+TEST(CairoDevice, ABlockInsertingItselfStopsAtTheDeepestLevel) {
+    Paper p;
+    p.device.BlockBegin("LOOP");
+    p.device.Line(0, 0, 1, 0);
+    p.device.Insert("LOOP", 1, 1, 0, 1, 0);
+    p.device.BlockEnd();
+    p.device.Insert("LOOP", 1, 1, 0, 0, 0);
+    EXPECT_EQ(p.Drawing().items.size(), static_cast<std::size_t>(kMaxBlockDepth));
+    EXPECT_TRUE(p.abort);
+    ASSERT_EQ(p.status.MessageCount(), 1);
+    EXPECT_EQ(p.status.Message(1), core::MsgBlockNesting(kMaxBlockDepth + 1));
+}
+
+PaperDrawing Rectangle(real x1, real y1, real x2, real y2) {
+    PaperDrawing d;
+    d.limits.Add(x1 - 5, y1 - 5);
+    d.limits.Add(x2 + 15, y2 + 13);
+    for (const auto& [a, b, c, e] :
+         {std::array<real, 4>{x1, y1, x2, y1}, {x2, y1, x2, y2}, {x2, y2, x1, y2}, {x1, y2, x1, y1}}) {
+        PaperItem line;
+        line.v = {a, b, c, e};
+        d.Add(line);
+    }
+    PaperItem note;  // a text beyond the sheet, as the maker's line of the production drawing
+    note.shape = PaperShape::Text;
+    note.text = "KORVANE";
+    note.height = 3.5L;
+    note.v = {x1 + 1, y2 + 3};
+    d.Add(note);
+    return d;
+}
+
+TEST(PaperOutput, AnA4SheetLiesOnTheA4PageAtRealSizeAndLargerDrawingsAreFitted) {
+    // The sheet's edge on the paper's edge, the note falls off.
+    SheetPlacement a4 = PlaceOnA4(Rectangle(0, 0, 210, 297), RealSizePrintout());
+    ASSERT_TRUE(a4.placed);
+    EXPECT_FALSE(a4.fitted);
+    EXPECT_NEAR(static_cast<double>(a4.widthMm), 210, 1e-9);
+    EXPECT_NEAR(static_cast<double>(a4.mapping.ax), 1, 1e-9);
+    EXPECT_NEAR(static_cast<double>(a4.mapping.bx), 0, 1e-9);
+    EXPECT_NEAR(static_cast<double>(a4.mapping.ay), -1, 1e-9);
+    EXPECT_NEAR(static_cast<double>(a4.mapping.by), 297, 1e-9);
+
+    // A wide drawing turns the sheet; the origins move it as on the printer.
+    PrintoutSettings moved = RealSizePrintout();
+    moved.xorigin = 21;
+    const SheetPlacement wide = PlaceOnA4(Rectangle(0, 0, 250, 100), moved);
+    EXPECT_NEAR(static_cast<double>(wide.widthMm), 297, 1e-9);
+    EXPECT_NEAR(static_cast<double>(wide.mapping.bx), (297 - 250) / 2.0 + 21, 1e-9);
+    EXPECT_NEAR(static_cast<double>(wide.mapping.by), 210 - (210 - 100) / 2.0, 1e-9);
+
+    // Too large either way: fitted into the sheet less its margins, the same scale both ways.
+    const SheetPlacement large = PlaceOnA4(Rectangle(0, 0, 500, 600), RealSizePrintout());
+    EXPECT_TRUE(large.fitted);
+    EXPECT_NEAR(static_cast<double>(large.mapping.ax), -static_cast<double>(large.mapping.ay), 1e-12);
+    EXPECT_LE(static_cast<double>(large.mapping.ax) * 500, 190 + 1e-9);
+    EXPECT_LE(static_cast<double>(large.mapping.ax) * 611, 277 + 1e-9);
+
+    // Nothing drawn: nothing placed.
+    EXPECT_FALSE(PlaceOnA4(PaperDrawing{}, RealSizePrintout()).placed);
+}
+
+TEST(PaperOutput, PicturesAreTheDrawingLimitsAtRealSize) {
+    const SheetPlacement sheet = PlaceOnLimits(Rectangle(0, 0, 100, 50));
+    EXPECT_NEAR(static_cast<double>(sheet.widthMm), 120, 1e-9);
+    EXPECT_NEAR(static_cast<double>(sheet.heightMm), 68, 1e-9);
+    EXPECT_NEAR(static_cast<double>(sheet.mapping.bx), 5, 1e-9);
+    EXPECT_NEAR(static_cast<double>(sheet.mapping.by), 63, 1e-9);
+    // Empty limits: the drawing's own extent.
+    PaperDrawing unlimited = Rectangle(0, 0, 100, 50);
+    unlimited.limits = {};
+    EXPECT_NEAR(static_cast<double>(PlaceOnLimits(unlimited).heightMm), 56.5, 1e-9);
+    std::string bytes;
+    EXPECT_FALSE(WriteDrawingSvg(bytes, PaperDrawing{}));
+}
+
+}  // namespace
+}  // namespace trb::graphics
