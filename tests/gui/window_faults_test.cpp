@@ -51,20 +51,6 @@ ModalScript::Action ChooseRow(int row) {
     };
 }
 
-// Checks radio button `item` (1-based) of the radio dialog and confirms it.
-ModalScript::Action ChooseRadio(int item) {
-    return [item](QWidget& dialog) {
-        const auto buttons = dialog.findChildren<QRadioButton*>();
-        if (buttons.size() < item) {
-            ADD_FAILURE() << dialog.objectName().toStdString() << " has no radio button " << item;
-            dynamic_cast<QDialog&>(dialog).reject();
-            return;
-        }
-        buttons.at(item - 1)->setChecked(true);
-        Ok(dialog);
-    };
-}
-
 // What a file dialog offered, and the file it then takes.
 struct FileDialogSeen {
     QStringList filters;
@@ -178,9 +164,9 @@ TEST_F(RealWindowTest, SaveDialogsProposeTheCaseNameAndTheStatusBarNamesTheFile)
     program_.settings.cadFolder = folder_.string();
     {
         ModalScript script;
-        script.Then(ChooseRadio(graphics::kDeviceDxf)).Then(TakeFile(Path("lager.dxf"), cad));
+        script.Then(ChooseRow(graphics::kDeviceDxf - 1)).Then(TakeFile(Path("lager.dxf"), cad));
         Trigger("mi_cadfertlager");
-        EXPECT_EQ(script.names, (std::vector<std::string>{"Tin_radiodialog", "SaveDialog"}));
+        EXPECT_EQ(script.names, (std::vector<std::string>{"Tin_codedialog", "SaveDialog"}));
     }
     EXPECT_EQ(cad.filters, (QStringList{"*.dxf (*.dxf)", "*.* (*)"}));
     EXPECT_TRUE(cad.proposed.endsWith("/pumpe2.dxf")) << cad.proposed.toStdString();
@@ -334,11 +320,10 @@ TEST_F(RealWindowTest, OtherViewsDrawOnTheScreenAndBackEnds) {
     Start();
     ModalScript script;
     script.Then(ChooseRow(graphics::kViewFront - 1))
-        .Then(ChooseRadio(graphics::kDeviceScreen))
+        .Then(ChooseRow(graphics::kDeviceScreen - 1))
         .Then(ChooseRow(graphics::kViewEnd - 1));
     Trigger("mi_cadsonstige");
-    EXPECT_EQ(script.names,
-              (std::vector<std::string>{"Tin_codedialog", "Tin_radiodialog", "Tin_codedialog"}));
+    EXPECT_EQ(script.names, (std::vector<std::string>{"Tin_codedialog", "Tin_codedialog", "Tin_codedialog"}));
     EXPECT_EQ(script.Pending(), 0u);
     const auto drawing = ReplayOf(*window_);
     EXPECT_EQ(drawing.ellipses.size(), 2u) << "bore and outer circle of the front view";
@@ -427,7 +412,7 @@ TEST_F(RealWindowTest, NoHoleIsDrawnForFeedHoleDiameterZero) {
     {
         ModalScript script;
         script.Then(ChooseRow(graphics::kViewSection - 1))
-            .Then(ChooseRadio(graphics::kDeviceIges))
+            .Then(ChooseRow(graphics::kDeviceIges - 1))
             .Then(TakeFile(Path("groove_sa.igs"), seen))
             .Then(ChooseRow(graphics::kViewEnd - 1));
         Trigger("mi_cadsonstige");
