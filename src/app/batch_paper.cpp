@@ -75,6 +75,14 @@ int RunPaperBatch(Program& program, const PaperBatch& request) {
         program.dialogs.ShowErrorBox("View " + std::to_string(request.view) + " (1..7)");
         return kExitBadArguments;
     }
+    // A resolution given must be one the window would take; a mistyped one is not replaced silently.
+    if (request.format == PaperFormat::Png && request.resolution != 0 &&
+        (request.resolution < graphics::kLowestPngResolution ||
+         request.resolution > graphics::kHighestPngResolution)) {
+        program.dialogs.ShowErrorBox("PNG-Aufl\x94sung (" + std::to_string(graphics::kLowestPngResolution) +
+                                     ".." + std::to_string(graphics::kHighestPngResolution) + " dpi)");
+        return kExitBadArguments;
+    }
     if (!ReadCommandLineCase(program, request.caseFile)) return kExitUnreadableCase;
     if (!picture) return WriteCasePdf(program, request.caseFile);
     if (program.status.calculationFailed) {

@@ -40,7 +40,15 @@ std::optional<PaperBatch> PaperOption(const std::string& name, const std::string
     const bool svg = option.rfind("/SVG:", 0) == 0;
     if (!svg && option.rfind("/PNG:", 0) != 0) return std::nullopt;
     const std::size_t second = option.find(':', 5);
-    const int resolution = second == std::string::npos ? 0 : NumberFrom(option, second + 1);
+    // A resolution that is not a plain number stays visible as -1, so the mode can refuse it.
+    int resolution = 0;
+    if (second != std::string::npos) {
+        const std::string_view digits = std::string_view(option).substr(second + 1);
+        const bool number =
+            !digits.empty() && digits.size() <= 6 &&
+            std::all_of(digits.begin(), digits.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+        resolution = number ? NumberFrom(option, second + 1) : -1;
+    }
     return PaperBatch{name, svg ? PaperFormat::Svg : PaperFormat::Png, NumberFrom(option, 5), resolution};
 }
 

@@ -11,8 +11,8 @@ namespace trb::graphics {
 
 namespace {
 
-constexpr int kLowestResolution = 36;
-constexpr int kHighestResolution = 1200;
+constexpr int kLowestResolution = kLowestPngResolution;
+constexpr int kHighestResolution = kHighestPngResolution;
 
 }  // namespace
 

@@ -22,6 +22,9 @@ inline constexpr int kDeviceText = 5;
 inline constexpr int kDevicePdf = 6;  // an A4 PDF page at real size
 inline constexpr int kDeviceSvg = 7;  // an SVG picture of the drawing limits at real size
 inline constexpr int kDevicePng = 8;  // a PNG image of the drawing limits
+// The resolutions a PNG image may be asked for (dpi).
+inline constexpr int kLowestPngResolution = 36;
+inline constexpr int kHighestPngResolution = 1200;
 
 // Everything the drawing output driver takes from the configuration.
 struct DriverSettings {

@@ -112,6 +112,12 @@ TEST_F(PaperBatchTest, FailuresWriteNothingAndSayWhy) {
     // A view the View menu does not have.
     EXPECT_THAT(Trb(example, "/SVG:8"), HasSubstr("8"));
     EXPECT_EQ(exitCode, 2);
+    // A resolution the window would not take, or one that is no number, is refused, not replaced.
+    for (const char* option : {"/PNG:7:5", "/PNG:7:abc", "/PNG:7:5000", "/PNG:7:"}) {
+        EXPECT_THAT(Trb(example, option), HasSubstr("36..1200")) << option;
+        EXPECT_EQ(exitCode, 2) << option;
+    }
+    EXPECT_EQ(Files(), 1u) << "the case alone";
     // A missing case.
     fs::remove(folder.path() / "example.trb");
     Trb({}, "/PDF");
