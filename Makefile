@@ -13,7 +13,8 @@ deps:
 # the compile and link time and is not needed to run or test (configure a folder of your own with
 # -g for the debugger or callgrind).
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG"
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" \
+	  -DTRB_BUILD_BENCH=OFF
 
 configure: $(BUILD)/CMakeCache.txt
 
@@ -26,8 +27,10 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
 
+# The benchmarks are built only when asked for, so that running and testing do not wait for them.
 bench: build
-	cmake --build $(BUILD) --target run_benchmarks
+	cmake -S . -B $(BUILD) -DTRB_BUILD_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS) --target run_benchmarks
 
 # The Debian package trb_<version>_<arch>.deb in the build folder.
 .PHONY: package
