@@ -97,6 +97,7 @@ class ReportWriter {
     std::string HeaderFileText() const;
     std::string Display(std::string_view oem) const;
     bool AskPause();
+    void SendPrinterSetup();
     void HandOver(const std::string& file);
     // The PDF device: the file name asked for, and the printout laid out on PDF pages.
     void ChoosePdfFile();

@@ -1,7 +1,5 @@
 // Opening a printout on its device and handing the finished file over.
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "config/input_file.h"
 #include "config/printer_port.h"
@@ -40,6 +38,9 @@ constexpr int kMaxTemporaryTries = 11;
 constexpr std::string_view kDisplayCopyName = "outwin.txt";
 // Printouts larger than this are not read back for their copies.
 constexpr std::size_t kMaxReadBack = std::size_t{1} << 30;
+// The printer set-up codes sent before a printout on a printer port, read from the current folder.
+constexpr char kPrinterSetupName[] = "TEXT.HXP";
+constexpr std::size_t kMaxPrinterSetup = 64 * 1024;
 constexpr std::string_view kNoTemporaryFolder =
     "ung\x81ltiger Ordner f\x81r tempor\x84re Dateien konfiguriert";
 
@@ -186,13 +187,19 @@ void ReportWriter::Rewrite() {
         state_.file.reset();
         return;
     }
-    if (port && Exists("TEXT.HXP")) {
-        // Printer set-up codes go to the printer first.
-        std::ifstream setup("TEXT.HXP", std::ios::binary);
-        std::ostringstream codes;
-        codes << setup.rdbuf();
-        state_.file->Write(codes.str(), context_.dialogs, abort);
+    if (port && Exists(kPrinterSetupName)) SendPrinterSetup();
+}
+
+void ReportWriter::SendPrinterSetup() {
+    // The printer's set-up codes go to it first. A set-up that cannot be read whole (a folder, a FIFO,
+    // an oversized file) stops the printout: it would come out with the wrong settings.
+    const config::InputFile setup = config::ReadInputFile(kPrinterSetupName, kMaxPrinterSetup);
+    if (setup.status != config::InputStatus::Ok) {
+        context_.dialogs.ShowErrorBox(config::InputProblem(kPrinterSetupName, setup));
+        context_.abort = true;
+        return;
     }
+    state_.file->Write(setup.content, context_.dialogs, context_.abort);
 }
 
 bool ReportWriter::ConvertedCopy(const std::string& file, const std::string& copy) {

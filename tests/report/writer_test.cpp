@@ -284,6 +284,46 @@ TEST_F(WriterTest, APrintoutThatCannotBeReadBackIsAnErrorNotAnEmptyCopy) {
         << boxes[0].text;
 }
 
+// The printer port is a file here; the set-up codes are read from the current folder.
+class PrinterPortTest : public WriterTest {
+  protected:
+    void SetUp() override {
+        WriterTest::SetUp();
+        previous_ = fs::current_path();
+        fs::current_path(folder);
+        settings.printerPort = 1;
+        setenv("TRB_LPT1", (folder / "lpt1").c_str(), 1);
+    }
+    void TearDown() override {
+        unsetenv("TRB_LPT1");
+        fs::current_path(previous_);
+        WriterTest::TearDown();
+    }
+    std::string PrintLine() {
+        dialogs.Reply("no");  // no pause after each page
+        return Printout(kTextPrinter, [](ReportWriter& w) { w.WriteLine("Lagerkraft"); });
+    }
+    fs::path previous_;
+};
+
+TEST_F(PrinterPortTest, SetUpCodesGoFirstAndAnUnreadableSetUpStopsThePrintout) {
+    WriteFile(folder / "TEXT.HXP", "\x1B@\x1B(s12H");
+    std::string port = PrintLine();
+    EXPECT_FALSE(abort);
+    EXPECT_EQ(port.rfind("\x1B@\x1B(s12H", 0), 0u) << "the codes come before the printout";
+    EXPECT_NE(port.find("Lagerkraft"), std::string::npos);
+
+    // A folder (or a FIFO) in the set-up's place is reported, not waited on, and nothing is printed.
+    fs::remove(folder / "TEXT.HXP");
+    fs::create_directory(folder / "TEXT.HXP");
+    port = PrintLine();
+    EXPECT_TRUE(abort);
+    EXPECT_EQ(port.find("Lagerkraft"), std::string::npos);
+    const auto boxes = dialogs.Entries("box");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("TEXT.HXP"), std::string::npos) << boxes[0].text;
+}
+
 TEST_F(WriterTest, NoTemporaryFolderRefusesTheTemporaryDevicesOnly) {
     auto w =
         ReportWriter(state, WriterContext{settings, dialogs, launcher, abort, status, title, "TRB - Test",
