@@ -71,8 +71,11 @@ StartFailure Classify(const std::string& program, int error) {
 }  // namespace
 
 std::string StartFailureText(const StartRequest& request, const StartResult& result) {
-    const std::string program =
-        text::DisplayToOem(request.program.empty() ? kDesktopOpener : request.program);
+    return text::DisplayToOem(
+        DescribeStartFailure(request.program.empty() ? kDesktopOpener : request.program, result));
+}
+
+std::string DescribeStartFailure(const std::string& program, const StartResult& result) {
     switch (result.failure) {
         case StartFailure::None:
             return {};
@@ -92,17 +95,7 @@ std::string StartFailureText(const StartRequest& request, const StartResult& res
 }
 
 std::string DescribeStartFailure(const std::string& program, int error) {
-    if (error == ENOEXEC) return program + ": not executable (unknown file format)";
-    switch (Classify(program, error)) {
-        case StartFailure::NotFound:
-            return program + ": not found";
-        case StartFailure::NotExecutable:
-            return program + ": not executable";
-        case StartFailure::NoPermission:
-            return program + ": no permission";
-        default:
-            return program + ": " + (error > 0 ? std::strerror(error) : "could not be started");
-    }
+    return DescribeStartFailure(program, StartResult{Classify(program, error), error});
 }
 
 bool Launcher::Start(const std::string& program, const std::vector<std::string>& arguments) {
@@ -113,7 +106,7 @@ bool Launcher::Start(const std::string& program, const std::vector<std::string>&
     }
     const StartResult result = Run({program, arguments, {}});
     if (!result.Started())
-        failure_ = DescribeStartFailure(program.empty() ? kDesktopOpener : program, result.error);
+        failure_ = DescribeStartFailure(program.empty() ? kDesktopOpener : program, result);
     return result.Started();
 }
 

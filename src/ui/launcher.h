@@ -34,13 +34,14 @@ struct StartRequest {
 // The program the desktop opens files and URLs with.
 inline constexpr const char* kDesktopOpener = "xdg-open";
 
-// The reason in words for a message box: "file not found: <program>", "not executable: <program>",
-// "permission denied: <program>", "out of memory !" or "Exec error <n>: ..." (code page 850).
-std::string StartFailureText(const StartRequest& request, const StartResult& result);
-
-// Why `program` could not be started, given the error the start reported (an errno value):
-// "<program>: not found", ": not executable", ": no permission" or the system's own words.
+// Why `program` could not be started, in the words every start failure is reported with:
+// "file not found: <program>", "not executable: <program>", "permission denied: <program>",
+// "out of memory !" or "Exec error <n>: <program> (<the system's words>)".
+std::string DescribeStartFailure(const std::string& program, const StartResult& result);
+// The same for the error a start reported (an errno value).
 std::string DescribeStartFailure(const std::string& program, int error);
+// The reason for a message box (code page 850); an empty program stands for the desktop's opener.
+std::string StartFailureText(const StartRequest& request, const StartResult& result);
 
 class Launcher {
   public:
@@ -52,7 +53,7 @@ class Launcher {
     bool Start(const std::string& program, const std::vector<std::string>& arguments);
     // A file or URL with the desktop's default handler.
     bool Open(const std::string& target) { return Start({}, {target}); }
-    // Why the last Start failed, for the user ("okular: not found"); empty after a start that
+    // Why the last Start failed, for the user ("file not found: okular"); empty after a start that
     // worked.
     virtual std::string FailureText() const { return failure_; }
 
@@ -83,7 +84,7 @@ class RecordingLauncher : public Launcher {
     std::string FailureText() const override { return succeed ? std::string() : failure; }
     std::vector<Call> calls;
     bool succeed = true;
-    std::string failure = "program: not found";  // what a failed start reports
+    std::string failure = "file not found: program";  // what a failed start reports
 };
 
 }  // namespace trb::ui

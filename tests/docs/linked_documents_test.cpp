@@ -48,10 +48,10 @@ TEST(LinkedDocuments, SaysWhyNothingWasOpened) {
     // A program that cannot be started: the launcher's reason reaches the user.
     SetLinkedDocument(documents, 2, "okular", "/data/lager.pdf");
     launcher.succeed = false;
-    launcher.failure = "okular: not found";
+    launcher.failure = "file not found: okular";
     EXPECT_FALSE(OpenLinkedDocument(documents, 2, launcher, dialogs));
     ASSERT_EQ(dialogs.Entries("box").size(), 2u);
-    EXPECT_EQ(dialogs.Entries("box")[1].text, "Document 2: okular: not found");
+    EXPECT_EQ(dialogs.Entries("box")[1].text, "Document 2: file not found: okular");
 }
 
 TEST(LinkedDocuments, AMissingProgramIsReportedByTheRealLauncher) {
@@ -61,7 +61,7 @@ TEST(LinkedDocuments, AMissingProgramIsReportedByTheRealLauncher) {
     SetLinkedDocument(documents, 1, "/nonexistent/viewer", "lager.pdf");
     EXPECT_FALSE(OpenLinkedDocument(documents, 1, launcher, dialogs));
     ASSERT_EQ(dialogs.Entries("box").size(), 1u);
-    EXPECT_EQ(dialogs.Entries("box")[0].text, "Document 1: /nonexistent/viewer: not found");
+    EXPECT_EQ(dialogs.Entries("box")[0].text, "Document 1: file not found: /nonexistent/viewer");
 }
 
 }  // namespace

@@ -260,7 +260,7 @@ TEST_F(MissingProgramTest, ALinkedDocumentWhoseProgramIsMissingSaysSo) {
     const std::size_t boxes = dialogs_.Entries("box").size();
     Trigger("mi_Document1");
     ASSERT_EQ(dialogs_.Entries("box").size(), boxes + 1);
-    EXPECT_EQ(dialogs_.Entries("box").back().text, "Document 1: /nonexistent/trb-viewer: not found");
+    EXPECT_EQ(dialogs_.Entries("box").back().text, "Document 1: file not found: /nonexistent/trb-viewer");
 
     Trigger("mi_Document2");
     ASSERT_EQ(dialogs_.Entries("box").size(), boxes + 2);

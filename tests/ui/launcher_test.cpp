@@ -39,9 +39,9 @@ TEST_F(Launching, ArgumentsReachTheProgramWithoutAShell) {
 TEST(ProcessLauncher, ReportsProgramsThatCannotStart) {
     ProcessLauncher launcher;
     EXPECT_FALSE(launcher.Start("/nonexistent/program", {}));
-    EXPECT_EQ(launcher.FailureText(), "/nonexistent/program: not found");
+    EXPECT_EQ(launcher.FailureText(), "file not found: /nonexistent/program");
     EXPECT_FALSE(launcher.Start("trb-no-such-program", {"a.txt"}));
-    EXPECT_EQ(launcher.FailureText(), "trb-no-such-program: not found");
+    EXPECT_EQ(launcher.FailureText(), "file not found: trb-no-such-program");
     EXPECT_FALSE(launcher.Start("", {}));
     EXPECT_FALSE(launcher.FailureText().empty());
     ASSERT_TRUE(launcher.Start("true", {}));
@@ -56,17 +56,19 @@ TEST_F(Launching, TellsWhyAProgramFileCannotRun) {
     Put(text, "#!/bin/sh\nexit 0\n");
     fs::permissions(text, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_FALSE(launcher.Start(text, {}));
-    EXPECT_EQ(launcher.FailureText(), text + ": not executable");
+    EXPECT_EQ(launcher.FailureText(), "not executable: " + text);
     // A folder is no program either.
     EXPECT_FALSE(launcher.Start(Folder(), {}));
-    EXPECT_EQ(launcher.FailureText(), Folder() + ": not executable");
+    EXPECT_EQ(launcher.FailureText(), "not executable: " + Folder());
     // A program whose execute bits are there but not for this user: access is refused.
     const std::string other = Path("others-only");
     Put(other, "#!/bin/sh\nexit 0\n");
     fs::permissions(other, fs::perms::owner_read | fs::perms::others_exec);
-    EXPECT_EQ(DescribeStartFailure(other, EACCES), other + ": no permission");
-    EXPECT_EQ(DescribeStartFailure("/nonexistent/x", EACCES), "/nonexistent/x: no permission");
-    EXPECT_EQ(DescribeStartFailure("x", ENOMEM), std::string("x: ") + std::strerror(ENOMEM));
+    EXPECT_EQ(DescribeStartFailure(other, EACCES), "permission denied: " + other);
+    EXPECT_EQ(DescribeStartFailure("/nonexistent/x", EACCES), "permission denied: /nonexistent/x");
+    EXPECT_EQ(DescribeStartFailure("x", ENOMEM), "out of memory !");
+    EXPECT_EQ(DescribeStartFailure("x", EIO),
+              std::string("Exec error ") + std::to_string(EIO) + ": x (" + std::strerror(EIO) + ")");
 }
 
 }  // namespace
