@@ -3,10 +3,10 @@
 #include <filesystem>
 
 #include "app/batch.h"
+#include "app/batch_drawing.h"
 #include "core/calculation.h"
 #include "graphics/drawing_views.h"
-#include "graphics/driver.h"
-#include "graphics/graphics_window.h"
+#include "graphics/driver_settings.h"
 
 namespace trb::app {
 
@@ -27,23 +27,11 @@ int RunCadBatch(Program& program, const CadBatch& request) {
     core::RunCalculation(program.record, program.status, program.abort);
     program.abort = false;
     if (program.status.calculationFailed) {
-        for (int i = 1; i <= program.status.MessageCount(); ++i)
-            program.dialogs.ShowErrorBox(program.status.Message(i));
+        ReportRunMessages(program);
         return kExitCalculationFailed;
     }
 
-    graphics::GraphicsWindow window;
-    graphics::DriverSettings settings = graphics::DriverSettingsFrom(program.settings);
-    settings.programVersion = std::string(config::kProgramVersion);
-    graphics::Driver driver(
-        graphics::DriverContext{window, program.dialogs, program.launcher, program.status, program.abort},
-        settings);
-    driver.SetCaseFile(request.caseFile);
-    driver.SetBatchMode(true);
-    const graphics::DrawingData data{program.record,      program.texts,   program.settings, program.title,
-                                     program.drawingInfo, program.changes, request.caseFile, false};
-    graphics::DrawBearingView(driver, program.dialogs, data, device, graphics::kViewProduction);
-    driver.SetBatchMode(false);
+    DrawBatchView(program, request.caseFile, device, graphics::kViewProduction);
     return program.abort ? kExitUnreadableCase : kExitOk;
 }
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "app/batch.h"
+#include "app/batch_drawing.h"
 #include "graphics/drawing_views.h"
-#include "graphics/driver.h"
-#include "graphics/graphics_window.h"
+#include "graphics/driver_settings.h"
 #include "paper/paper_document.h"
 #include "text/cp850.h"
 #include "ui/checked_file.h"
@@ -16,29 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void ShowRunMessages(Program& program) {
-    for (int i = 1; i <= program.status.MessageCount(); ++i)
-        program.dialogs.ShowErrorBox(program.status.Message(i));
-}
-
-// Draws `view` on `device` through a batch driver (files named after the case, no questions).
-void DrawView(Program& program, const std::string& caseFile, int device, int view, int resolution,
-              paper::PdfDocument* pages) {
-    graphics::GraphicsWindow window;
-    graphics::DriverSettings settings = graphics::DriverSettingsFrom(program.settings);
-    settings.programVersion = std::string(config::kProgramVersion);
-    graphics::Driver driver(
-        graphics::DriverContext{window, program.dialogs, program.launcher, program.status, program.abort},
-        settings);
-    driver.SetCaseFile(caseFile);
-    driver.SetBatchMode(true);
-    driver.SetPngResolution(resolution);
-    driver.CollectPages(pages);
-    const graphics::DrawingData data{program.record,      program.texts,   program.settings, program.title,
-                                     program.drawingInfo, program.changes, caseFile,         false};
-    graphics::DrawBearingView(driver, program.dialogs, data, device, view);
-}
-
 int WriteCasePdf(Program& program, const std::string& caseFile) {
     const bool failed = program.status.calculationFailed;
     const std::string title = text::OemToDisplayAll(program.texts.ProgramTitle(), program.settings.format) +
@@ -46,15 +23,15 @@ int WriteCasePdf(Program& program, const std::string& caseFile) {
     paper::PdfDocument document(title, "TRB " + std::string(config::kProgramVersion));
     program.writer.pdfDocument = &document;
     if (failed) {
-        ShowRunMessages(program);
+        ReportRunMessages(program);
         program.PrintFailedRunReport(report::kPdfFile);
     } else {
         program.PrintResultReport(report::kPdfFile);
     }
     program.writer.pdfDocument = nullptr;
     if (!failed && !program.abort) {
-        DrawView(program, caseFile, graphics::kDevicePdf, graphics::kViewResultSheet, 0, &document);
-        DrawView(program, caseFile, graphics::kDevicePdf, graphics::kViewProduction, 0, &document);
+        DrawBatchView(program, caseFile, graphics::kDevicePdf, graphics::kViewResultSheet, 0, &document);
+        DrawBatchView(program, caseFile, graphics::kDevicePdf, graphics::kViewProduction, 0, &document);
     }
     if (program.abort) return kExitUnreadableCase;
     const std::string target = fs::path(caseFile).replace_extension(".pdf").string();
@@ -86,12 +63,12 @@ int RunPaperBatch(Program& program, const PaperBatch& request) {
     if (!ReadCommandLineCase(program, request.caseFile)) return kExitUnreadableCase;
     if (!picture) return WriteCasePdf(program, request.caseFile);
     if (program.status.calculationFailed) {
-        ShowRunMessages(program);
+        ReportRunMessages(program);
         return kExitCalculationFailed;
     }
     const int device = request.format == PaperFormat::Svg ? graphics::kDeviceSvg : graphics::kDevicePng;
     const int resolution = request.resolution > 0 ? request.resolution : kBatchPngResolution;
-    DrawView(program, request.caseFile, device, request.view, resolution, nullptr);
+    DrawBatchView(program, request.caseFile, device, request.view, resolution);
     return program.abort ? kExitUnreadableCase : kExitOk;
 }
 

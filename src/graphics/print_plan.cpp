@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "graphics/paper_drawing.h"
+
 namespace trb::graphics {
 
 namespace {
@@ -13,32 +15,11 @@ constexpr real kMeasureFactor = 64;
 // Sizes this close count as fitting (millimetres).
 constexpr real kFitToleranceMm = 0.5L;
 
-// A growing rectangle (screen pixels times the measuring factor).
-class Bounds {
-  public:
-    void Add(real x, real y) {
-        if (!seen_) {
-            seen_ = true;
-            left_ = right_ = x;
-            top_ = bottom_ = y;
-            return;
-        }
-        left_ = std::min(left_, x);
-        right_ = std::max(right_, x);
-        top_ = std::min(top_, y);
-        bottom_ = std::max(bottom_, y);
-    }
-    bool Seen() const { return seen_; }
-    // In screen pixels.
-    DotRect Rect() const {
-        return {left_ / kMeasureFactor, top_ / kMeasureFactor, right_ / kMeasureFactor,
-                bottom_ / kMeasureFactor};
-    }
-
-  private:
-    bool seen_ = false;
-    real left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
-};
+// In screen pixels: a rectangle measured in screen pixels times the measuring factor.
+DotRect PixelRect(const WorldBox& box) {
+    return {box.x1 / kMeasureFactor, box.y1 / kMeasureFactor, box.x2 / kMeasureFactor,
+            box.y2 / kMeasureFactor};
+}
 
 // Collects the rectangles the drawing's lines and all of it (texts included) are drawn in, and the
 // view of the first drawing command.
@@ -80,15 +61,15 @@ class MeasuringCanvas : public ReplayCanvas {
         }
     }
 
-    bool Seen() const { return all_.Seen(); }
+    bool Seen() const { return all_.seen; }
     const View& FirstView() const { return first_; }
     // The lines' rectangle, or everything's when nothing but text is drawn.
-    DotRect Lines() const { return lines_.Seen() ? lines_.Rect() : all_.Rect(); }
-    DotRect All() const { return all_.Rect(); }
+    DotRect Lines() const { return PixelRect(lines_.seen ? lines_ : all_); }
+    DotRect All() const { return PixelRect(all_); }
 
   private:
     void First() {
-        if (!all_.Seen()) first_ = live_;
+        if (!all_.seen) first_ = live_;
     }
     void AddLine(PixelPoint p) {
         First();
@@ -99,8 +80,8 @@ class MeasuringCanvas : public ReplayCanvas {
     const View& live_;
     View first_;
     PixelPoint pen_;
-    Bounds lines_;
-    Bounds all_;
+    WorldBox lines_;  // screen pixels times the measuring factor
+    WorldBox all_;
 };
 
 // The drawing window's view with the zoom reset, or the view itself when its zoom is no real zoom.
