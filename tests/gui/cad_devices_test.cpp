@@ -12,6 +12,7 @@
 #include "paper_readers.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
+#include "window_fixture.h"
 
 namespace trb::gui {
 namespace {
@@ -19,40 +20,14 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
-class CadDevicesTest : public ::testing::Test {
+class CadDevicesTest : public testing::ScriptedWindowTest {
   protected:
-    CadDevicesTest() : folder_(fs::temp_directory_path() / ("trb_gui_cad_" + std::to_string(::getpid()))) {
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "config");
-        previous_ = fs::current_path();
-        fs::current_path(folder_);
-        setenv("XDG_CONFIG_HOME", (folder_ / "config").c_str(), 1);
-        window_ = std::make_unique<Thh>(program_);
-    }
-    ~CadDevicesTest() override {
-        window_.reset();
-        fs::current_path(previous_);
-        fs::remove_all(folder_);
-    }
-
-    void Trigger(const char* item) {
-        QAction* action = window_->findChild<QAction*>(item);
-        ASSERT_NE(action, nullptr) << item;
-        action->trigger();
-    }
-    fs::path Path(const char* name) const { return folder_ / name; }
-
-    fs::path folder_;
-    fs::path previous_;
-    ui::ScriptedDialogs dialogs_;
-    ui::RecordingLauncher launcher_;
-    app::Program program_{dialogs_, launcher_};
-    std::unique_ptr<Thh> window_;
+    CadDevicesTest() { Start(); }
 };
 
 TEST_F(CadDevicesTest, TheCadMenuWritesPdfSvgAndPngBesideTheOtherDevices) {
     // The production drawing as PDF: one A4 page at real size.
-    dialogs_.Reply("6").Reply(Path("drawing").string());
+    dialogs_.Reply("6").Reply(Path("drawing"));
     Trigger("mi_cadfertlager");
     const auto lists = dialogs_.Entries("list");
     ASSERT_EQ(lists.size(), 1u);
@@ -66,13 +41,13 @@ TEST_F(CadDevicesTest, TheCadMenuWritesPdfSvgAndPngBesideTheOtherDevices) {
     EXPECT_THAT(paper::test::PdfText(Path("drawing.pdf")), HasSubstr("\xC3\x84nderung"));
 
     // The bearing as SVG.
-    dialogs_.Reply("7").Reply(Path("bearing.svg").string());
+    dialogs_.Reply("7").Reply(Path("bearing.svg"));
     Trigger("mi_cadLager");
     EXPECT_THAT(paper::test::SvgRoot(Path("bearing.svg")), ::testing::StartsWith("svg "));
     EXPECT_GT(paper::test::RenderSvg(Path("bearing.svg")).InkedPixels(), 1000);
 
     // The production drawing as PNG at the resolution the user gives.
-    dialogs_.Reply("8").Reply("50").Reply(Path("drawing").string());
+    dialogs_.Reply("8").Reply("50").Reply(Path("drawing"));
     Trigger("mi_cadfertlager");
     const paper::test::Image png = paper::test::DecodePng(paper::test::ReadBytes(Path("drawing.png")));
     EXPECT_EQ(png.width, 453);  // 230 mm at 50 dpi

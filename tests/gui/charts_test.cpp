@@ -23,6 +23,7 @@
 #include "text/format.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
+#include "window_fixture.h"
 
 namespace trb::gui {
 namespace {
@@ -32,28 +33,9 @@ using testing::ModalScript;
 using testing::Ok;
 using testing::SetField;
 
-class ChartWindowTest : public ::testing::Test {
+class ChartWindowTest : public testing::ScriptedWindowTest {
   protected:
-    ChartWindowTest()
-        : folder_(fs::temp_directory_path() / ("trb_gui_charts_" + std::to_string(::getpid()))) {
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "config");
-        previous_ = fs::current_path();
-        fs::current_path(folder_);
-        setenv("XDG_CONFIG_HOME", (folder_ / "config").c_str(), 1);
-        window_ = std::make_unique<Thh>(program_);
-    }
-    ~ChartWindowTest() override {
-        window_.reset();
-        fs::current_path(previous_);
-        fs::remove_all(folder_);
-    }
-
-    void Trigger(const char* item) {
-        QAction* action = window_->findChild<QAction*>(item);
-        ASSERT_NE(action, nullptr) << item;
-        action->trigger();
-    }
+    ChartWindowTest() { Start(); }
 
     // The texts the window shows now.
     std::vector<std::string> Shown() const {
@@ -73,13 +55,6 @@ class ChartWindowTest : public ::testing::Test {
         }
         return false;
     }
-
-    fs::path folder_;
-    fs::path previous_;
-    ui::ScriptedDialogs dialogs_;
-    ui::RecordingLauncher launcher_;
-    app::Program program_{dialogs_, launcher_};
-    std::unique_ptr<Thh> window_;
 };
 
 TEST_F(ChartWindowTest, ClearanceRangeViewFollowsEveryInputChange) {

@@ -22,6 +22,7 @@
 #include "modal_script.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
+#include "window_fixture.h"
 
 namespace trb::gui {
 namespace {
@@ -52,29 +53,9 @@ std::string ReadDxfTexts(const fs::path& file) {
     return texts;
 }
 
-// A fresh folder as the current folder and the configuration folder.
-class WindowFolder {
-  protected:
-    WindowFolder() : folder_(fs::temp_directory_path() / ("trb_gui_docs_" + std::to_string(::getpid()))) {
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "config");
-        previous_ = fs::current_path();
-        fs::current_path(folder_);
-        setenv("XDG_CONFIG_HOME", (folder_ / "config").c_str(), 1);
-    }
-    ~WindowFolder() {
-        fs::current_path(previous_);
-        fs::remove_all(folder_);
-    }
-    fs::path Path(const char* name) const { return folder_ / name; }
-
-    fs::path folder_;
-    fs::path previous_;
-};
-
 // A main window in a fresh folder with scripted answers to every question and the given launcher.
 template <class Launcher>
-class WindowTest : public WindowFolder, public ::testing::Test {
+class WindowTest : public ::testing::Test, protected testing::FreshFolder {
   protected:
     ~WindowTest() override { window_.reset(); }
 
@@ -147,7 +128,7 @@ TEST_F(DocumentationWindowTest, WhatTheFormsStoreShowsEverywhereAtOnce) {
     ASSERT_EQ(program_.changes.count, 1);
 
     // The report header.
-    dialogs_.Reply("3").Reply(Path("bericht.txt").string());
+    dialogs_.Reply("3").Reply(Path("bericht.txt"));
     Trigger("mi_ViewAusdruck");
     const std::string report = cad::test::ReadFile(Path("bericht.txt"));
     EXPECT_THAT(report, HasSubstr("Nr.: ZN-0815"));
@@ -156,7 +137,7 @@ TEST_F(DocumentationWindowTest, WhatTheFormsStoreShowsEverywhereAtOnce) {
     EXPECT_THAT(report, HasSubstr("Projekt Nordsee"));
 
     // The production drawing as a CAD program reads it: title block, change row, replaced drawing.
-    dialogs_.Reply("1").Reply(Path("lager.dxf").string());
+    dialogs_.Reply("1").Reply(Path("lager.dxf"));
     Trigger("mi_cadfertlager");
     const std::string dxf = ReadDxfTexts(Path("lager.dxf"));
     EXPECT_THAT(dxf, HasSubstr("errors 0\n"));
@@ -167,7 +148,7 @@ TEST_F(DocumentationWindowTest, WhatTheFormsStoreShowsEverywhereAtOnce) {
     EXPECT_THAT(dxf, HasSubstr("\nErsatz für ZN-0700\n"));
 
     // The saved case holds them, and reading it back restores them.
-    dialogs_.Reply(Path("fall.trb").string());
+    dialogs_.Reply(Path("fall.trb"));
     Trigger("mi_FileSaveAs");
     const std::string saved = cad::test::ReadFile(Path("fall.trb"));
     EXPECT_THAT(saved, HasSubstr("\r\nProjekt Nordsee\r\n"));
@@ -200,7 +181,7 @@ TEST_F(DocumentationWindowTest, ChangeLogItemsListAndPrint) {
     ASSERT_EQ(dialogs_.Entries("viewer").size(), viewers + 1);
     EXPECT_THAT(cad::test::ReadFile(dialogs_.Entries("viewer").back().text), HasSubstr("Bohrung"));
 
-    dialogs_.Reply("3").Reply(Path("aenderungen.txt").string());
+    dialogs_.Reply("3").Reply(Path("aenderungen.txt"));
     Trigger("mi_docuPrintChanges");
     EXPECT_THAT(cad::test::ReadFile(Path("aenderungen.txt")), HasSubstr("Bohrung"));
 }
@@ -224,7 +205,7 @@ TEST_F(DocumentationWindowTest, QuickInputStartsWithTheTitleData) {
 TEST_F(DocumentationWindowTest, LinkedDocumentsSurviveNew) {
     Thh& window = Start();
     // A default case without links, which New reads.
-    dialogs_.Reply(Path("null.trb").string());
+    dialogs_.Reply(Path("null.trb"));
     Trigger("mi_FileSaveAs");
     ASSERT_TRUE(fs::exists(Path("null.trb")));
 

@@ -25,43 +25,22 @@
 #include "text/format.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
+#include "window_fixture.h"
 
 namespace trb::gui {
 namespace {
 
 namespace fs = std::filesystem;
 
-class DrawingFormsTest : public ::testing::Test {
+class DrawingFormsTest : public testing::ScriptedWindowTest {
   protected:
-    DrawingFormsTest()
-        : folder_(fs::temp_directory_path() / ("trb_gui_forms_" + std::to_string(::getpid()))) {
-        testing::EnsureApplication();
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "config");
-        previous_ = fs::current_path();
-        fs::current_path(folder_);
-        setenv("XDG_CONFIG_HOME", (folder_ / "config").c_str(), 1);
-        window_ = std::make_unique<Thh>(program_);
-    }
-    ~DrawingFormsTest() override {
-        window_.reset();
-        fs::current_path(previous_);
-        fs::remove_all(folder_);
-    }
-    std::string Path(const char* name) const { return (folder_ / name).string(); }
+    DrawingFormsTest() { Start(); }
     static std::string Content(const std::string& path) {
         std::ifstream in(path);
         std::stringstream text;
         text << in.rdbuf();
         return text.str();
     }
-
-    fs::path folder_;
-    fs::path previous_;
-    ui::ScriptedDialogs dialogs_;
-    ui::RecordingLauncher launcher_;
-    app::Program program_{dialogs_, launcher_};
-    std::unique_ptr<Thh> window_;
 };
 
 TEST_F(DrawingFormsTest, SettingsMenuOpensTheDialogAndTheWindowTakesItsColourAlsoAfterCancel) {

@@ -24,6 +24,7 @@
 #include "help/help_numbers.h"
 #include "input_test_support.h"
 #include "modal_script.h"
+#include "window_fixture.h"
 
 namespace trb::gui {
 namespace {
@@ -33,30 +34,9 @@ using testing::Find;
 using testing::ModalScript;
 
 // A main window in a fresh folder whose help files are the shipped ones.
-class HelpWindowTest : public ::testing::Test {
+class HelpWindowTest : public testing::ScriptedWindowTest {
   protected:
-    HelpWindowTest() : folder_(fs::temp_directory_path() / ("trb_gui_help_" + std::to_string(::getpid()))) {
-        testing::EnsureApplication();
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "config");
-        previous_ = fs::current_path();
-        fs::current_path(folder_);
-        setenv("XDG_CONFIG_HOME", (folder_ / "config").c_str(), 1);
-        window_ = std::make_unique<Thh>(program_);
-    }
-    ~HelpWindowTest() override {
-        window_.reset();
-        fs::current_path(previous_);
-        fs::remove_all(folder_);
-    }
-    QAction* Item(const char* name) { return window_->findChild<QAction*>(name); }
-
-    fs::path folder_;
-    fs::path previous_;
-    ui::ScriptedDialogs dialogs_;
-    ui::RecordingLauncher launcher_;
-    app::Program program_{dialogs_, launcher_};
-    std::unique_ptr<Thh> window_;
+    HelpWindowTest() { Start(); }
 };
 
 TEST_F(HelpWindowTest, CaseDialogShowsHintsAndItsHelpButtonShowsText1000) {

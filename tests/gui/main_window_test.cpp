@@ -25,6 +25,7 @@
 #include "report/run_messages.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
+#include "window_fixture.h"
 
 namespace trb::gui {
 namespace {
@@ -33,35 +34,9 @@ namespace fs = std::filesystem;
 
 // A main window started in a fresh folder (current folder and configuration folder) with scripted
 // answers to every question.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::ScriptedWindowTest {
   protected:
-    MainWindowTest() : folder_(fs::temp_directory_path() / ("trb_gui_window_" + std::to_string(::getpid()))) {
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "config");
-        previous_ = fs::current_path();
-        fs::current_path(folder_);
-        setenv("XDG_CONFIG_HOME", (folder_ / "config").c_str(), 1);
-    }
-    ~MainWindowTest() override {
-        window_.reset();
-        fs::current_path(previous_);
-        fs::remove_all(folder_);
-    }
-
-    Thh& Start() {
-        window_ = std::make_unique<Thh>(program_);
-        return *window_;
-    }
-    QAction* Item(const char* name) { return window_->findChild<QAction*>(name); }
     QString MenuTitle(const char* name) { return window_->findChild<QMenu*>(name)->title(); }
-    std::string Path(const char* name) { return (folder_ / name).string(); }
-
-    fs::path folder_;
-    fs::path previous_;
-    ui::ScriptedDialogs dialogs_;
-    ui::RecordingLauncher launcher_;
-    app::Program program_{dialogs_, launcher_};
-    std::unique_ptr<Thh> window_;
 };
 
 TEST_F(MainWindowTest, StartsWithACalculatedCaseAndPaintsIt) {

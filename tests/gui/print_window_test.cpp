@@ -31,6 +31,7 @@
 #include "help/help_numbers.h"
 #include "modal_script.h"
 #include "ui/launcher.h"
+#include "window_fixture.h"
 
 namespace trb::gui {
 namespace {
@@ -128,22 +129,13 @@ double Near(const std::vector<double>& lines, double position) {
     return best;
 }
 
-class PrintWindowTest : public ::testing::Test {
+class PrintWindowTest : public ::testing::Test, protected testing::FreshFolder {
   protected:
-    PrintWindowTest() : folder_(fs::temp_directory_path() / ("trb_gui_print_" + std::to_string(::getpid()))) {
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "config");
-        previous_ = fs::current_path();
-        fs::current_path(folder_);
-        setenv("XDG_CONFIG_HOME", (folder_ / "config").c_str(), 1);
+    PrintWindowTest() {
         fs::copy_file(fs::path(TRB_SOURCE_DATA_DIR) / "examples" / "example.trb", folder_ / "example.trb");
         dialogs_.Bind(program_.settings, launcher_);
     }
-    ~PrintWindowTest() override {
-        window_.reset();
-        fs::current_path(previous_);
-        fs::remove_all(folder_);
-    }
+    ~PrintWindowTest() override { window_.reset(); }
 
     // The window on the example case, printing into a PDF file, its tables in the test folder.
     Thh& Start() {
@@ -180,8 +172,6 @@ class PrintWindowTest : public ::testing::Test {
         return QImage(base + ".png").convertToFormat(QImage::Format_RGB32);
     }
 
-    fs::path folder_;
-    fs::path previous_;
     QtDialogs dialogs_;
     ui::RecordingLauncher launcher_;
     app::Program program_{dialogs_, launcher_};

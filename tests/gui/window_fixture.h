@@ -16,30 +16,72 @@
 #include "graphics/replay.h"
 #include "gui/main_window.h"
 #include "gui/qt_dialogs.h"
+#include "input_test_support.h"
 #include "modal_script.h"
 #include "ui/launcher.h"
+#include "ui/scripted_dialogs.h"
 
 namespace trb::gui::testing {
 
-// The main window as the desktop runs it: the real Qt dialogs (answered by a ModalScript), a launcher
-// that records instead of starting, a fresh current and configuration folder.
-class RealWindowTest : public ::testing::Test {
+// A fresh current folder with a configuration folder of its own for one test. The previous current
+// folder is back and the fresh one gone afterwards.
+class FreshFolder {
   protected:
-    RealWindowTest()
-        : folder_(std::filesystem::temp_directory_path() / ("trb_gui_real_" + std::to_string(::getpid()))) {
+    FreshFolder()
+        : folder_(std::filesystem::temp_directory_path() / ("trb_gui_test_" + std::to_string(::getpid()))) {
+        EnsureApplication();
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_ / "config");
         previous_ = std::filesystem::current_path();
         std::filesystem::current_path(folder_);
         setenv("XDG_CONFIG_HOME", (folder_ / "config").c_str(), 1);
-        dialogs_.Bind(program_.settings, launcher_);
-        program_.settings.dbfFolder = TRB_SOURCE_DATA_DIR;
     }
-    ~RealWindowTest() override {
-        window_.reset();
+    ~FreshFolder() {
         std::filesystem::current_path(previous_);
         std::filesystem::remove_all(folder_);
     }
+    FreshFolder(const FreshFolder&) = delete;
+    FreshFolder& operator=(const FreshFolder&) = delete;
+
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+
+    std::filesystem::path folder_;
+    std::filesystem::path previous_;
+};
+
+// The main window with scripted answers to every question (ScriptedDialogs) and a launcher that
+// records instead of starting, in a fresh folder. Start() creates the window.
+class ScriptedWindowTest : public ::testing::Test, protected FreshFolder {
+  protected:
+    ~ScriptedWindowTest() override { window_.reset(); }
+
+    Thh& Start() {
+        window_ = std::make_unique<Thh>(program_);
+        return *window_;
+    }
+    QAction* Item(const char* name) { return window_->findChild<QAction*>(name); }
+    // Triggers a menu item; the scripted replies answer the questions it asks.
+    void Trigger(const char* name) {
+        QAction* item = Item(name);
+        ASSERT_NE(item, nullptr) << name;
+        item->trigger();
+    }
+
+    ui::ScriptedDialogs dialogs_;
+    ui::RecordingLauncher launcher_;
+    app::Program program_{dialogs_, launcher_};
+    std::unique_ptr<Thh> window_;
+};
+
+// The main window as the desktop runs it: the real Qt dialogs (answered by a ModalScript), a launcher
+// that records instead of starting, a fresh current and configuration folder.
+class RealWindowTest : public ::testing::Test, protected FreshFolder {
+  protected:
+    RealWindowTest() {
+        dialogs_.Bind(program_.settings, launcher_);
+        program_.settings.dbfFolder = TRB_SOURCE_DATA_DIR;
+    }
+    ~RealWindowTest() override { window_.reset(); }
 
     // Creates and shows the window at a client size of about w by h; questions during the start are
     // closed unanswered.
@@ -66,11 +108,8 @@ class RealWindowTest : public ::testing::Test {
         item->trigger();
         QApplication::processEvents();
     }
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
     std::string Dump() const { return window_->Graphics().List().Dump(); }
 
-    std::filesystem::path folder_;
-    std::filesystem::path previous_;
     QtDialogs dialogs_;
     ui::RecordingLauncher launcher_;
     app::Program program_{dialogs_, launcher_};
