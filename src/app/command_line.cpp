@@ -157,7 +157,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         return result;
     }
     if (!HasExtension(name)) {
-        result.mode = MissingExtension{name};
+        result.mode = MissingExtension{name, parameters.size() == 1 && !result.noGui};
         return result;
     }
     if (parameters.size() == 1) {
@@ -172,6 +172,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 bool IsBatchMode(const CommandLineMode& mode) {
+    if (const auto* missing = std::get_if<MissingExtension>(&mode)) return !missing->windowStart;
     return !std::holds_alternative<NormalStart>(mode) && !std::holds_alternative<CaseStart>(mode);
 }
 

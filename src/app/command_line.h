@@ -58,6 +58,9 @@ struct PaperBatch {
 // The case file name has no extension: "Erweiterung .trb muß mit angegeben werden".
 struct MissingExtension {
     std::string name;
+    // The name was all the command line held (no "/NOGUI"): a window start, whose error output
+    // nobody may see, so the window program says it in a message box.
+    bool windowStart = false;
 };
 // An option this program does not know, or more than one option.
 struct BadArguments {

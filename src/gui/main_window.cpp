@@ -92,6 +92,12 @@ Thh::~Thh() {
 void Thh::StartRoutine(const app::CommandLine& commandLine) {
     program_.abort = false;
     program_.dialogs.errorBoxesOn = true;
+    if (const auto* missing = std::get_if<app::MissingExtension>(&commandLine.mode)) {
+        program_.dialogs.ShowErrorBox(app::MissingExtensionText() + " (" + text::DisplayToOem(missing->name) +
+                                      ")");
+        endRequested_ = true;
+        return;
+    }
     ui::ValidateFolders(program_.settings, program_.places.startFolder, program_.dialogs);
     program_.abort = false;
     if (const auto* start = std::get_if<app::CaseStart>(&commandLine.mode)) {

@@ -107,6 +107,10 @@ TEST(CommandLine, BadArgumentsAreRecognised) {
     EXPECT_EQ(missing->name, "lager");
     EXPECT_TRUE(std::holds_alternative<MissingExtension>(Parse({"cases.d/lager"}).mode))
         << "a dot in the folder is no extension";
+    // Alone (a double-clicked file) it goes to the window, which can show it; else to the error output.
+    EXPECT_FALSE(IsBatchMode(Parse({"lager"}).mode));
+    EXPECT_TRUE(IsBatchMode(Parse({"lager", "/NOGUI"}).mode));
+    EXPECT_TRUE(IsBatchMode(Parse({"lager", "/I"}).mode));
     EXPECT_TRUE(std::holds_alternative<BadArguments>(Parse({"lager.trb", "/X"}).mode));
     EXPECT_TRUE(std::holds_alternative<BadArguments>(Parse({"lager.trb", "/I", "more"}).mode));
     EXPECT_TRUE(std::holds_alternative<BadArguments>(Parse({"/I"}).mode))

@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
@@ -211,6 +212,26 @@ TEST_F(RealWindowTest, ACommandLineCaseKeepsItsExtension) {
     EXPECT_TRUE(fs::exists(Path("test.edi")));
     EXPECT_FALSE(fs::exists(Path("test.trb")));
     EXPECT_TRUE(window.windowTitle().endsWith("  -  test.edi")) << window.windowTitle().toStdString();
+}
+
+// A case file named without its extension (a double-clicked file) is refused in a box, not on an
+// error output nobody sees, and no window stays open.
+TEST_F(RealWindowTest, ACaseNameWithoutExtensionIsRefusedInABox) {
+    app::CommandLine commandLine;
+    commandLine.mode = app::MissingExtension{Path("lager"), true};
+    std::string shown;
+    {
+        ModalScript script;
+        script.Then([&](QWidget& box) {
+            shown = static_cast<QMessageBox&>(box).text().toStdString();
+            static_cast<QMessageBox&>(box).accept();
+        });
+        window_ = std::make_unique<Thh>(program_, commandLine);
+        EXPECT_EQ(script.Pending(), 0u);
+    }
+    EXPECT_TRUE(window_->EndRequested());
+    EXPECT_THAT(shown, HasSubstr("Erweiterung .trb mu\xC3\x9F mit angegeben werden"));
+    EXPECT_THAT(shown, HasSubstr(Path("lager")));
 }
 
 // 5. Round is round: at every window size, zoom and reset the bearing's front view is a circle.
