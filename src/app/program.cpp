@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include <filesystem>
+
 #include "docs/documentation.h"
 #include "report/change_log_report.h"
 #include "report/message_catalogue.h"
@@ -36,8 +38,17 @@ std::string Program::Catalogue() const {
 
 report::ReportWriter Program::Writer() {
     report::CaseName name;
-    name.folder = caseFile.folder.empty() ? std::string() : text::AddBackslash(caseFile.folder);
-    name.name = caseFile.name;
+    if (caseFile.commandLineFile) {
+        // The file as the command line gave it, with or without a folder, its extension included.
+        const std::filesystem::path given(caseFile.name);
+        name.folder =
+            given.has_parent_path() ? text::AddBackslash(given.parent_path().string()) : std::string();
+        name.name = given.stem().string();
+        if (given.has_extension()) name.extension = given.extension().string().substr(1);
+    } else {
+        name.folder = caseFile.folder.empty() ? std::string() : text::AddBackslash(caseFile.folder);
+        name.name = caseFile.name;
+    }
     return report::ReportWriter(
         writer,
         report::WriterContext{settings, dialogs, launcher, abort, status, title, texts.ProgramTitle(),

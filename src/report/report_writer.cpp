@@ -150,7 +150,6 @@ bool ReportWriter::AskPause() {
 std::string ReportWriter::HeaderFileText() const {
     const CaseName& c = context_.currentCase;
     if (c.name.empty()) return {};
-    if (c.name.find('/') != std::string::npos) return c.name;
     const std::string nameOnly = c.name + "." + c.extension;
     const std::string full = c.folder + nameOnly;
     return full.size() >= kBoxWidth ? nameOnly : full;

@@ -15,7 +15,7 @@ namespace trb::report {
 // The case a printout belongs to: shown in page headers and naming the copy of device 9.
 struct CaseName {
     std::string folder;  // with a final "/", or empty
-    std::string name;    // without extension; a full path in command-line mode
+    std::string name;    // without folder and extension
     std::string extension = "trb";
 };
 

@@ -84,8 +84,6 @@ std::string TabCopyName(const std::string& tempFolder, int counter) {
 
 // "<case>.txt" beside the case; a case named by its full path (command-line mode) loses its extension.
 std::string CaseTextFile(const CaseName& name) {
-    if (name.name.find('/') != std::string::npos)
-        return fs::path(name.name).replace_extension(".txt").string();
     return name.folder + name.name + ".txt";
 }
 

@@ -2,8 +2,12 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "app/case_start.h"
+#include "core/calculation.h"
+#include "report/writer_state.h"
 #include "ui/scripted_dialogs.h"
 
 namespace trb::app {
@@ -45,6 +49,39 @@ TEST_F(CaseStartTest, UnreadableCaseStartsEmptyUnlessTheNameMayNotBeOverwritten)
     dialogs.Reply("no");
     EXPECT_FALSE(OpenCommandLineCase(program, {taken, true}));
     EXPECT_EQ(dialogs.Entries("question").size(), 1u);
+}
+
+// Printouts of a case started from the command line name its file once, with the extension it was
+// given, and put the case's text file beside it.
+TEST_F(CaseStartTest, PrintoutsNameTheCommandLineFileAsGiven) {
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder);
+    fs::create_directories("cases");
+    fs::copy_file(std::string(TRB_TEST_DATA_DIR) + "/example.trb", "lager.edi");
+    fs::copy_file(std::string(TRB_TEST_DATA_DIR) + "/example.trb", "cases/welle.trb");
+    program.settings.tempFolder = folder.string() + "/";
+    const auto screenText = [&] {
+        program.PrintResultReport(report::kScreen);
+        const auto viewers = dialogs.Entries("viewer");
+        std::ifstream in(viewers.empty() ? std::string() : viewers.back().text);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+
+    ASSERT_TRUE(OpenCommandLineCase(program, {"lager.edi", true}));
+    core::RunCalculation(program.record, program.status, program.abort);
+    std::string shown = screenText();
+    EXPECT_NE(shown.find("lager.edi"), std::string::npos);
+    EXPECT_EQ(shown.find("lager.edi."), std::string::npos) << "no second extension";
+    program.PrintResultReport(report::kTabFileForCase);
+    EXPECT_TRUE(fs::exists("lager.txt"));
+
+    ASSERT_TRUE(OpenCommandLineCase(program, {"cases/welle.trb", true}));
+    shown = screenText();
+    EXPECT_NE(shown.find("cases/welle.trb"), std::string::npos);
+    program.PrintResultReport(report::kTabFileForCase);
+    EXPECT_TRUE(fs::exists("cases/welle.txt"));
+    EXPECT_FALSE(program.abort);
+    fs::current_path(previous);
 }
 
 TEST_F(CaseStartTest, EditModeOnlyNamesTheCase) {

@@ -238,13 +238,6 @@ TEST_F(WriterTest, TabDeviceWritesFieldsDropsRulesAndNumbersItsCopies) {
 
     Printout(kTabFileForCase, [](ReportWriter& w) { w.WriteLine("W\x84rme"); });
     EXPECT_NE(ReadFile(folder / "case.txt").find("W\xC3\xA4rme"), std::string::npos) << "the copy is UTF-8";
-
-    // A case named by its full path (started from the command line) keeps its folder, not its extension.
-    ReportWriter w = Writer(CaseName{"", (folder / "lager.trb").string(), "trb"});
-    w.OpenOutput(kTabFileForCase);
-    w.Rewrite();
-    w.CloseOutput();
-    EXPECT_TRUE(fs::exists(folder / "lager.txt"));
 }
 
 TEST_F(WriterTest, TabCopiesAreNamedInTheirSecondLine) {
