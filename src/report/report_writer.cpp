@@ -214,15 +214,16 @@ void ReportWriter::WriteHeaderBox(int page) {
     std::string title = state_.header.title;
     if (title.empty()) title = context_.programTitle + "  V" + context_.version;
     std::string line = BoxLine(frame);
-    PutInBox(line, 6, title);
     if (settings.printoutHeader != 2) {
-        if (state_.header.totalPages > 0) {
-            PutInBox(line, 60,
-                     "Bl." + text::IntTextBlanks(number, 2) + "/" +
-                         text::IntTextBlanks(state_.header.totalPages, 2));
-        } else {
-            PutInBox(line, 64, "Bl." + text::IntTextBlanks(number, 2));
-        }
+        const bool ofTotal = state_.header.totalPages > 0;
+        const std::size_t pageColumn = ofTotal ? 60 : 64;
+        // A long title ends a blank before the page number instead of running into it.
+        PutInBox(line, 6, std::string_view(title).substr(0, pageColumn - 7));
+        PutInBox(line, pageColumn,
+                 "Bl." + text::IntTextBlanks(number, 2) +
+                     (ofTotal ? "/" + text::IntTextBlanks(state_.header.totalPages, 2) : std::string()));
+    } else {
+        PutInBox(line, 6, title);
     }
     WriteLine(line);
 

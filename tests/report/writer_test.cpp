@@ -136,6 +136,8 @@ TEST_F(WriterTest, LongHeaderTextsStopBeforeTheClosingFrame) {
         EXPECT_EQ(box.back(), '*') << i;
     }
     EXPECT_EQ(lines[5].substr(kMargin.size() + 5), remark64.substr(0, 63) + " *");
+    EXPECT_EQ(lines[1].substr(kMargin.size() + 5), std::string(57, 'T') + " Bl. 1 *")
+        << "the title stops a blank before the page number";
     EXPECT_EQ(lines[3].substr(kMargin.size() + 5, 10), caseFolder.substr(0, 10)) << "the full path fits";
 }
 
