@@ -2,72 +2,16 @@
 
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <map>
 #include <vector>
 
 #include "cad/cad_settings.h"
+#include "config/input_file.h"
 #include "core/messages.h"
+#include "graphics/block_file.h"
 #include "graphics/screen_device.h"
 #include "graphics/vektor.h"
 
 namespace trb::graphics {
-
-namespace {
-
-std::string Trim(std::string s) {
-    while (!s.empty() && (s.back() == '\r' || s.back() == ' ' || s.back() == '\t')) s.pop_back();
-    std::size_t start = 0;
-    while (start < s.size() && (s[start] == ' ' || s[start] == '\t')) ++start;
-    return s.substr(start);
-}
-
-// One entity of a block file: its type and its groups (the last value of each code).
-}  // namespace
-
-struct BlockEntity {
-    std::string type;
-    std::map<int, std::string> groups;
-
-    real Number(int code, real fallback = 0) const {
-        const auto it = groups.find(code);
-        if (it == groups.end()) return fallback;
-        real value = 0;
-        const std::string& text = it->second;
-        const char* begin = text.c_str();
-        if (*begin == '+') ++begin;
-        const auto result = std::from_chars(begin, text.c_str() + text.size(), value);
-        return result.ec == std::errc() ? value : fallback;
-    }
-    std::string Text(int code) const {
-        const auto it = groups.find(code);
-        return it == groups.end() ? std::string() : it->second;
-    }
-};
-
-namespace {
-
-// Reads group-code/value pairs up to "EOF" or the end of the stream. False when a code line
-// does not hold a number (the rest of the file is then ignored).
-bool ReadEntities(std::istream& in, std::vector<BlockEntity>& entities) {
-    std::string codeLine, value;
-    while (std::getline(in, codeLine) && std::getline(in, value)) {
-        codeLine = Trim(codeLine);
-        value = Trim(value);
-        int code = 0;
-        const auto result = std::from_chars(codeLine.data(), codeLine.data() + codeLine.size(), code);
-        if (result.ec != std::errc()) return false;
-        if (code == 0) {
-            if (value == "EOF") return true;
-            entities.push_back({value, {}});
-        } else if (!entities.empty()) {
-            entities.back().groups[code] = value;
-        }
-    }
-    return true;
-}
-
-}  // namespace
 
 BlockReplay::BlockReplay(GraphicsWindow& window, ScreenDevice& screen, const DriverSettings& settings,
                          core::RunStatus& status, bool& abort)
@@ -108,14 +52,13 @@ void BlockReplay::Place(std::string_view name, real xscale, real yscale, real an
     }
     ++depth_;
     t_ = {TX(x, y), TY(x, y), saved.angle + angle, saved.kx * xscale, saved.ky * yscale};
-    std::ifstream in(TempPath(settings_, BlockFileName(name)));
-    if (!in) {
+    const config::InputFile file =
+        config::ReadInputFile(TempPath(settings_, BlockFileName(name)), kMaxBlockFileSize);
+    if (file.status != config::InputStatus::Ok) {
         status_.AddMessage(core::kMsgBlockFolderInvalid);
         abort_ = true;
     } else {
-        std::vector<BlockEntity> entities;
-        ReadEntities(in, entities);
-        Draw(entities);
+        Draw(ParseBlockFile(file.content));
     }
     t_ = saved;
     --depth_;

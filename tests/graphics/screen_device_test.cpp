@@ -1,6 +1,7 @@
 #include "graphics/screen_device.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -124,6 +125,14 @@ TEST(ScreenDevice, BlocksReplayWithNestedPlacements) {
     d.CadInsert("B5", 1, 1, 0, 0, 0);
     EXPECT_EQ(f.status.Message(1), "error blockno. 5");
     EXPECT_TRUE(f.abort);
+    f.abort = false;
+    // A FIFO under a block's name is refused at once, not waited on.
+    const std::string pipe = TempPath(d.Settings(), BlockFileName("PIPE"));
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0) << pipe;
+    d.CadInsert("PIPE", 1, 1, 0, 0, 0);
+    EXPECT_EQ(f.status.Message(2), "Invalid temp directory");
+    EXPECT_TRUE(f.abort);
+    std::filesystem::remove(pipe);
     f.abort = false;
     // A block without a file.
     d.CadInsert("NONE", 1, 1, 0, 0, 0);
