@@ -6,6 +6,8 @@
 #include "app/case_sheet.h"
 #include "casefile/case_format.h"
 #include "docs/documentation.h"
+#include "temp_folder.h"
+#include "whole_file.h"
 #include "workbook/workbook_reader.h"
 #include "workbook_files.h"
 
@@ -76,7 +78,7 @@ TEST(CaseSheet, EachLineInItsOwnRowWithTheNumbersOfTheCaseAsNumbers) {
 }
 
 TEST(CaseSheet, ACaseWrittenToAWorkbookAndReadBackIsTheSameCase) {
-    workbook::testing::TempFolder folder;
+    test_support::TempFolder folder;
     for (int separator : {1, 2}) {
         text::FormatOptions format;
         format.decimalSeparator = separator;
@@ -84,7 +86,7 @@ TEST(CaseSheet, ACaseWrittenToAWorkbookAndReadBackIsTheSameCase) {
         const std::string path = folder.File("case.xlsx");
         ASSERT_TRUE(
             workbook::WriteWorkbook(path, CaseSheet(original.Text(format), format), folder.File("")).Ok());
-        const workbook::SheetCells cells = workbook::ReadFirstSheet(workbook::testing::ReadWholeFile(path));
+        const workbook::SheetCells cells = workbook::ReadFirstSheet(test_support::ReadWholeFile(path));
         ASSERT_EQ(cells.problem, workbook::ReadProblem::None);
 
         Case back;

@@ -4,8 +4,12 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "paper_readers.h"
+#include "run_program.h"
+#include "temp_folder.h"
+#include "whole_file.h"
 
 namespace trb::app {
 namespace {
@@ -18,39 +22,43 @@ class PaperBatchTest : public ::testing::Test {
   protected:
     void SetUp() override {
         fs::create_directories(Temporary());
-        fs::create_directories(folder.path() / "config");
+        fs::create_directories(folder.Path() / "config");
     }
-    fs::path Temporary() const { return folder.path() / "tmp"; }
+    fs::path Temporary() const { return folder.Path() / "tmp"; }
 
     // Copies the case into the folder and runs trb there; its standard output and errors.
-    std::string Trb(const std::string& caseFile, const std::string& options) {
+    std::string Trb(const std::string& caseFile, const std::vector<std::string>& options) {
         if (!caseFile.empty())
-            fs::copy_file(caseFile, folder.path() / fs::path(caseFile).filename(),
+            fs::copy_file(caseFile, folder.Path() / fs::path(caseFile).filename(),
                           fs::copy_options::overwrite_existing);
-        const std::string name = caseFile.empty() ? "missing.trb" : fs::path(caseFile).filename().string();
-        const std::string command =
-            "cd '" + folder.path().string() + "' && XDG_CONFIG_HOME='" + (folder.path() / "config").string() +
-            "' TMPDIR='" + Temporary().string() + "' '" TRB_PROGRAM "' " + name + " " + options + " 2>&1";
-        const std::string output = paper::test::Run(command, exitCode);
+        std::vector<std::string> arguments{caseFile.empty() ? "missing.trb"
+                                                            : fs::path(caseFile).filename().string()};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        test_support::RunOptions run = test_support::MergedErrors();
+        run.folder = folder.Path().string();
+        run.environment = {"XDG_CONFIG_HOME=" + (folder.Path() / "config").string(),
+                           "TMPDIR=" + Temporary().string()};
+        const test_support::ProgramRun result = test_support::RunProgram(TRB_PROGRAM, arguments, run);
+        exitCode = result.exitCode;
         EXPECT_TRUE(fs::is_empty(Temporary())) << "the temporary folder is left empty";
-        return output;
+        return result.output;
     }
     std::size_t Files() const {
         std::size_t n = 0;
-        for (const auto& entry : fs::directory_iterator(folder.path())) n += entry.is_regular_file() ? 1 : 0;
+        for (const auto& entry : fs::directory_iterator(folder.Path())) n += entry.is_regular_file() ? 1 : 0;
         return n;
     }
 
-    paper::test::TempFolder folder;
+    test_support::TempFolder folder;
     int exitCode = -1;
     const std::string example = TRB_SOURCE_DATA_DIR "/examples/example.trb";
 };
 
 TEST_F(PaperBatchTest, PdfHoldsTheReportThenTheResultSheetThenTheProductionDrawingOnA4) {
-    Trb(example, "/PDF");
+    Trb(example, {"/PDF"});
     ASSERT_EQ(exitCode, 0);
     EXPECT_EQ(Files(), 2u) << "the case and its PDF";
-    const fs::path pdf = folder.path() / "example.pdf";
+    const fs::path pdf = folder.Path() / "example.pdf";
     const paper::test::PdfPages info = paper::test::PdfInfo(pdf);
     ASSERT_TRUE(info.read);
     ASSERT_GE(info.sizes.size(), 4u);
@@ -83,61 +91,62 @@ TEST_F(PaperBatchTest, PdfHoldsTheReportThenTheResultSheetThenTheProductionDrawi
 }
 
 TEST_F(PaperBatchTest, SvgAndPngOfAViewAtItsSizeAndResolution) {
-    Trb(example, "/SVG:7 /NOGUI");
+    Trb(example, {"/SVG:7", "/NOGUI"});
     ASSERT_EQ(exitCode, 0);
-    const fs::path svg = folder.path() / "example.svg";
+    const fs::path svg = folder.Path() / "example.svg";
     // The production drawing's limits are (-5, -5)–(225, 310) millimetres.
     EXPECT_EQ(paper::test::SvgRoot(svg), "svg 230mm 315mm\n");
     const paper::test::Image rendered = paper::test::RenderSvg(svg);
     ASSERT_TRUE(rendered.Valid());
     EXPECT_GT(rendered.InkedPixels(), 10000);
 
-    Trb(example, "/png:7:72");
+    Trb(example, {"/png:7:72"});
     ASSERT_EQ(exitCode, 0);
     const paper::test::Image small =
-        paper::test::DecodePng(paper::test::ReadBytes(folder.path() / "example.png"));
+        paper::test::DecodePng(test_support::ReadWholeFile(folder.Path() / "example.png"));
     ASSERT_TRUE(small.Valid());
     EXPECT_EQ(small.width, 652);  // 230 mm at 72 dpi
     EXPECT_EQ(small.height, 893);
     EXPECT_GT(small.InkedPixels(), 10000);
     EXPECT_EQ(small.R(0, 0), 255);
 
-    Trb(example, "/PNG:1");
+    Trb(example, {"/PNG:1"});
     const paper::test::Image usual =
-        paper::test::DecodePng(paper::test::ReadBytes(folder.path() / "example.png"));
+        paper::test::DecodePng(test_support::ReadWholeFile(folder.Path() / "example.png"));
     EXPECT_EQ(usual.width, 945) << "the result sheet's 160 mm at 150 dpi";
 }
 
 TEST_F(PaperBatchTest, FailuresWriteNothingAndSayWhy) {
     // A view the View menu does not have.
-    EXPECT_THAT(Trb(example, "/SVG:8"), HasSubstr("8"));
+    EXPECT_THAT(Trb(example, {"/SVG:8"}), HasSubstr("8"));
     EXPECT_EQ(exitCode, 2);
     // A resolution the window would not take, or one that is no number, is refused, not replaced.
     for (const char* option : {"/PNG:7:5", "/PNG:7:abc", "/PNG:7:5000", "/PNG:7:"}) {
-        EXPECT_THAT(Trb(example, option), HasSubstr("36..1200")) << option;
+        EXPECT_THAT(Trb(example, {option}), HasSubstr("36..1200")) << option;
         EXPECT_EQ(exitCode, 2) << option;
     }
     EXPECT_EQ(Files(), 1u) << "the case alone";
     // A missing case.
-    fs::remove(folder.path() / "example.trb");
-    Trb({}, "/PDF");
+    fs::remove(folder.Path() / "example.trb");
+    Trb({}, {"/PDF"});
     EXPECT_EQ(exitCode, 1);
     EXPECT_EQ(Files(), 0u);
     // A failed calculation: no picture; the PDF holds the report of the failed run.
     const std::string fatal = TRB_TEST_DATA_DIR "/fatal.trb";
-    EXPECT_THAT(Trb(fatal, "/PNG:7"), HasSubstr("visko"));
+    EXPECT_THAT(Trb(fatal, {"/PNG:7"}), HasSubstr("visko"));
     EXPECT_EQ(exitCode, 3);
-    EXPECT_FALSE(fs::exists(folder.path() / "fatal.png"));
-    Trb(fatal, "/PDF");
+    EXPECT_FALSE(fs::exists(folder.Path() / "fatal.png"));
+    Trb(fatal, {"/PDF"});
     EXPECT_EQ(exitCode, 3);
-    const fs::path pdf = folder.path() / "fatal.pdf";
+    const fs::path pdf = folder.Path() / "fatal.pdf";
     ASSERT_TRUE(paper::test::PdfInfo(pdf).read);
     EXPECT_THAT(paper::test::PdfText(pdf), HasSubstr("Bl. 1"));
 }
 
 TEST_F(PaperBatchTest, TheCommandLineProgramNeedsNoQt) {
-    const std::string libraries = paper::test::Run("ldd '" TRB_PROGRAM "'", exitCode);
-    ASSERT_EQ(exitCode, 0);
+    const test_support::ProgramRun ldd = test_support::RunProgram("ldd", {TRB_PROGRAM});
+    ASSERT_EQ(ldd.exitCode, 0) << ldd.errors;
+    const std::string& libraries = ldd.output;
     EXPECT_THAT(libraries, HasSubstr("libcairo"));
     EXPECT_THAT(libraries, Not(HasSubstr("libQt")));
 }

@@ -10,8 +10,11 @@
 #include "casefile/case_file.h"
 #include "core/calculation.h"
 #include "overview/overview.h"
+#include "run_program.h"
+#include "temp_folder.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
+#include "whole_file.h"
 #include "workbook_files.h"
 
 namespace trb::app {
@@ -54,8 +57,8 @@ class SpreadsheetCommandsTest : public ::testing::Test {
         return texts;
     }
 
-    workbook::testing::TempFolder folder;
-    workbook::testing::TempFolder temp;
+    test_support::TempFolder folder;
+    test_support::TempFolder temp;
     ui::ScriptedDialogs dialogs;
     ui::RecordingLauncher launcher;
     Program program{dialogs, launcher};
@@ -132,11 +135,14 @@ TEST_F(SpreadsheetCommandsTest, ImportReadsTheCaseBackAfterItWasEditedInTheSprea
     commands.StartSpreadsheet();
     const real teff = program.record.teff;
     // The user changes the load in the spreadsheet program and saves the workbook there.
-    const std::string edit =
-        std::string(TRB_PYTHON) + " -c \"import openpyxl,sys; b=openpyxl.load_workbook(sys.argv[1]); " +
-        "b.worksheets[0]['A37']=18000; b.worksheets[0]['A9']='Neu'; b.save(sys.argv[1])\" '" +
-        folder.File("lager.xlsx") + "'";
-    ASSERT_EQ(std::system(edit.c_str()), 0);
+    const test_support::ProgramRun edit = test_support::RunProgram(
+        TRB_PYTHON,
+        {"-c",
+         "import openpyxl,sys; b=openpyxl.load_workbook(sys.argv[1]); "
+         "b.worksheets[0]['A37']=18000; b.worksheets[0]['A9']='Neu'; b.save(sys.argv[1])",
+         folder.File("lager.xlsx")},
+        test_support::MergedErrors());
+    ASSERT_EQ(edit.exitCode, 0) << edit.output;
 
     EXPECT_TRUE(commands.ImportCaseFromSpreadsheet());
     EXPECT_FALSE(program.abort);
@@ -153,7 +159,7 @@ TEST_F(SpreadsheetCommandsTest, ImportRefusesWhatIsNoCaseWorkbookAndChangesNothi
     EXPECT_FALSE(commands.ImportCaseFromSpreadsheet()) << "no workbook yet";
     EXPECT_THAT(Boxes().back(), HasSubstr("lager.xlsx nicht gefunden"));
 
-    workbook::testing::WriteWholeFile(folder.Path() / "lager.xlsx", "PK\x03\x04 nonsense");
+    test_support::WriteWholeFile(folder.Path() / "lager.xlsx", "PK\x03\x04 nonsense");
     program.abort = false;
     EXPECT_FALSE(commands.ImportCaseFromSpreadsheet());
     EXPECT_THAT(Boxes().back(), HasSubstr("ist keine Arbeitsmappe"));
@@ -213,12 +219,11 @@ TEST_F(SpreadsheetCommandsTest, AWorkbookThatCannotBeWrittenIsReportedAndLeavesN
 
     program.abort = false;
     listing.folder = folder.Path().string() + "/";
-    workbook::testing::WriteWholeFile(folder.Path() / "overview.xlsx", "mine");
+    test_support::WriteWholeFile(folder.Path() / "overview.xlsx", "mine");
     dialogs.Reply("no");
     ExportOverviewToSpreadsheet(program, listing);
     EXPECT_TRUE(program.abort);
-    EXPECT_EQ(workbook::testing::ReadWholeFile(folder.Path() / "overview.xlsx"), "mine")
-        << "kept when declined";
+    EXPECT_EQ(test_support::ReadWholeFile(folder.Path() / "overview.xlsx"), "mine") << "kept when declined";
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "core/calculation.h"
 #include "core/clearance_range.h"
 #include "core/operating_sweep.h"
+#include "whole_file.h"
 
 namespace trb::app {
 namespace {
@@ -60,12 +61,7 @@ struct CaseFromFile {
     }
 };
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_support::ReadWholeFile;
 
 TEST(SweepOption, ReadsBothQuantitiesAndRefusesEveryBadRange) {
     core::SweepRange range;
@@ -140,12 +136,12 @@ TEST(OperatingSweep, EveryPointIsTheSingleRunOfThatInputAtEachClearance) {
 
 TEST(ClearanceRange, RunsAreThoseOfCaseFilesWrittenWithTheLimitSizes) {
     CaseFromFile original;
-    original.Read(ReadFile(std::string(TRB_TEST_DATA_DIR) + "/example.trb"));
+    original.Read(ReadWholeFile(std::string(TRB_TEST_DATA_DIR) + "/example.trb"));
     const core::ClearanceRange range = core::RunClearanceRange(original.record);
 
     for (Clearance clearance : core::kClearances) {
         CaseFromFile limited;
-        limited.Read(ReadFile(std::string(TRB_TEST_DATA_DIR) + "/example.trb"));
+        limited.Read(ReadWholeFile(std::string(TRB_TEST_DATA_DIR) + "/example.trb"));
         if (clearance == Clearance::Smallest) {
             limited.record.dbmax = limited.record.dbmin;
             limited.record.dsmin = limited.record.dsmax;

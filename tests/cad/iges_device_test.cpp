@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "sample_drawing.h"
+#include "temp_folder.h"
 #include "test_files.h"
 
 namespace trb::cad {
@@ -52,8 +53,8 @@ IgesHeader SampleHeader() {
 }
 
 IgesFile Iges(const std::function<void(IgesDevice&)>& draw, CadSettings settings = {}) {
-    test::TempFolder temp;
-    settings.tempFolder = temp.path().string();
+    test_support::TempFolder temp;
+    settings.tempFolder = temp.Path().string();
     IgesFile file;
     std::ostringstream out;
     {

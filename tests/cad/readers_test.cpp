@@ -8,7 +8,9 @@
 
 #include "cad/dxf_device.h"
 #include "cad/iges_device.h"
+#include "run_program.h"
 #include "sample_drawing.h"
+#include "temp_folder.h"
 #include "test_files.h"
 
 namespace trb::cad {
@@ -18,11 +20,9 @@ using ::testing::HasSubstr;
 using ::testing::Not;
 
 std::string CheckDxf(const std::filesystem::path& file) {
-    int exitCode = 0;
-    const std::string report = test::RunCommand(
-        std::string(TRB_PYTHON) + " " + TRB_CHECK_DXF + " '" + file.string() + "'", exitCode);
-    EXPECT_EQ(exitCode, 0) << report;
-    return report;
+    const test_support::ProgramRun run = test_support::RunProgram(TRB_PYTHON, {TRB_CHECK_DXF, file.string()});
+    EXPECT_EQ(run.exitCode, 0) << run.output << run.errors;
+    return run.output;
 }
 
 std::string WriteDxf(const std::filesystem::path& file, const CadSettings& settings) {
@@ -34,10 +34,10 @@ std::string WriteDxf(const std::filesystem::path& file, const CadSettings& setti
 }
 
 TEST(Readers, EzdxfReadsTheSampleDrawingWithoutErrors) {
-    test::TempFolder temp;
+    test_support::TempFolder temp;
     CadSettings settings;
     settings.layerNames = {"0", "MITTE", "VERDECKT", "MASS", "TEXT", "KONTUR"};
-    const std::string report = WriteDxf(temp.path() / "sample.dxf", settings);
+    const std::string report = WriteDxf(temp.Path() / "sample.dxf", settings);
     EXPECT_THAT(report, HasSubstr("errors 0\n"));
     EXPECT_THAT(report, HasSubstr("codepage ANSI_1252\n"));
     EXPECT_THAT(report, HasSubstr("layer MITTE 2 DASHDOT\n"));
@@ -53,12 +53,12 @@ TEST(Readers, EzdxfReadsTheSampleDrawingWithoutErrors) {
 }
 
 TEST(Readers, EzdxfReadsOemTextModeAndRepairedLayerNames) {
-    test::TempFolder temp;
+    test_support::TempFolder temp;
     CadSettings settings;
     settings.format.cadTextMode = 1;
     settings.monochromeLayers = true;
     settings.layerNames[4] = "Text: <Ma\xe1>";
-    const std::string report = WriteDxf(temp.path() / "oem.dxf", settings);
+    const std::string report = WriteDxf(temp.Path() / "oem.dxf", settings);
     EXPECT_THAT(report, HasSubstr("errors 0\n"));
     EXPECT_THAT(report, HasSubstr("codepage DOS850\n"));
     // ezdxf reads every code page it does not know as Windows-1252: a sound name is all we see
@@ -70,8 +70,8 @@ TEST(Readers, EzdxfReadsOemTextModeAndRepairedLayerNames) {
 // A polyline inside a block: its vertices and end marker belong to the block, and the auditor
 // finds nothing to repair in the file.
 TEST(Readers, EzdxfAcceptsPolylinesInsideBlocksWithoutFixes) {
-    test::TempFolder temp;
-    const std::filesystem::path file = temp.path() / "block_polyline.dxf";
+    test_support::TempFolder temp;
+    const std::filesystem::path file = temp.Path() / "block_polyline.dxf";
     {
         std::ofstream out(file, std::ios::binary);
         DxfDevice device(out, CadSettings{});
@@ -108,20 +108,20 @@ TEST(Readers, EzdxfAcceptsPolylinesInsideBlocksWithoutFixes) {
 
 #ifdef TRB_IGES_READER
 std::string ReadIges(const std::filesystem::path& file) {
-    int exitCode = 0;
-    const std::string report =
-        test::RunCommand(std::string(TRB_IGES_READER) + " '" + file.string() + "' 2>&1", exitCode);
-    EXPECT_EQ(exitCode, 0) << report;
-    return report;
+    const test_support::ProgramRun run =
+        test_support::RunProgram(TRB_IGES_READER, {file.string()}, test_support::MergedErrors());
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    return run.output;
 }
 
-std::filesystem::path WriteIges(const test::TempFolder& temp, const std::function<void(IgesDevice&)>& draw) {
+std::filesystem::path WriteIges(const test_support::TempFolder& temp,
+                                const std::function<void(IgesDevice&)>& draw) {
     CadSettings settings;
-    settings.tempFolder = temp.path().string();
+    settings.tempFolder = temp.Path().string();
     core::RunStatus status;
     IgesHeader header;
     header.fileName = "sample.igs";
-    const std::filesystem::path file = temp.path() / header.fileName;
+    const std::filesystem::path file = temp.Path() / header.fileName;
     std::ofstream out(file, std::ios::binary);
     IgesDevice device(out, settings, header, status);
     draw(device);
@@ -131,7 +131,7 @@ std::filesystem::path WriteIges(const test::TempFolder& temp, const std::functio
 }
 
 TEST(Readers, OpenCascadeLoadsTheSampleDrawing) {
-    test::TempFolder temp;
+    test_support::TempFolder temp;
     const std::string report = ReadIges(WriteIges(temp, [](IgesDevice& d) { test::DrawSample(d); }));
     EXPECT_THAT(report, HasSubstr("status 0\nfails 0\n"));
     EXPECT_THAT(report, HasSubstr("type 100 5\ntype 106 1\ntype 110 4\ntype 124 1\ntype 212 2\n"
@@ -140,7 +140,7 @@ TEST(Readers, OpenCascadeLoadsTheSampleDrawing) {
 }
 
 TEST(Readers, OpenCascadeReadsLongTextsAndLargeSubfigures) {
-    test::TempFolder temp;
+    test_support::TempFolder temp;
     const std::string report = ReadIges(WriteIges(temp, [](IgesDevice& d) {
         d.Limits(0, 0, 100, 100);
         d.BlockBegin("RASTER");

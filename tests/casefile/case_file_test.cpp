@@ -8,15 +8,17 @@
 
 #include "config/settings.h"
 #include "sample_case.h"
+#include "temp_folder.h"
 #include "ui/scripted_dialogs.h"
+#include "whole_file.h"
 
 namespace trb::casefile {
 namespace {
 
-using testing::ReadWholeFile;
+using test_support::ReadWholeFile;
+using test_support::TempFolder;
+using test_support::WriteWholeFile;
 using testing::SampleCase;
-using testing::TempFolder;
-using testing::WriteWholeFile;
 
 // One program's worth of case-file state in a temporary folder.
 class CaseFileTest : public ::testing::Test {

@@ -10,6 +10,7 @@
 #include "docs/documentation.h"
 #include "sample_case.h"
 #include "ui/scripted_dialogs.h"
+#include "whole_file.h"
 
 // The example case files shipped in data/examples. Each is built here and compared with the checked-in
 // file, so the files always match what the program writes; TRB_WRITE_EXAMPLES=1 rewrites them.
@@ -159,8 +160,8 @@ TEST(ExampleCases, CheckedInFilesAreWhatTheProgramWrites) {
         example.build(c);
         std::ostringstream out;
         WriteCaseContent(out, c.Content(), text::FormatOptions{}, kTitle);
-        if (rewrite) testing::WriteWholeFile(ExamplePath(example.name), out.str());
-        EXPECT_EQ(testing::ReadWholeFile(ExamplePath(example.name)), out.str()) << example.name;
+        if (rewrite) test_support::WriteWholeFile(ExamplePath(example.name), out.str());
+        EXPECT_EQ(test_support::ReadWholeFile(ExamplePath(example.name)), out.str()) << example.name;
     }
 }
 

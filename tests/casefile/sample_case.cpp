@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace trb::casefile::testing {
 
@@ -154,29 +152,6 @@ void ExpectSameCase(SampleCase& a, SampleCase& b) {
         EXPECT_EQ(a.documents.Entry(i).program, b.documents.Entry(i).program);
         EXPECT_EQ(a.documents.Entry(i).file, b.documents.Entry(i).file);
     }
-}
-
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "trb-casefile-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "no temporary folder";
-    path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code error;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, error);
-    std::filesystem::remove_all(path_, error);
-}
-
-std::string ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-void WriteWholeFile(const std::filesystem::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
 }
 
 }  // namespace trb::casefile::testing

@@ -11,6 +11,7 @@
 
 #include "config/config_table.h"
 #include "config_test_support.h"
+#include "temp_folder.h"
 
 namespace trb::config {
 namespace {
@@ -40,16 +41,12 @@ std::string WithValue(std::string text, std::string_view label, std::string_view
 class TempFolder : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("trb_config_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_ / "start");
         std::filesystem::create_directories(folder_ / "fallback");
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
     std::string Folder(const char* name) const { return (folder_ / name).string() + "/"; }
-    std::filesystem::path folder_;
+    test_support::TempFolder temp_;
+    std::filesystem::path folder_ = temp_.Path();
 };
 
 TEST(ConfigDefaults, HoldBeforeAnyFileIsRead) {

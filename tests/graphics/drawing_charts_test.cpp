@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -15,6 +14,7 @@
 #include "drawing_fixture.h"
 #include "graphics/diagram_operating.h"
 #include "graphics/drawing_clearance_range.h"
+#include "run_program.h"
 #include "text/format.h"
 
 namespace trb::graphics::testing {
@@ -132,26 +132,14 @@ TEST_F(ChartsTest, ClearanceRangeSheetMarksTheGoverningRun) {
     EXPECT_NE(core::GoverningFilm(tight), Clearance::Smallest) << "a failed run governs nothing";
 }
 
-std::string RunCommand(const std::string& command, int& exitCode) {
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::array<char, 4096> buffer;
-    std::size_t n;
-    while (pipe && (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        output.append(buffer.data(), n);
-    exitCode = pipe ? ::pclose(pipe) : -1;
-    return output;
-}
-
 TEST_F(ChartsTest, ChartsAndSheetOpenInEzdxf) {
     const core::OperatingSweep sweep =
         core::RunOperatingSweep(record, {core::SweptQuantity::Load, 0, 60000, 60});
     const auto read = [&](const std::string& what) {
-        int exitCode = 0;
-        const std::string report = RunCommand(std::string(TRB_PYTHON) + " '" + TRB_CHECK_DXF + "' '" +
-                                                  (folder / "example.dxf").string() + "' 2>&1",
-                                              exitCode);
-        EXPECT_EQ(exitCode, 0) << what << report;
+        const test_support::ProgramRun run = test_support::RunProgram(
+            TRB_PYTHON, {TRB_CHECK_DXF, (folder / "example.dxf").string()}, test_support::MergedErrors());
+        const std::string& report = run.output;
+        EXPECT_EQ(run.exitCode, 0) << what << report;
         EXPECT_THAT(report, HasSubstr("errors 0\n")) << what;
         return report;
     };

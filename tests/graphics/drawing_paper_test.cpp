@@ -10,6 +10,7 @@
 #include "drawing_fixture.h"
 #include "graphics/drawing_views.h"
 #include "paper_readers.h"
+#include "whole_file.h"
 
 namespace trb::graphics::testing {
 namespace {
@@ -102,7 +103,8 @@ TEST_F(DrawingPaperTest, PngFromTheDeviceChoiceAtTheResolutionAsked) {
     ASSERT_EQ(lists[0].items.size(), 8u);
     EXPECT_EQ(lists[0].items[5], "PDF");
     EXPECT_EQ(lists[0].items[7], "PNG");
-    const paper::test::Image image = paper::test::DecodePng(paper::test::ReadBytes(folder / "sheet.png"));
+    const paper::test::Image image =
+        paper::test::DecodePng(test_support::ReadWholeFile(folder / "sheet.png"));
     ASSERT_TRUE(image.Valid());
     EXPECT_EQ(image.width, 630);   // 160 mm
     EXPECT_EQ(image.height, 472);  // 120 mm

@@ -3,33 +3,18 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "core/calculation.h"
 #include "drawing_fixture.h"
 #include "graphics/drawing_views.h"
+#include "run_program.h"
 
 namespace trb::graphics::testing {
 namespace {
 
 using ::testing::HasSubstr;
-
-std::string RunCommand(const std::string& command, int& exitCode) {
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) {
-        exitCode = -1;
-        return output;
-    }
-    std::array<char, 4096> buffer;
-    std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), n);
-    exitCode = ::pclose(pipe);
-    return output;
-}
 
 class DrawingReadersTest : public DrawingFixture, public ::testing::Test {
   protected:
@@ -59,10 +44,10 @@ class DrawingReadersTest : public DrawingFixture, public ::testing::Test {
 
     // Reads the file with ezdxf and returns what it saw.
     std::string ExpectCleanDxf(const std::filesystem::path& file) {
-        int exitCode = 0;
-        const std::string report = RunCommand(
-            std::string(TRB_PYTHON) + " '" + TRB_CHECK_DXF + "' '" + file.string() + "' 2>&1", exitCode);
-        EXPECT_EQ(exitCode, 0) << report;
+        const test_support::ProgramRun run = test_support::RunProgram(
+            TRB_PYTHON, {TRB_CHECK_DXF, file.string()}, test_support::MergedErrors());
+        const std::string& report = run.output;
+        EXPECT_EQ(run.exitCode, 0) << report;
         EXPECT_THAT(report, HasSubstr("errors 0\n"));
         EXPECT_THAT(report, HasSubstr("entity"));
         return report;
@@ -93,10 +78,10 @@ TEST_F(DrawingReadersTest, EveryViewOpensInTheIgesReader) {
     for (int view = kViewResultSheet; view < kViewEnd; ++view) {
         SCOPED_TRACE(view);
         const auto file = Draw(kDeviceIges, view);
-        int exitCode = 0;
-        const std::string report =
-            RunCommand(std::string(TRB_IGES_READER) + " '" + file.string() + "' 2>&1", exitCode);
-        EXPECT_EQ(exitCode, 0) << report;
+        const test_support::ProgramRun run =
+            test_support::RunProgram(TRB_IGES_READER, {file.string()}, test_support::MergedErrors());
+        const std::string& report = run.output;
+        EXPECT_EQ(run.exitCode, 0) << report;
         EXPECT_THAT(report, HasSubstr("status 0\n"));
         EXPECT_THAT(report, HasSubstr("fails 0\n"));
     }

@@ -6,18 +6,14 @@
 
 #include "driver_fixture.h"
 #include "graphics/plot_command.h"
+#include "whole_file.h"
 
 namespace trb::graphics {
 namespace {
 
 using testing::DriverFixture;
 
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_support::ReadWholeFile;
 
 // A small drawing with one block, written the way every drawing is.
 void DrawSample(Driver& d) {
@@ -52,7 +48,7 @@ TEST(DriverOutput, DeviceChoiceAndSaveDialog) {
     EXPECT_EQ(lists[0].items.size(), 8u);
     EXPECT_EQ(lists[0].items[3], "Ausgabe auf Laserprinter/Plotter mit TRACEON");
     DrawSample(*f.driver);
-    const std::string dxf = ReadFile(f.folder / "welle.dxf");
+    const std::string dxf = ReadWholeFile(f.folder / "welle.dxf");
     EXPECT_NE(dxf.find("ENTITIES"), std::string::npos);
     EXPECT_NE(dxf.find("INSERT"), std::string::npos);
     EXPECT_TRUE(dxf.ends_with("EOF\n"));
@@ -61,7 +57,7 @@ TEST(DriverOutput, DeviceChoiceAndSaveDialog) {
     f.driver->CadOpen(kDeviceAsk);
     EXPECT_EQ(f.driver->OutputFileName(), (f.folder / "welle.v2").string());
     DrawSample(*f.driver);
-    const std::string dump = ReadFile(f.folder / "welle.v2");
+    const std::string dump = ReadWholeFile(f.folder / "welle.v2");
     EXPECT_NE(dump.find("LINE\t0.000000\t0.000000\t10.000000\t5.000000"), std::string::npos) << dump;
     EXPECT_NE(dump.find("BLOCK\tMARK"), std::string::npos);
 }
@@ -89,10 +85,10 @@ TEST(DriverOutput, BatchModeNamesFilesAfterTheCase) {
         DrawSample(*f.driver);
     }
     EXPECT_TRUE(f.dialogs.transcript.empty());
-    EXPECT_NE(ReadFile(f.folder / "lager.dxf").find("SECTION"), std::string::npos);
-    EXPECT_EQ(ReadFile(f.folder / "lager.igs").size() % 81, 0u);  // 80 columns and a line end
+    EXPECT_NE(ReadWholeFile(f.folder / "lager.dxf").find("SECTION"), std::string::npos);
+    EXPECT_EQ(ReadWholeFile(f.folder / "lager.igs").size() % 81, 0u);  // 80 columns and a line end
     // The dump keeps clear of the report "/I" writes as lager.txt.
-    EXPECT_NE(ReadFile(f.folder / "lager.dump.txt").find("MINMAX"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(f.folder / "lager.dump.txt").find("MINMAX"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(f.folder / "lager.txt"));
     EXPECT_FALSE(f.abort);
 }
@@ -110,7 +106,7 @@ TEST(DriverOutput, PlotWritesTheFileAndStartsTheCommandLine) {
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, "TRACEON-Kommandozeile (0=Parameter)");
     DrawSample(*f.driver);
-    EXPECT_NE(ReadFile(TempPath(f.settings, "traceon.dxf")).find("MARK"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(TempPath(f.settings, "traceon.dxf")).find("MARK"), std::string::npos);
     ASSERT_EQ(f.launcher.calls.size(), 1u);
     EXPECT_EQ(f.launcher.calls[0].program, "plotter");
     EXPECT_EQ(f.launcher.calls[0].arguments, (std::vector<std::string>{"my file.dxf", "/M1.0"}));

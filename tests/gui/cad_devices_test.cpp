@@ -12,6 +12,7 @@
 #include "paper_readers.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
+#include "whole_file.h"
 #include "window_fixture.h"
 
 namespace trb::gui {
@@ -49,7 +50,7 @@ TEST_F(CadDevicesTest, TheCadMenuWritesPdfSvgAndPngBesideTheOtherDevices) {
     // The production drawing as PNG at the resolution the user gives.
     dialogs_.Reply("8").Reply("50").Reply(Path("drawing"));
     Trigger("mi_cadfertlager");
-    const paper::test::Image png = paper::test::DecodePng(paper::test::ReadBytes(Path("drawing.png")));
+    const paper::test::Image png = paper::test::DecodePng(test_support::ReadWholeFile(Path("drawing.png")));
     EXPECT_EQ(png.width, 453);  // 230 mm at 50 dpi
     EXPECT_GT(png.InkedPixels(), 1000);
     EXPECT_FALSE(program_.abort);

@@ -2,7 +2,6 @@
 target_sources(gui_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/documentation_forms_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/documentation_window_test.cpp
-  ${CMAKE_SOURCE_DIR}/tests/cad/test_files.cpp
 )
 # The production drawing's DXF file is read back with ezdxf.
 target_compile_definitions(gui_tests PRIVATE

@@ -13,15 +13,16 @@
 #include <string>
 #include <vector>
 
-#include "../cad/test_files.h"
 #include "app/program.h"
 #include "graphics/drawing_views.h"
 #include "graphics/driver_settings.h"
 #include "gui/main_window.h"
 #include "input_test_support.h"
 #include "modal_script.h"
+#include "run_program.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
+#include "whole_file.h"
 #include "window_fixture.h"
 
 namespace trb::gui {
@@ -35,10 +36,10 @@ using testing::SetField;
 
 // The texts ezdxf reads from a DXF file, in model space and in blocks, one a line; "errors N" first.
 std::string ReadDxfTexts(const fs::path& file) {
-    int exitCode = 0;
-    const std::string output = cad::test::RunCommand(
-        std::string(TRB_PYTHON) + " '" + TRB_CHECK_DXF + "' '" + file.string() + "' 2>&1", exitCode);
-    EXPECT_EQ(exitCode, 0) << output;
+    const test_support::ProgramRun run =
+        test_support::RunProgram(TRB_PYTHON, {TRB_CHECK_DXF, file.string()}, test_support::MergedErrors());
+    const std::string& output = run.output;
+    EXPECT_EQ(run.exitCode, 0) << output;
     std::istringstream lines(output);
     std::string texts;
     for (std::string line; std::getline(lines, line);) {
@@ -130,7 +131,7 @@ TEST_F(DocumentationWindowTest, WhatTheFormsStoreShowsEverywhereAtOnce) {
     // The report header.
     dialogs_.Reply("3").Reply(Path("bericht.txt"));
     Trigger("mi_ViewAusdruck");
-    const std::string report = cad::test::ReadFile(Path("bericht.txt"));
+    const std::string report = test_support::ReadWholeFile(Path("bericht.txt"));
     EXPECT_THAT(report, HasSubstr("Nr.: ZN-0815"));
     EXPECT_THAT(report, HasSubstr("Lagerbock S\x81"
                                   "d"));
@@ -150,7 +151,7 @@ TEST_F(DocumentationWindowTest, WhatTheFormsStoreShowsEverywhereAtOnce) {
     // The saved case holds them, and reading it back restores them.
     dialogs_.Reply(Path("fall.trb"));
     Trigger("mi_FileSaveAs");
-    const std::string saved = cad::test::ReadFile(Path("fall.trb"));
+    const std::string saved = test_support::ReadWholeFile(Path("fall.trb"));
     EXPECT_THAT(saved, HasSubstr("\r\nProjekt Nordsee\r\n"));
     EXPECT_THAT(saved, HasSubstr("\r\nLagerbock S\x81"
                                  "d\r\nZN-0815\r\nPumpe P3\r\n"));
@@ -179,11 +180,11 @@ TEST_F(DocumentationWindowTest, ChangeLogItemsListAndPrint) {
     const std::size_t viewers = dialogs_.Entries("viewer").size();
     Trigger("mi_docuShowChanges1");
     ASSERT_EQ(dialogs_.Entries("viewer").size(), viewers + 1);
-    EXPECT_THAT(cad::test::ReadFile(dialogs_.Entries("viewer").back().text), HasSubstr("Bohrung"));
+    EXPECT_THAT(test_support::ReadWholeFile(dialogs_.Entries("viewer").back().text), HasSubstr("Bohrung"));
 
     dialogs_.Reply("3").Reply(Path("aenderungen.txt"));
     Trigger("mi_docuPrintChanges");
-    EXPECT_THAT(cad::test::ReadFile(Path("aenderungen.txt")), HasSubstr("Bohrung"));
+    EXPECT_THAT(test_support::ReadWholeFile(Path("aenderungen.txt")), HasSubstr("Bohrung"));
 }
 
 TEST_F(DocumentationWindowTest, QuickInputStartsWithTheTitleData) {

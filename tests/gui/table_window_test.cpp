@@ -19,7 +19,6 @@
 #include <functional>
 
 #include "../tables/python_reader.h"
-#include "../tables/temp_folder.h"
 #include "gui/main_window.h"
 #include "gui/table_grid.h"
 #include "gui/table_window.h"
@@ -28,9 +27,15 @@
 #include "report/report_writer.h"
 #include "report/writer_state.h"
 #include "tables/table_access.h"
+#include "temp_folder.h"
+#include "whole_file.h"
 
 namespace trb::gui {
 namespace {
+
+using test_support::ReadWholeFile;
+using test_support::TempFolder;
+using test_support::WriteWholeFile;
 
 namespace fs = std::filesystem;
 using testing::ModalScript;
@@ -283,7 +288,7 @@ TEST_F(TableWindowTest, EditingModeWritesEveryChangeThroughTheEngine) {
 }
 
 TEST_F(TableWindowTest, InvalidEntriesAreRefusedAndAnEmptyNewRowStoresNothing) {
-    const std::string before = ReadBytes(table);
+    const std::string before = ReadWholeFile(table);
     Edit(
         [](Tdbf4& shown) {
             TableGrid& grid = Grid(shown);
@@ -304,7 +309,7 @@ TEST_F(TableWindowTest, InvalidEntriesAreRefusedAndAnEmptyNewRowStoresNothing) {
     EXPECT_EQ(Boxes()[0], "Keine Zahl : SIZE = zw\u00F6lf");
     EXPECT_EQ(Boxes()[1], "Anfrage au\u00DFerhalb Bereich : SIZE");
     EXPECT_TRUE(program.abort) << "closed with Cancel";
-    EXPECT_NE(ReadBytes(table), before);
+    EXPECT_NE(ReadWholeFile(table), before);
     EXPECT_EQ(Dump().substr(0, 34), "123456789012|12.5|True|2024-02-29\n");
 }
 
@@ -363,7 +368,7 @@ TEST_F(TableWindowTest, AppendPackAndTheImportsReadBackWithDbfread) {
         t.Post();
     }
     const fs::path text = folder / "more.txt";
-    WriteBytes(text, "\"Ring \"\"A\"\"\",2.25,T,20260101\r\n");
+    WriteWholeFile(text, "\"Ring \"\"A\"\"\",2.25,T,20260101\r\n");
     dialogs.Reply(other.string()).Reply(text.string());
     Edit([](Tdbf4& shown) {
         TableGrid& grid = Grid(shown);
@@ -393,28 +398,28 @@ TEST_F(TableWindowTest, AppendPackAndTheImportsReadBackWithDbfread) {
 TEST_F(TableWindowTest, SaveAsDelimitedWritesTheShownRecords) {
     const fs::path text = folder / "out.txt";
     dialogs.Reply(text.string()).Reply(table.string());
-    const std::string before = ReadBytes(table);
+    const std::string before = ReadWholeFile(table);
     Edit([](Tdbf4& shown) {
         Item(shown, "mi_fileSaveAsDelimited")->trigger();
         Item(shown, "mi_fileSaveAsDelimited")->trigger();  // onto the table itself: refused
     });
     EXPECT_EQ(
-        ReadBytes(text),
+        ReadWholeFile(text),
         "\"Buchse\",12.500,T,\r\n\"Welle\",120.000,F,\r\n\"Lager\",0.500,T,\r\n\"Deckel\",3.000,F,\r\n");
     EXPECT_EQ(dialogs.Entries("save").at(0).items.at(0), "txt|*.txt|All files|*.*");
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0], "Datenbank wird bereits benutzt : parts.dbf");
-    EXPECT_EQ(ReadBytes(table), before);
+    EXPECT_EQ(ReadWholeFile(table), before);
 }
 
 // Damaged and foreign files offered to Append dbf and Append Delimited: each is refused with the
 // engine's text, the window stays open and the open table keeps every byte.
 TEST_F(TableWindowTest, BadFilesToAppendLeaveTheTableIntact) {
-    const std::string before = ReadBytes(table);
+    const std::string before = ReadWholeFile(table);
     std::vector<fs::path> files;
     const auto file = [&](const std::string& name, const std::string& bytes) {
         files.push_back(folder / name);
-        WriteBytes(files.back(), bytes);
+        WriteWholeFile(files.back(), bytes);
     };
     // A good table to damage.
     const fs::path good = folder / "good.dbf";
@@ -429,7 +434,7 @@ TEST_F(TableWindowTest, BadFilesToAppendLeaveTheTableIntact) {
             t.Post();
         }
     }
-    const std::string goodBytes = ReadBytes(good);
+    const std::string goodBytes = ReadWholeFile(good);
     file("empty.dbf", "");
     file("short.dbf", goodBytes.substr(0, 40));
     file("foxpro.dbf", std::string(1, '\x30') + goodBytes.substr(1));
@@ -451,7 +456,7 @@ TEST_F(TableWindowTest, BadFilesToAppendLeaveTheTableIntact) {
             EXPECT_EQ(Grid(shown).model()->rowCount(), 4) << f;
         }
     });
-    EXPECT_EQ(ReadBytes(table), before);
+    EXPECT_EQ(ReadWholeFile(table), before);
     const std::vector<std::string> expected{
         "Keine dBASE-Datei : empty.dbf",
         "Unerwartetes Dateiende : short.dbf",
@@ -569,7 +574,7 @@ TEST_F(TableWindowTest, ExportHtmlIsEscapedUtf8) {
               "Welle| 120.000|F|\n"
               "Lager|   0.500|T|\n"
               "Deckel|   3.000|F|\n");
-    const std::string bytes = ReadBytes(page);
+    const std::string bytes = ReadWholeFile(page);
     EXPECT_NE(
         bytes.find("<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\"><title>page "
                    "&lt;1&gt;</title></head>"),
@@ -587,7 +592,7 @@ TEST_F(TableWindowTest, ExportOfAnEmptyTableHasTheHeadingRowOnly) {
     const fs::path page = folder / "empty.htm";
     dialogs.Reply(page.string());
     Edit([](Tdbf4& shown) { Item(shown, "mi_fileExportHtml")->trigger(); });
-    const std::string bytes = ReadBytes(page);
+    const std::string bytes = ReadWholeFile(page);
     EXPECT_NE(bytes.find("<TR><TD><CENTER>A</CENTER></TD><TD><CENTER>B</CENTER></TD></TR>\r\n</TABLE>"),
               std::string::npos);
 }
@@ -609,7 +614,7 @@ TEST_F(TableWindowTest, PrintOfTenFieldsShowsTheFirstSevenOnTheTabDevice) {
     }
     program.settings.textDevice = report::kTabFile;
     Edit([](Tdbf4& shown) { Item(shown, "mi_filePrint")->trigger(); });
-    const std::string printed = ReadBytes(PrivateTemp() / "$$1.txt");
+    const std::string printed = ReadWholeFile(PrivateTemp() / "$$1.txt");
     EXPECT_NE(
         printed.find("F1\tF2\tF3\tF4\tF5\tF6\tF7\n11\t12\t13\t14\t15\t16\t17\n21\t22\t23\t24\t25\t26\t27\n"),
         std::string::npos)
@@ -619,7 +624,7 @@ TEST_F(TableWindowTest, PrintOfTenFieldsShowsTheFirstSevenOnTheTabDevice) {
     // On a paged device the header names the program, the table file and the window.
     program.settings.textDevice = report::kDosFile;
     Edit([](Tdbf4& shown) { Item(shown, "mi_filePrint")->trigger(); });
-    const std::string paged = ReadBytes(PrivateTemp() / "OUTDOS.TXT");
+    const std::string paged = ReadWholeFile(PrivateTemp() / "OUTDOS.TXT");
     EXPECT_NE(paged.find("TRB V1.6"), std::string::npos) << paged;
     EXPECT_NE(paged.find("parts.dbf "), std::string::npos) << paged;
     EXPECT_NE(paged.find("parts    ("), std::string::npos) << paged;
@@ -682,11 +687,11 @@ TEST_F(TableWindowTest, TwoProcessesEditingOneTableLoseNothing) {
 // A write-protected table in a writable folder is opened where it is: shown, but every change is
 // refused with the engine's text and the file keeps every byte.
 TEST_F(TableWindowTest, WriteProtectedTableIsShownButNotChanged) {
-    const std::string before = ReadBytes(table);
+    const std::string before = ReadWholeFile(table);
     WriteProtection protection(table);
     if (!protection.Effective()) GTEST_SKIP() << "the file system ignores write protection";
     dialogs.Reply((folder / "more.txt").string());
-    WriteBytes(folder / "more.txt", "\"x\",1,T,\r\n");
+    WriteWholeFile(folder / "more.txt", "\"x\",1,T,\r\n");
     Edit([](Tdbf4& shown) {
         TableGrid& grid = Grid(shown);
         EXPECT_FALSE(grid.model()->flags(grid.model()->index(0, 0)) & Qt::ItemIsEditable);
@@ -699,13 +704,13 @@ TEST_F(TableWindowTest, WriteProtectedTableIsShownButNotChanged) {
         EXPECT_EQ(grid.model()->rowCount(), 4);
     });
     EXPECT_EQ(Boxes(), std::vector<std::string>(4, "Dateizugriff verweigert : parts.dbf"));
-    EXPECT_EQ(ReadBytes(table), before);
+    EXPECT_EQ(ReadWholeFile(table), before);
 }
 
 // A dBase folder that takes no writes: the table is edited as a copy in the temporary folder, the
 // window says so, and the table in the folder stays as it was.
 TEST_F(TableWindowTest, UnwritableFolderIsEditedAsACopy) {
-    const std::string before = ReadBytes(table);
+    const std::string before = ReadWholeFile(table);
     WriteProtection protection(folder / "dbf");
     if (!protection.Effective()) GTEST_SKIP() << "the file system ignores write protection";
     Edit([](Tdbf4& shown) {
@@ -714,7 +719,7 @@ TEST_F(TableWindowTest, UnwritableFolderIsEditedAsACopy) {
     });
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0], "Kein Schreibrecht f\u00FCr dbf-Ordner !  Bearbeitung im Tempor\u00E4r-Ordner.");
-    EXPECT_EQ(ReadBytes(table), before);
+    EXPECT_EQ(ReadWholeFile(table), before);
     EXPECT_EQ(Dump(PrivateTemp() / "parts.dbf").substr(0, 6), "Kopie|");
 }
 
@@ -755,7 +760,8 @@ TEST(TableMenuTest, DatabaseItemsEditTheReferenceTables) {
             EXPECT_FALSE(program.abort);
         }
         for (const char* name : {"din1850g.dbf", "h0lim.dbf", "psi_m.dbf"})
-            EXPECT_EQ(ReadBytes(folder / "dbf" / name), ReadBytes(fs::path(TRB_SOURCE_DATA_DIR) / name))
+            EXPECT_EQ(ReadWholeFile(folder / "dbf" / name),
+                      ReadWholeFile(fs::path(TRB_SOURCE_DATA_DIR) / name))
                 << name;
     }
     fs::current_path(previous);

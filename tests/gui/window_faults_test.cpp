@@ -26,7 +26,9 @@
 #include "gui/graphics_canvas.h"
 #include "gui/interface_language.h"
 #include "input_test_support.h"
+#include "run_program.h"
 #include "text/language.h"
+#include "whole_file.h"
 #include "window_fixture.h"
 
 namespace trb::gui::testing {
@@ -37,12 +39,7 @@ using ::testing::Not;
 
 namespace fs = std::filesystem;
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
+using test_support::ReadWholeFile;
 
 // Picks row `row` (0-based) of the list dialog and confirms it.
 ModalScript::Action ChooseRow(int row) {
@@ -172,7 +169,7 @@ TEST_F(RealWindowTest, SaveDialogsProposeTheCaseNameAndTheStatusBarNamesTheFile)
     EXPECT_EQ(cad.filters, (QStringList{"*.dxf (*.dxf)", "*.* (*)"}));
     EXPECT_TRUE(cad.proposed.endsWith("/pumpe2.dxf")) << cad.proposed.toStdString();
     ASSERT_TRUE(fs::exists(Path("lager.dxf")));
-    EXPECT_THAT(ReadAll(Path("lager.dxf")), HasSubstr("ENTITIES"));
+    EXPECT_THAT(ReadWholeFile(Path("lager.dxf")), HasSubstr("ENTITIES"));
     EXPECT_EQ(window.statusBar()->currentMessage(),
               QString::fromStdString("Gespeichert: " + Path("lager.dxf")));
 }
@@ -439,18 +436,15 @@ TEST_F(RealWindowTest, NoHoleIsDrawnForFeedHoleDiameterZero) {
         Trigger("mi_cadsonstige");
     }
     ASSERT_TRUE(fs::exists(Path("groove_sa.igs")));
-    const std::string command = std::string(TRB_IGES_READER) + " '" + Path("groove_sa.igs") + "' 2>&1";
-    std::string report;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) report.append(buffer, n);
-        EXPECT_EQ(::pclose(pipe), 0) << report;
-    }
+    const test_support::ProgramRun reader =
+        test_support::RunProgram(TRB_IGES_READER, {Path("groove_sa.igs")}, test_support::MergedErrors());
+    const std::string& report = reader.output;
+    EXPECT_EQ(reader.exitCode, 0) << report;
     EXPECT_THAT(report, HasSubstr("fails 0\n"));
     EXPECT_THAT(report, Not(HasSubstr("fail:")));
 #endif
     if (fs::exists(Path("groove_sa.igs"))) {
-        EXPECT_EQ(DegenerateIgesEntities(ReadAll(Path("groove_sa.igs"))), 0);
+        EXPECT_EQ(DegenerateIgesEntities(ReadWholeFile(Path("groove_sa.igs"))), 0);
     }
 }
 

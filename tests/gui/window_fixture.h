@@ -18,6 +18,7 @@
 #include "gui/qt_dialogs.h"
 #include "input_test_support.h"
 #include "modal_script.h"
+#include "temp_folder.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
 
@@ -27,25 +28,21 @@ namespace trb::gui::testing {
 // folder is back and the fresh one gone afterwards.
 class FreshFolder {
   protected:
-    FreshFolder()
-        : folder_(std::filesystem::temp_directory_path() / ("trb_gui_test_" + std::to_string(::getpid()))) {
+    FreshFolder() {
         EnsureApplication();
-        std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_ / "config");
         previous_ = std::filesystem::current_path();
         std::filesystem::current_path(folder_);
         setenv("XDG_CONFIG_HOME", (folder_ / "config").c_str(), 1);
     }
-    ~FreshFolder() {
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(folder_);
-    }
+    ~FreshFolder() { std::filesystem::current_path(previous_); }
     FreshFolder(const FreshFolder&) = delete;
     FreshFolder& operator=(const FreshFolder&) = delete;
 
     std::string Path(const std::string& name) const { return (folder_ / name).string(); }
 
-    std::filesystem::path folder_;
+    test_support::TempFolder temp_;
+    std::filesystem::path folder_ = temp_.Path();
     std::filesystem::path previous_;
 };
 

@@ -9,18 +9,14 @@
 
 #include "help/help_numbers.h"
 #include "help/help_text.h"
+#include "whole_file.h"
 
 namespace trb::help {
 namespace {
 
 const std::string kData = std::string(TRB_SOURCE_DATA_DIR) + "/";
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
+using test_support::ReadWholeFile;
 
 // The numbers of the header lines of a help file (lines that start with four digits and follow a
 // text line or the file start; the files use numbered lines only as headers).
@@ -69,7 +65,7 @@ TEST(ShippedHelpTest, DeclaredNumbersAreDistinctMultiplesOfFive) {
 TEST(ShippedHelpTest, FilesHoldOnlyDeclaredEntriesInTheirRangeWithCrLfLines) {
     const std::set<int> declared(std::begin(kAllHelpNumbers), std::end(kAllHelpNumbers));
     for (const char* name : {"korvane.hlp", "trb.hlp"}) {
-        const std::string content = ReadFile(kData + name);
+        const std::string content = ReadWholeFile(kData + name);
         ASSERT_FALSE(content.empty()) << name;
         for (std::size_t at = content.find('\n'); at != std::string::npos; at = content.find('\n', at + 1))
             ASSERT_TRUE(at > 0 && content[at - 1] == '\r') << name << " at byte " << at;

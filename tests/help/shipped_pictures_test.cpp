@@ -2,16 +2,16 @@
 // back with ezdxf and compared with hp2xx's rendering of the HP-GL/2 file.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "graphics/driver.h"
 #include "graphics/graphics_window.h"
 #include "help/help_picture.h"
 #include "help/picture_list.h"
+#include "run_program.h"
+#include "temp_folder.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
 
@@ -21,37 +21,19 @@ namespace {
 namespace fs = std::filesystem;
 const std::string kData = std::string(TRB_SOURCE_DATA_DIR) + "/";
 
-std::string RunCommand(const std::string& command, int& exitCode) {
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) {
-        exitCode = -1;
-        return output;
-    }
-    std::array<char, 4096> buffer;
-    std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), n);
-    exitCode = ::pclose(pipe);
-    return output;
-}
-
 class ShippedPicturesTest : public ::testing::Test {
   protected:
     ShippedPicturesTest() {
-        char pattern[] = "/tmp/trb-pictures-XXXXXX";
-        folder_ = ::mkdtemp(pattern);
         settings_.tempFolder = folder_.string();
         settings_.cadFolder = folder_.string();
         driver_ = std::make_unique<graphics::Driver>(
             graphics::DriverContext{window_, dialogs_, launcher_, status_, abort_}, settings_);
         driver_->SetBatchMode(true);
     }
-    ~ShippedPicturesTest() override {
-        driver_.reset();
-        fs::remove_all(folder_);
-    }
+    ~ShippedPicturesTest() override { driver_.reset(); }
 
-    fs::path folder_;
+    test_support::TempFolder temp_;
+    fs::path folder_ = temp_.Path();
     graphics::DriverSettings settings_;
     graphics::GraphicsWindow window_;
     ui::ScriptedDialogs dialogs_;
@@ -74,7 +56,7 @@ TEST_F(ShippedPicturesTest, ListNamesAtLeastTwelvePicturesThatExist) {
 
 TEST_F(ShippedPicturesTest, EveryPictureReadsTheSameInEzdxfAndHp2xx) {
     const PictureList list = ReadPictureList(kData + kPictureListName);
-    std::string pairs;
+    std::vector<std::string> pairs{TRB_CHECK_PICTURE};
     for (const PictureEntry& e : list.entries) {
         SCOPED_TRACE(e.name);
         driver_->SetCaseFile((folder_ / (e.name + ".trb")).string());
@@ -82,13 +64,13 @@ TEST_F(ShippedPicturesTest, EveryPictureReadsTheSameInEzdxfAndHp2xx) {
         ASSERT_FALSE(abort_);
         const fs::path dxf = folder_ / (e.name + ".dxf");
         ASSERT_TRUE(fs::exists(dxf));
-        pairs += " '" + dxf.string() + "' '" + PicturePath(kData, e.name) + "'";
+        pairs.insert(pairs.end(), {dxf.string(), PicturePath(kData, e.name)});
     }
     EXPECT_TRUE(dialogs_.Entries("box").empty());
-    int exitCode = 0;
-    const std::string report =
-        RunCommand(std::string(TRB_PYTHON) + " '" + TRB_CHECK_PICTURE + "'" + pairs + " 2>&1", exitCode);
-    EXPECT_EQ(exitCode, 0) << report;
+    const test_support::ProgramRun run =
+        test_support::RunProgram(TRB_PYTHON, pairs, test_support::MergedErrors());
+    const std::string& report = run.output;
+    EXPECT_EQ(run.exitCode, 0) << report;
     std::size_t lines = 0;
     for (std::size_t at = report.find(" errors 0\n"); at != std::string::npos;
          at = report.find(" errors 0\n", at + 1))

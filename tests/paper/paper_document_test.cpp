@@ -7,11 +7,14 @@
 #include "paper/paper_document.h"
 #include "paper/text_pages.h"
 #include "paper_readers.h"
+#include "temp_folder.h"
+#include "whole_file.h"
 
 namespace trb::paper {
 namespace {
 
-using test::TempFolder;
+using test_support::TempFolder;
+using test_support::WriteWholeFile;
 using ::testing::HasSubstr;
 
 constexpr double kPointsPerMm = 72 / 25.4;
@@ -32,9 +35,9 @@ TEST(PdfDocument, PagesKeepTheirOwnSizesAndOrientation) {
     Cross(document.BeginPage(100, 50), 100, 50);
     EXPECT_EQ(document.PageCount(), 3);
     ASSERT_TRUE(document.Finish());
-    test::WriteBytes(temp.path() / "pages.pdf", document.Bytes());
+    WriteWholeFile(temp.Path() / "pages.pdf", document.Bytes());
 
-    const test::PdfPages info = test::PdfInfo(temp.path() / "pages.pdf");
+    const test::PdfPages info = test::PdfInfo(temp.Path() / "pages.pdf");
     ASSERT_TRUE(info.read);
     ASSERT_EQ(info.sizes.size(), 3u);
     EXPECT_NEAR(info.sizes[0].first, 210 * kPointsPerMm, 0.01);
@@ -42,7 +45,7 @@ TEST(PdfDocument, PagesKeepTheirOwnSizesAndOrientation) {
     EXPECT_NEAR(info.sizes[1].first, 297 * kPointsPerMm, 0.01);
     EXPECT_NEAR(info.sizes[2].second, 50 * kPointsPerMm, 0.01);
     // The cross of the middle page reaches its corners: the context measures millimetres.
-    const test::Image page = test::PdfPage(temp.path() / "pages.pdf", 2, 50);
+    const test::Image page = test::PdfPage(temp.Path() / "pages.pdf", 2, 50);
     ASSERT_TRUE(page.Valid());
     EXPECT_LT(page.R(page.width - 2, page.height - 2), 128);
 }
@@ -66,12 +69,12 @@ TEST(TextPages, ReportLinesKeepUmlautsSymbolsAndBoxLines) {
     PdfDocument document("Bericht", "TRB 1.6");
     AddTextPages(document, {first, second}, layout, {});
     ASSERT_TRUE(document.Finish());
-    test::WriteBytes(temp.path() / "report.pdf", document.Bytes());
+    WriteWholeFile(temp.Path() / "report.pdf", document.Bytes());
 
-    const test::PdfPages info = test::PdfInfo(temp.path() / "report.pdf");
+    const test::PdfPages info = test::PdfInfo(temp.Path() / "report.pdf");
     ASSERT_EQ(info.sizes.size(), 2u);
     // pdftotext spaces words by its own judgement: runs of blanks count as one.
-    std::string text = test::PdfText(temp.path() / "report.pdf");
+    std::string text = test::PdfText(temp.Path() / "report.pdf");
     text.erase(std::unique(text.begin(), text.end(), [](char a, char b) { return a == ' ' && b == ' '; }),
                text.end());
     EXPECT_THAT(text, HasSubstr("\xE2\x95\x94\xE2\x95\x90\xE2\x95\x90\xE2\x95\x97"));  // ╔══╗
@@ -79,10 +82,10 @@ TEST(TextPages, ReportLinesKeepUmlautsSymbolsAndBoxLines) {
     EXPECT_THAT(text, HasSubstr("L\xC3\xA4nge 50 \xC2\xB0"
                                 "C 12 mm\xC2\xB2 3 \xC2\xB5m"));
     EXPECT_THAT(text, HasSubstr("\xE2\x94\x80\xE2\x94\x80\xE2\x94\x80"));  // ───
-    EXPECT_THAT(test::PdfText(temp.path() / "report.pdf", 2, 2), HasSubstr("Seite zwei"));
+    EXPECT_THAT(test::PdfText(temp.Path() / "report.pdf", 2, 2), HasSubstr("Seite zwei"));
     // Lines stand one line height apart below the top margin: the third line of page two
     // (empty lines count) lies three line heights down.
-    const test::Image page = test::PdfPage(temp.path() / "report.pdf", 2, 100);
+    const test::Image page = test::PdfPage(temp.Path() / "report.pdf", 2, 100);
     ASSERT_TRUE(page.Valid());
     const double lineHeight = static_cast<double>(layout.LineHeightMm(kA4HeightMm));
     int firstInkedRow = -1;
@@ -100,9 +103,9 @@ TEST(Pictures, SvgSaysMillimetresAndPngKeepsItsResolution) {
     TempFolder temp;
     std::string svg;
     ASSERT_TRUE(WriteSvg(svg, 160, 120, [](cairo_t* cr) { Cross(cr, 160, 120); }));
-    test::WriteBytes(temp.path() / "cross.svg", svg);
-    EXPECT_EQ(test::SvgRoot(temp.path() / "cross.svg"), "svg 160mm 120mm\n");
-    const test::Image rendered = test::RenderSvg(temp.path() / "cross.svg");
+    WriteWholeFile(temp.Path() / "cross.svg", svg);
+    EXPECT_EQ(test::SvgRoot(temp.Path() / "cross.svg"), "svg 160mm 120mm\n");
+    const test::Image rendered = test::RenderSvg(temp.Path() / "cross.svg");
     ASSERT_TRUE(rendered.Valid());
     EXPECT_NEAR(rendered.width, 160 / 25.4 * 96, 1.5);
     EXPECT_GT(rendered.InkedPixels(), 500);

@@ -2,23 +2,22 @@
 
 #include <cairo.h>
 
-#include <sys/wait.h>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <sstream>
+
+#include "run_program.h"
+#include "whole_file.h"
 
 namespace trb::paper::test {
 
-namespace {
+using test_support::MergedErrors;
+using test_support::ProgramRun;
+using test_support::ReadWholeFile;
+using test_support::RunProgram;
 
-std::string Quoted(const std::filesystem::path& file) {
-    std::string quoted = "'";
-    for (char c : file.string()) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
+namespace {
 
 struct PngSource {
     const std::string& bytes;
@@ -74,44 +73,6 @@ std::vector<double> Centres(const std::vector<int>& counts, double threshold) {
 
 }  // namespace
 
-TempFolder::TempFolder() {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/trb-paper-XXXXXX";
-    if (::mkdtemp(pattern.data())) path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-}
-
-void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary);
-    out << bytes;
-}
-
-std::string ReadBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-std::string Run(const std::string& command, int& exitCode) {
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) {
-        exitCode = -1;
-        return output;
-    }
-    std::array<char, 65536> buffer;
-    std::size_t n = 0;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), n);
-    const int status = ::pclose(pipe);
-    exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return output;
-}
-
 long Image::InkedPixels() const {
     long inked = 0;
     for (std::size_t i = 0; i + 2 < rgb.size(); i += 3)
@@ -121,11 +82,10 @@ long Image::InkedPixels() const {
 
 PdfPages PdfInfo(const std::filesystem::path& file) {
     PdfPages pages;
-    int exitCode = 0;
-    const std::string report = Run("pdfinfo -f 1 -l 9999 " + Quoted(file) + " 2>&1", exitCode);
-    if (exitCode != 0) return pages;
+    const ProgramRun run = RunProgram("pdfinfo", {"-f", "1", "-l", "9999", file.string()}, MergedErrors());
+    if (run.exitCode != 0) return pages;
     pages.read = true;
-    std::istringstream lines(report);
+    std::istringstream lines(run.output);
     std::string line;
     while (std::getline(lines, line)) {
         double w = 0, h = 0;
@@ -137,20 +97,19 @@ PdfPages PdfInfo(const std::filesystem::path& file) {
 }
 
 std::string PdfText(const std::filesystem::path& file, int first, int last) {
-    int exitCode = 0;
-    std::string command = "pdftotext -layout -enc UTF-8 -f " + std::to_string(first);
-    if (last > 0) command += " -l " + std::to_string(last);
-    return Run(command + " " + Quoted(file) + " -", exitCode);
+    std::vector<std::string> arguments{"-layout", "-enc", "UTF-8", "-f", std::to_string(first)};
+    if (last > 0) arguments.insert(arguments.end(), {"-l", std::to_string(last)});
+    arguments.insert(arguments.end(), {file.string(), "-"});
+    return RunProgram("pdftotext", arguments).output;
 }
 
 Image PdfPage(const std::filesystem::path& file, int page, int dotsPerInch) {
     const std::filesystem::path root = file.parent_path() / ("page" + std::to_string(page));
-    int exitCode = 0;
-    Run("pdftoppm -r " + std::to_string(dotsPerInch) + " -f " + std::to_string(page) + " -l " +
-            std::to_string(page) + " -singlefile " + Quoted(file) + " " + Quoted(root),
-        exitCode);
-    if (exitCode != 0) return {};
-    return DecodePpm(ReadBytes(root.string() + ".ppm"));
+    const std::string number = std::to_string(page);
+    const ProgramRun run = RunProgram("pdftoppm", {"-r", std::to_string(dotsPerInch), "-f", number, "-l",
+                                                   number, "-singlefile", file.string(), root.string()});
+    if (run.exitCode != 0) return {};
+    return DecodePpm(ReadWholeFile(root.string() + ".ppm"));
 }
 
 Image DecodePng(const std::string& bytes) {
@@ -179,19 +138,17 @@ Image DecodePng(const std::string& bytes) {
 }
 
 Image RenderSvg(const std::filesystem::path& file) {
-    int exitCode = 0;
-    const std::string png = Run("rsvg-convert " + Quoted(file), exitCode);
-    if (exitCode != 0) return {};
-    return DecodePng(png);
+    const ProgramRun run = RunProgram("rsvg-convert", {file.string()});
+    if (run.exitCode != 0) return {};
+    return DecodePng(run.output);
 }
 
 std::string SvgRoot(const std::filesystem::path& file) {
-    int exitCode = 0;
     const std::string script =
         "import sys, xml.etree.ElementTree as E\n"
         "r = E.parse(sys.argv[1]).getroot()\n"
         "print(r.tag.split('}')[-1], r.get('width'), r.get('height'))\n";
-    return Run(std::string(TRB_PYTHON) + " -c \"" + script + "\" " + Quoted(file) + " 2>&1", exitCode);
+    return RunProgram(TRB_PYTHON, {"-c", script, file.string()}, MergedErrors()).output;
 }
 
 std::vector<double> VerticalLines(const Image& image, int r, int g, int b, double share) {

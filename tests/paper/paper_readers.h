@@ -3,31 +3,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The readers other programs use, for checking the PDF, SVG and PNG files the program writes:
 // poppler's pdfinfo, pdftotext and pdftoppm, librsvg's rsvg-convert, Python's XML parser, and
 // libpng (through cairo) for PNG.
 namespace trb::paper::test {
-
-// A fresh folder under $TMPDIR, removed with everything in it.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
-
-void WriteBytes(const std::filesystem::path& file, const std::string& bytes);
-std::string ReadBytes(const std::filesystem::path& file);
-
-// Runs a command line; its standard output, and its exit status in `exitCode`.
-std::string Run(const std::string& command, int& exitCode);
 
 // An RGB image, row by row.
 struct Image {

@@ -24,7 +24,7 @@ class CatalogueTest : public WriterFixture {
     std::string Small(const std::string& content) {
         const std::string path = (folder / "plt" / "trb.err").string();
         fs::create_directories(folder / "plt");
-        WriteFile(path, content);
+        WriteWholeFile(path, content);
         return path;
     }
 };
@@ -40,7 +40,7 @@ TEST_F(CatalogueTest, ShippedCatalogueDescribesEveryProgramMessage) {
 }
 
 TEST_F(CatalogueTest, ShippedCatalogueIsCrLfTriplesWhoseOwnLookupFindsThem) {
-    const std::string content = ReadFile(catalogue);
+    const std::string content = ReadWholeFile(catalogue);
     std::vector<std::string> lines;
     std::size_t start = 0;
     for (std::size_t end = content.find('\n'); end != std::string::npos; end = content.find('\n', start)) {
@@ -88,13 +88,13 @@ TEST_F(CatalogueTest, SavingReplacesOnlyTheEntryAndKeepsTheFileWhenNotFound) {
     const std::string work = (folder / "work").string();
     EXPECT_TRUE(
         SaveMessageDescription(path, work, "Warnung: one", "new\ncause", "new remedy", dialogs, abort));
-    EXPECT_EQ(ReadFile(path),
+    EXPECT_EQ(ReadWholeFile(path),
               "Head\r\nWarnung: one\r\nnew cause\r\nnew remedy\r\nFehler : two\r\nc2\r\nr2\r\n");
     EXPECT_TRUE(fs::exists(folder / "work" / "trb.err"));
 
-    const std::string before = ReadFile(path);
+    const std::string before = ReadWholeFile(path);
     EXPECT_FALSE(SaveMessageDescription(path, work, "Fehler : three", "x", "y", dialogs, abort));
-    EXPECT_EQ(ReadFile(path), before);
+    EXPECT_EQ(ReadWholeFile(path), before);
     ASSERT_EQ(dialogs.Entries("box").size(), 1u);
     EXPECT_EQ(dialogs.Entries("box")[0].text, "Fehler : three not found.");
     EXPECT_FALSE(abort);
@@ -102,7 +102,7 @@ TEST_F(CatalogueTest, SavingReplacesOnlyTheEntryAndKeepsTheFileWhenNotFound) {
     EXPECT_FALSE(
         SaveMessageDescription(path, (folder / "plt").string(), "Warnung: one", "x", "y", dialogs, abort))
         << "the work file may not be the catalogue itself";
-    EXPECT_EQ(ReadFile(path), before);
+    EXPECT_EQ(ReadWholeFile(path), before);
 }
 
 TEST_F(CatalogueTest, AStarredLineDescribesEveryMessageThatStartsWithIt) {
@@ -146,7 +146,7 @@ TEST_F(CatalogueTest, AFifoOrAHugeFileInPlaceOfTheCatalogueNeitherHangsNorIsRewr
     EXPECT_FALSE(SaveMessageDescription(path, (folder / "work").string(), "Fehler : p>plim !", "c", "r",
                                         dialogs, abort));
     EXPECT_TRUE(abort);
-    EXPECT_EQ(ReadFile(path), longLine);
+    EXPECT_EQ(ReadWholeFile(path), longLine);
     EXPECT_EQ(dialogs.Entries("box").back().text, "Datei " + path + ": Zeile 5 ist zu lang !");
 }
 
@@ -196,7 +196,7 @@ TEST_F(RunMessagesTest, ListOpensOnContinueOrFirstMessageByHelpLevelAndEndsAfter
 TEST_F(RunMessagesTest, EditedDescriptionIsSavedAfterTheQuestion) {
     const std::string plt = (folder / "plt").string();
     fs::create_directories(plt);
-    WriteFile(plt + "/trb.err", "Fehler : h0<h0lim !\r\nold cause\r\nold remedy\r\n");
+    WriteWholeFile(plt + "/trb.err", "Fehler : h0<h0lim !\r\nold cause\r\nold remedy\r\n");
     status.AddMessage("Fehler : h0<h0lim !");
     RunMessagesContext context{status,
                                dialogs,
@@ -210,7 +210,7 @@ TEST_F(RunMessagesTest, EditedDescriptionIsSavedAfterTheQuestion) {
                                }};
     dialogs.Reply("yes");
     ShowMessageDescription(context, 1, abort);
-    EXPECT_EQ(ReadFile(plt + "/trb.err"), "Fehler : h0<h0lim !\r\nedited cause\r\nold remedy\r\n");
+    EXPECT_EQ(ReadWholeFile(plt + "/trb.err"), "Fehler : h0<h0lim !\r\nedited cause\r\nold remedy\r\n");
     ASSERT_EQ(dialogs.Entries("question").size(), 1u);
     EXPECT_EQ(dialogs.Entries("question")[0].text, "Save Changes ?");
 }

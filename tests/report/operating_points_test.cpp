@@ -35,11 +35,13 @@ TEST_F(OperatingPointsTest, PagedPrintoutNamesTheRangeAndMarksFailedPoints) {
     ReportWriter w = Writer();
     WriteOperatingPointsReport(w, sweep, texts, kDosFile);
     ASSERT_FALSE(abort);
-    const std::string text = ReadFile(folder / "OUTDOS.TXT");
+    const std::string text = ReadWholeFile(folder / "OUTDOS.TXT");
     EXPECT_NE(text.find("Betriebspunkte: F [N] 0 ... 40000, 2 Schritte"), std::string::npos) << text;
-    EXPECT_NE(text.find("F [N]     h0 min    h0 m      h0 max    teff min  teff m    teff max"), std::string::npos);
+    EXPECT_NE(text.find("F [N]     h0 min    h0 m      h0 max    teff min  teff m    teff max"),
+              std::string::npos);
     EXPECT_NE(text.find("0         -         -         -         -         -         -"), std::string::npos);
-    for (const char* section : {"s min: kleinstes Spiel", "s m: mittleres Spiel", "s max: gr\x94\xE1tes Spiel"})
+    for (const char* section :
+         {"s min: kleinstes Spiel", "s m: mittleres Spiel", "s max: gr\x94\xE1tes Spiel"})
         EXPECT_NE(text.find(section), std::string::npos) << section;
     EXPECT_EQ(Count(text, "Punkte fehlgeschlagen: 1\n"), 3u) << "the first point of each clearance";
     const std::string h0 = text::FormatLengthLong(sweep.points[2].At(core::Clearance::Largest).record.h0, {});
@@ -51,12 +53,14 @@ TEST_F(OperatingPointsTest, SpreadsheetFileHasOneCellPerValue) {
     ReportWriter w = Writer();
     WriteOperatingPointsReport(w, sweep, texts, kTabFileForCase);
     ASSERT_FALSE(abort);
-    const auto lines = Lines(ReadFile(folder / "case.txt"));
+    const auto lines = Lines(ReadWholeFile(folder / "case.txt"));
     std::size_t sideBySide = 0, perClearance = 0;
     for (const std::string& line : lines) {
         const std::size_t cells = static_cast<std::size_t>(std::count(line.begin(), line.end(), '\t')) + 1;
-        if (line.rfind("40000\t", 0) == 0 && cells == 7) ++(sideBySide == 0 ? sideBySide : perClearance);
-        else if (line.rfind("40000\t", 0) == 0) ADD_FAILURE() << line;
+        if (line.rfind("40000\t", 0) == 0 && cells == 7)
+            ++(sideBySide == 0 ? sideBySide : perClearance);
+        else if (line.rfind("40000\t", 0) == 0)
+            ADD_FAILURE() << line;
     }
     EXPECT_EQ(sideBySide, 1u);
     EXPECT_EQ(perClearance, 3u);
@@ -66,13 +70,15 @@ TEST_F(OperatingPointsTest, HtmlPageHoldsEveryRowAsATableRow) {
     ReportWriter w = Writer();
     WriteOperatingPointsReport(w, sweep, texts, kHtmlFile);
     ASSERT_FALSE(abort);
-    const std::string html = ReadFile(folder / "trb.htm");
+    const std::string html = ReadWholeFile(folder / "trb.htm");
     // One table for the three clearances side by side and one per clearance: 4 heading rows and
     // 3 rows each.
     EXPECT_EQ(Count(html, "<TABLE BORDER = \"1\""), 4u);
     EXPECT_EQ(Count(html, "<TR>"), 4u * 4u);
     EXPECT_NE(html.find("\xC2\xB5"), std::string::npos) << "the friction symbol in UTF-8";
-    EXPECT_NE(html.find("gr\xC3\xB6\xC3\x9F" "tes Spiel"), std::string::npos);
+    EXPECT_NE(html.find("gr\xC3\xB6\xC3\x9F"
+                        "tes Spiel"),
+              std::string::npos);
 }
 
 }  // namespace

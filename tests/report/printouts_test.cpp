@@ -16,7 +16,7 @@ class PrintoutsTest : public WriterFixture {
         settings.printoutRuleStyle = 1;
         info.rows[docs::kRowBearb] = {"01.02.2026", "Meier"};
     }
-    std::string DosFile() { return ReadFile(folder / "OUTDOS.TXT"); }
+    std::string DosFile() { return ReadWholeFile(folder / "OUTDOS.TXT"); }
 
     docs::ChangeLog changes;
     docs::DrawingInfo info;
@@ -66,7 +66,7 @@ TEST_F(PrintoutsTest, MessageReportNeedsMessagesAndSendsAFailedRunToTheBrowser) 
     status.AddMessage("Warnung: pE>0.3*p !");
     WriteMessageReport(w, messages);
     ASSERT_EQ(dialogs.Entries("viewer").size(), 1u);
-    const std::string shown = ReadFile(dialogs.Entries("viewer")[0].text);
+    const std::string shown = ReadWholeFile(dialogs.Entries("viewer")[0].text);
     EXPECT_NE(shown.find("Error Messages"), std::string::npos);
     EXPECT_NE(shown.find("Bl. 1/ 1"), std::string::npos);
     EXPECT_NE(shown.find("Warnung: pE>0.3*p !"), std::string::npos);
@@ -100,9 +100,9 @@ TEST_F(PrintoutsTest, ColumnTableOnPagedTabAndHtmlDevices) {
     EXPECT_NE(DosFile().find("       120     60    140   \n       " + std::string(70, '-')),
               std::string::npos);
     table(kTabFile);
-    EXPECT_NE(ReadFile(folder / "$$1.txt").find("D\tB\t<De>\n120\t60\t140\n"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(folder / "$$1.txt").find("D\tB\t<De>\n120\t60\t140\n"), std::string::npos);
     table(kHtmlFile);
-    const std::string page = ReadFile(folder / "trb.htm");
+    const std::string page = ReadWholeFile(folder / "trb.htm");
     EXPECT_NE(page.find("<TR><TD><CENTER>D</CENTER></TD><TD><CENTER>B</CENTER></TD><TD><CENTER>&lt;De&gt;</"
                         "CENTER></TD></TR>"),
               std::string::npos);

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,20 +17,12 @@
 #include "text/language.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
+#include "whole_file.h"
 
 namespace trb::report::testing {
 
-inline std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void WriteFile(const std::filesystem::path& path, const std::string& content) {
-    std::ofstream out(path, std::ios::binary);
-    out << content;
-}
+using test_support::ReadWholeFile;
+using test_support::WriteWholeFile;
 
 inline std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

@@ -65,9 +65,9 @@ class ResultReportTest : public WriterFixture {
                           device);
         EXPECT_FALSE(abort);
         std::string text;
-        if (device == kDosFile) text = ReadFile(folder / "outwin.txt");
-        if (device == kTabFileForCase) text = ReadFile(folder / "case.txt");
-        if (device == kHtmlFile) text = ReadFile(folder / "trb.htm");
+        if (device == kDosFile) text = ReadWholeFile(folder / "outwin.txt");
+        if (device == kTabFileForCase) text = ReadWholeFile(folder / "case.txt");
+        if (device == kHtmlFile) text = ReadWholeFile(folder / "trb.htm");
         const std::string path = folder.string();
         for (auto pos = text.find(path); pos != std::string::npos; pos = text.find(path, pos))
             text.replace(pos, path.size(), "<tmp>");
@@ -90,11 +90,11 @@ class ResultReportTest : public WriterFixture {
     void ExpectGolden(const std::string& text, const std::string& name) {
         const fs::path golden = fs::path(TRB_TEST_DATA_DIR) / name;
         if (std::getenv("TRB_UPDATE_GOLDEN") != nullptr) {
-            WriteFile(golden, text);
+            WriteWholeFile(golden, text);
             return;
         }
         ASSERT_TRUE(fs::exists(golden)) << golden;
-        const auto expected = Lines(ReadFile(golden));
+        const auto expected = Lines(ReadWholeFile(golden));
         const auto actual = Lines(text);
         for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i) {
             ASSERT_EQ(WithoutFolderPadding(actual[i]), WithoutFolderPadding(expected[i]))
@@ -190,14 +190,14 @@ TEST_F(ResultReportTest, FailedRunInBatchUseWritesTheMessagesAsTheReport) {
     ReportWriter w = Writer();
     WriteFailedRunReport(w, texts, kTabFileForCase);
     EXPECT_FALSE(abort);
-    const auto lines = Lines(ReadFile(folder / "case.txt"));
+    const auto lines = Lines(ReadWholeFile(folder / "case.txt"));
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[1], (folder / "case.txt").string());
     const auto heading = std::find(lines.begin(), lines.end(), "BEMERKUNGEN, WARNUNGEN, FEHLERMELDUNGEN");
     ASSERT_NE(heading, lines.end());
     ASSERT_NE(heading + 1, lines.end());
     EXPECT_EQ(heading[1].substr(0, heading[1].find('\t')), "Fatal  : Dmax = 0 !");
-    EXPECT_EQ(ReadFile(folder / "case.txt").find("Lagerkraft"), std::string::npos) << "no results";
+    EXPECT_EQ(ReadWholeFile(folder / "case.txt").find("Lagerkraft"), std::string::npos) << "no results";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "report/line_styles.h"
 #include "report_fixture.h"
+#include "run_program.h"
 
 namespace trb::report::testing {
 namespace {
@@ -23,8 +24,8 @@ class WriterTest : public WriterFixture {
         w.EndPage();
         w.CloseOutput();
         // The screen and the text program remove or keep their printout; both leave the display copy.
-        if (device == kScreen || device == kTextProgram) return ReadFile(folder / "outwin.txt");
-        return ReadFile(state.outputName);
+        if (device == kScreen || device == kTextProgram) return ReadWholeFile(folder / "outwin.txt");
+        return ReadWholeFile(state.outputName);
     }
 
     static int Count(const std::string& text, std::string_view what) {
@@ -126,7 +127,7 @@ TEST_F(WriterTest, LongHeaderTextsStopBeforeTheClosingFrame) {
     w.PageHeader(0);
     w.EndPage();
     w.CloseOutput();
-    const auto lines = Lines(ReadFile(state.outputName));
+    const auto lines = Lines(ReadWholeFile(state.outputName));
     ASSERT_GE(lines.size(), 8u);
     for (std::size_t i : {1, 3, 5, 6}) {
         const std::string box = lines[i].substr(kMargin.size());
@@ -239,15 +240,16 @@ TEST_F(WriterTest, TabDeviceWritesFieldsDropsRulesAndNumbersItsCopies) {
     EXPECT_TRUE(fs::exists(folder / "$$2.txt"));
 
     Printout(kTabFileForCase, [](ReportWriter& w) { w.WriteLine("W\x84rme"); });
-    EXPECT_NE(ReadFile(folder / "case.txt").find("W\xC3\xA4rme"), std::string::npos) << "the copy is UTF-8";
+    EXPECT_NE(ReadWholeFile(folder / "case.txt").find("W\xC3\xA4rme"), std::string::npos)
+        << "the copy is UTF-8";
 }
 
 TEST_F(WriterTest, TabCopiesAreNamedInTheirSecondLine) {
     const auto second = [](const std::string& text) { return Lines(text).at(1); };
     Printout(kTabFile, [](ReportWriter&) {});
-    EXPECT_EQ(second(ReadFile(folder / "$$1.txt")), (folder / "$$1.txt").string());
+    EXPECT_EQ(second(ReadWholeFile(folder / "$$1.txt")), (folder / "$$1.txt").string());
     Printout(kTabFileForCase, [](ReportWriter&) {});
-    EXPECT_EQ(second(ReadFile(folder / "case.txt")), (folder / "case.txt").string());
+    EXPECT_EQ(second(ReadWholeFile(folder / "case.txt")), (folder / "case.txt").string());
 }
 
 // Removes the printout when the writer turns busy for the hand-over, as a clean-up of the temporary
@@ -302,7 +304,7 @@ class PrinterPortTest : public WriterTest {
 };
 
 TEST_F(PrinterPortTest, SetUpCodesGoFirstAndAnUnreadableSetUpStopsThePrintout) {
-    WriteFile(folder / "TEXT.HXP", "\x1B@\x1B(s12H");
+    WriteWholeFile(folder / "TEXT.HXP", "\x1B@\x1B(s12H");
     std::string port = PrintLine();
     EXPECT_FALSE(abort);
     EXPECT_EQ(port.rfind("\x1B@\x1B(s12H", 0), 0u) << "the codes come before the printout";
@@ -348,7 +350,7 @@ TEST_F(WriterTest, ScreenShowsTheUtf8CopyAndRemovesThePrintout) {
     const auto viewers = dialogs.Entries("viewer");
     ASSERT_EQ(viewers.size(), 1u);
     EXPECT_EQ(viewers[0].text, (folder / "outwin.txt").string());
-    EXPECT_NE(ReadFile(folder / "outwin.txt").find("Schmierstoffzuf\xC3\xBChrdruck"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(folder / "outwin.txt").find("Schmierstoffzuf\xC3\xBChrdruck"), std::string::npos);
     EXPECT_EQ(fs::path(printout).filename(), "$OUT1.TMP");
     EXPECT_FALSE(fs::exists(printout));
 }
@@ -438,7 +440,7 @@ TEST_F(HtmlTest, PageIsWellFormedAndEscapesEveryInsertedText) {
     w.WriteMessageSection();
     w.CloseOutput();
     ASSERT_FALSE(abort);
-    const std::string page = ReadFile(folder / "trb.htm");
+    const std::string page = ReadWholeFile(folder / "trb.htm");
     EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
     EXPECT_NE(page.find("a &lt; b"), std::string::npos);
     EXPECT_NE(page.find("<h5>W\xC3\xA4rme</h5>"), std::string::npos) << "texts are converted to UTF-8";
@@ -447,9 +449,10 @@ TEST_F(HtmlTest, PageIsWellFormedAndEscapesEveryInsertedText) {
     EXPECT_NE(page.find("Fehler : &lt;unknown&gt;"), std::string::npos);
     EXPECT_EQ(page.find("<tag>"), std::string::npos);
     EXPECT_EQ(page.find("<unknown>"), std::string::npos);
-    const std::string command = std::string(TRB_PYTHON) + " " + TRB_TEST_DATA_DIR + "/../check_html.py '" +
-                                (folder / "trb.htm").string() + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << page;
+    const test_support::ProgramRun check = test_support::RunProgram(
+        TRB_PYTHON, {std::string(TRB_TEST_DATA_DIR) + "/../check_html.py", (folder / "trb.htm").string()},
+        test_support::MergedErrors());
+    EXPECT_EQ(check.exitCode, 0) << check.output << page;
 }
 
 }  // namespace

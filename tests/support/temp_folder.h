@@ -19,6 +19,8 @@ class TempFolder {
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
     // The path of `name` in the folder, as text.
     std::string File(const std::string& name) const { return (path_ / name).string(); }
+    // The path with a closing "/", as the program's folder settings hold folders.
+    std::string Folder() const { return path_.string() + "/"; }
     // The files in it, at any depth (folders are not counted).
     std::size_t FileCount() const;
 

@@ -5,9 +5,14 @@
 #include "tables/dbf_table.h"
 #include "tables/ndx_index.h"
 #include "temp_folder.h"
+#include "whole_file.h"
 
 namespace trb::tables {
 namespace {
+
+using test_support::ReadWholeFile;
+using test_support::TempFolder;
+using test_support::WriteWholeFile;
 
 class BadInputTest : public ::testing::Test {
   protected:
@@ -22,10 +27,10 @@ class BadInputTest : public ::testing::Test {
             t.SetMemoText(3, "memo " + std::to_string(i));
             t.Post();
         }
-        good = ReadBytes(path);
+        good = ReadWholeFile(path);
     }
     DbfErrorCode OpenError(const std::string& bytes) {
-        WriteBytes(path, bytes);
+        WriteWholeFile(path, bytes);
         DbfTable t;
         try {
             t.Open(path);
@@ -45,7 +50,7 @@ TEST_F(BadInputTest, TruncatedTables) {
     EXPECT_EQ(OpenError(good.substr(0, 20)), DbfErrorCode::NotDbase);
     EXPECT_EQ(OpenError(good.substr(0, 70)), DbfErrorCode::UnexpectedEof);  // descriptors cut short
     // Records cut off: the complete ones are read.
-    WriteBytes(path, good.substr(0, good.size() - 20));
+    WriteWholeFile(path, good.substr(0, good.size() - 20));
     DbfTable t;
     t.Open(path);
     EXPECT_EQ(t.RecordCount(), 2);
@@ -68,7 +73,7 @@ TEST_F(BadInputTest, CorruptHeaders) {
     EXPECT_EQ(OpenError(bytes), DbfErrorCode::Dbase4Memo);
     bytes = good;
     bytes[4] = bytes[5] = bytes[6] = bytes[7] = static_cast<char>(0xFF);  // oversized record count
-    WriteBytes(path, bytes);
+    WriteWholeFile(path, bytes);
     DbfTable t;
     t.Open(path);
     EXPECT_EQ(t.RecordCount(), 3);
@@ -77,11 +82,11 @@ TEST_F(BadInputTest, CorruptHeaders) {
 TEST_F(BadInputTest, MissingOrDamagedMemoFile) {
     auto memo = path;
     memo.replace_extension(".dbt");
-    const std::string memoBytes = ReadBytes(memo);
+    const std::string memoBytes = ReadWholeFile(memo);
     std::filesystem::remove(memo);
     EXPECT_EQ(OpenError(good), DbfErrorCode::FileNotFound);
 
-    WriteBytes(memo, memoBytes.substr(0, 600));  // memos 2 and 3 cut off
+    WriteWholeFile(memo, memoBytes.substr(0, 600));  // memos 2 and 3 cut off
     DbfTable t;
     t.Open(path);
     EXPECT_EQ(t.MemoText(3), "memo 0");
@@ -97,8 +102,8 @@ TEST_F(BadInputTest, MissingOrDamagedMemoFile) {
     std::string bytes = good;
     const std::size_t memoField = 32 * 4 + 1 + 1 + 10 + 8;
     bytes.replace(memoField, 10, "   12x4567");
-    WriteBytes(path, bytes);
-    WriteBytes(memo, memoBytes);
+    WriteWholeFile(path, bytes);
+    WriteWholeFile(memo, memoBytes);
     t.Open(path);
     EXPECT_THROW(t.SField(3), DbfError);
     EXPECT_EQ(t.SField(1), "row0");
@@ -109,7 +114,7 @@ TEST_F(BadInputTest, CorruptIndexFiles) {
     t.Open(path);
     const auto ndx = folder / "t.ndx";
     t.IndexOn("NAME", ndx);
-    const std::string index = ReadBytes(ndx);
+    const std::string index = ReadWholeFile(ndx);
     auto errorOf = [&](const std::string& bytes) {
         try {
             ReadNdx(bytes);
@@ -135,7 +140,7 @@ TEST_F(BadInputTest, CorruptIndexFiles) {
     // A record number beyond the table is refused when the index is opened.
     bytes = index;
     bytes[512 + 4 + 4] = 9;
-    WriteBytes(ndx, bytes);
+    WriteWholeFile(ndx, bytes);
     EXPECT_THROW(t.SetIndexTo(ndx), DbfError);
     EXPECT_THROW(t.SetIndexTo(folder / "missing.ndx"), DbfError);
 }

@@ -3,9 +3,14 @@
 #include "tables/dbf_error.h"
 #include "tables/dbf_table.h"
 #include "temp_folder.h"
+#include "whole_file.h"
 
 namespace trb::tables {
 namespace {
+
+using test_support::ReadWholeFile;
+using test_support::TempFolder;
+using test_support::WriteWholeFile;
 
 void AddPart(DbfTable& t, const std::string& name, double size, bool flag) {
     t.Insert();
@@ -43,7 +48,7 @@ TEST_F(BulkTest, PackRemovesDeletedRecordsAndShrinksTheFile) {
     table.Close();
     table.Open(path);
     EXPECT_EQ(table.RecordCount(), 2);
-    EXPECT_EQ(ReadBytes(path).back(), '\x1A');
+    EXPECT_EQ(ReadWholeFile(path).back(), '\x1A');
 }
 
 TEST_F(BulkTest, PackKeepsMemosAndTheActiveIndex) {
@@ -92,7 +97,7 @@ TEST_F(BulkTest, DelimitedTextRoundTrip) {
     table.CopyToDelimited(text);
     const std::string expectedStart =
         "\"Buchse \"\"Typ A\"\", gro\xE1\",12.500,T,20240229\r\n\"Welle\",120.000,F,";
-    EXPECT_EQ(ReadBytes(text).substr(0, expectedStart.size()), expectedStart);
+    EXPECT_EQ(ReadWholeFile(text).substr(0, expectedStart.size()), expectedStart);
 
     const auto copy = folder / "copy.dbf";
     DbfTable::Create(copy,
@@ -107,7 +112,8 @@ TEST_F(BulkTest, DelimitedTextRoundTrip) {
 
 TEST_F(BulkTest, DelimitedImportTakesBlankValuesAndTheEndMark) {
     const auto text = folder / "in.txt";
-    WriteBytes(text, "\"only a name\",,,\n\n  \"7.25\" , 3,t ,20000101\r\n\x1A garbage after the end mark");
+    WriteWholeFile(text,
+                   "\"only a name\",,,\n\n  \"7.25\" , 3,t ,20000101\r\n\x1A garbage after the end mark");
     table.AppendFromDelimited(text);
     ASSERT_EQ(table.RecordCount(), 5);
     EXPECT_EQ(table.Peek(4, 1), "only a name");
@@ -121,15 +127,15 @@ TEST_F(BulkTest, DelimitedImportTakesBlankValuesAndTheEndMark) {
 // A file that does not fit the table is refused as a whole, naming the line, and the table stays
 // exactly as it was.
 TEST_F(BulkTest, DelimitedImportRefusesMalformedFilesWhole) {
-    const std::string before = ReadBytes(path);
+    const std::string before = ReadWholeFile(path);
     const auto text = folder / "in.txt";
     const auto refusal = [&](const std::string& content) {
-        WriteBytes(text, "\"good\",1,T,20000101\r\n" + content);
+        WriteWholeFile(text, "\"good\",1,T,20000101\r\n" + content);
         try {
             table.AppendFromDelimited(text);
         } catch (const DbfError& e) {
             EXPECT_EQ(e.Code(), DbfErrorCode::BadTextFile);
-            EXPECT_EQ(ReadBytes(path), before) << content;
+            EXPECT_EQ(ReadWholeFile(path), before) << content;
             EXPECT_EQ(table.RecordCount(), 3);
             EXPECT_EQ(e.Detail(), text.string());
             return e.Note();
@@ -151,7 +157,7 @@ TEST_F(BulkTest, DelimitedImportRefusesMalformedFilesWhole) {
     // Not a file to read at all.
     EXPECT_THROW(table.AppendFromDelimited(folder / "missing.txt"), DbfError);
     EXPECT_THROW(table.AppendFromDelimited(folder.Path()), DbfError);
-    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(ReadWholeFile(path), before);
 }
 
 TEST_F(BulkTest, AppendFromMatchesFieldsByNameAndSkipsDeleted) {
@@ -187,7 +193,7 @@ TEST_F(BulkTest, AppendFromIsAllOrNothing) {
     DbfTable t;
     t.Open(own);
     const auto ownMemo = folder / "own.dbt";
-    const std::string tableBefore = ReadBytes(own), memoBefore = ReadBytes(ownMemo);
+    const std::string tableBefore = ReadWholeFile(own), memoBefore = ReadWholeFile(ownMemo);
 
     const auto source = folder / "src.dbf";
     DbfTable::Create(source, {{"NAME", 'C', 4, 0}, {"SIZE", 'N', 8, 1}, {"NOTE", 'M', 10, 0}});
@@ -210,23 +216,23 @@ TEST_F(BulkTest, AppendFromIsAllOrNothing) {
         EXPECT_EQ(e.Detail(), source.string());
         EXPECT_EQ(e.Note(), "Satz 2, SIZE");
     }
-    EXPECT_EQ(ReadBytes(own), tableBefore);
-    EXPECT_EQ(ReadBytes(ownMemo), memoBefore);
+    EXPECT_EQ(ReadWholeFile(own), tableBefore);
+    EXPECT_EQ(ReadWholeFile(ownMemo), memoBefore);
 
     // The source's memo file cut short: its second memo cannot be read.
     const auto sourceMemo = folder / "src.dbt";
-    WriteBytes(sourceMemo, ReadBytes(sourceMemo).substr(0, 1024));
-    std::string bytes = ReadBytes(source);
+    WriteWholeFile(sourceMemo, ReadWholeFile(sourceMemo).substr(0, 1024));
+    std::string bytes = ReadWholeFile(source);
     bytes.replace(bytes.size() - 1 - 23 + 5, 8, "     1.0");  // record 2 (23 bytes) fits now
-    WriteBytes(source, bytes);
+    WriteWholeFile(source, bytes);
     try {
         t.AppendFrom(source);
         FAIL() << "the second memo lies beyond the memo file";
     } catch (const DbfError& e) {
         EXPECT_EQ(e.Code(), DbfErrorCode::InvalidMemoAddress);
     }
-    EXPECT_EQ(ReadBytes(own), tableBefore);
-    EXPECT_EQ(ReadBytes(ownMemo), memoBefore);
+    EXPECT_EQ(ReadWholeFile(own), tableBefore);
+    EXPECT_EQ(ReadWholeFile(ownMemo), memoBefore);
 }
 
 }  // namespace

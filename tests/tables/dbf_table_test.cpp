@@ -5,9 +5,13 @@
 #include "tables/dbf_error.h"
 #include "tables/field_text.h"
 #include "temp_folder.h"
+#include "whole_file.h"
 
 namespace trb::tables {
 namespace {
+
+using test_support::ReadWholeFile;
+using test_support::TempFolder;
 
 std::vector<DbfField> AllTypes() {
     return {{"NAME", 'C', 12, 0}, {"BORE", 'N', 8, 3},  {"RATIO", 'F', 10, 4}, {"ACTIVE", 'L', 1, 0},
@@ -276,7 +280,7 @@ TEST(DbfTableOpen, WriteProtectedTableIsReadableButRefusesWrites) {
     EXPECT_TRUE(t.IsReadOnly());
     EXPECT_EQ(t.SField(1), "abc");
     EXPECT_THROW(t.AppendRec(), DbfError);
-    EXPECT_EQ(ReadBytes(path).size(), 32u + 32u + 1u + 5u + 1u);
+    EXPECT_EQ(ReadWholeFile(path).size(), 32u + 32u + 1u + 5u + 1u);
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 namespace trb::tables {
 namespace {
 
+using test_support::TempFolder;
+
 // Two processes append to one table at the same time under the append lock; every record of both
 // must arrive, none twice.
 TEST(LockTest, ConcurrentAppendsUnderTheAppendLockLoseNothing) {

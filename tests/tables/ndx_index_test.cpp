@@ -3,16 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
 #include <iterator>
 #include <random>
 
 #include "tables/dbf_error.h"
 #include "tables/dbf_table.h"
 #include "temp_folder.h"
+#include "whole_file.h"
 
 namespace trb::tables {
 namespace {
+
+using test_support::ReadWholeFile;
+using test_support::TempFolder;
 
 double NumericKey(const std::string& key) {
     double v = 0;
@@ -42,15 +45,10 @@ class IndexTest : public ::testing::Test {
     DbfTable table;
 };
 
-std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // A key of 5 characters takes 16 bytes per entry (key + 8 for the page and record numbers, rounded
 // up to 4): the file dBase III keeps for a character index on NAME with three records.
 TEST(NdxLayout, MatchesTheDbaseFileByteForByte) {
-    const std::string golden = ReadBytes(std::filesystem::path(TRB_TEST_DATA_DIR) / "name5.ndx");
+    const std::string golden = ReadWholeFile(std::filesystem::path(TRB_TEST_DATA_DIR) / "name5.ndx");
     ASSERT_EQ(golden.size(), 1024u);
     std::vector<NdxEntry> entries = {{"CC   ", 3}, {"AAAAA", 2}, {"BBB  ", 1}};
     SortNdxEntries(entries, false);
@@ -72,7 +70,7 @@ TEST_F(IndexTest, CombinedNumericKeyOrdersByTheTreeWalk) {
     Fill(2000);
     const auto ndx = folder / "din.ndx";
     table.IndexOn("D1*10000+D2*100+B", ndx);
-    const std::string bytes = ReadBytes(ndx);
+    const std::string bytes = ReadWholeFile(ndx);
     ASSERT_EQ(bytes.size() % kNdxPageSize, 0u);
     const NdxContents contents = ReadNdx(bytes);
     EXPECT_TRUE(contents.numeric);
@@ -121,7 +119,7 @@ TEST_F(IndexTest, SetIndexToOrdersNavigationAndFollowsChanges) {
     table.Post();
     table.First();
     EXPECT_EQ(table.RecNo(), 41);
-    EXPECT_EQ(ReadNdx(ReadBytes(ndx)).entries.size(), 41u);
+    EXPECT_EQ(ReadNdx(ReadWholeFile(ndx)).entries.size(), 41u);
 
     table.SetIndexTo({});
     table.First();

@@ -12,6 +12,8 @@
 namespace trb::tables {
 namespace {
 
+using test_support::TempFolder;
+
 constexpr real kTolerance = 1e-9L;
 
 // Compares in extended precision (EXPECT_NEAR would narrow to double).

@@ -8,6 +8,8 @@
 namespace trb::tables {
 namespace {
 
+using test_support::TempFolder;
+
 TEST(PythonReaderTest, DbfreadSeesTheSameValuesAndUmlauts) {
     TempFolder folder;
     const auto path = folder / "parts.dbf";

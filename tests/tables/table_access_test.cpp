@@ -7,9 +7,13 @@
 #include "tables/reference_tables.h"
 #include "temp_folder.h"
 #include "ui/scripted_dialogs.h"
+#include "whole_file.h"
 
 namespace trb::tables {
 namespace {
+
+using test_support::TempFolder;
+using test_support::WriteWholeFile;
 
 class TableAccessTest : public ::testing::Test {
   protected:
@@ -191,7 +195,7 @@ TEST_F(TableAccessTest, NamesFieldsAndFailures) {
               std::string::npos);
 
     abort = false;
-    WriteBytes(dbf / "bad.dbf", "this is no table at all, only text that goes on");
+    WriteWholeFile(dbf / "bad.dbf", "this is no table at all, only text that goes on");
     access.OpenTable("bad", abort);
     EXPECT_TRUE(abort);
     EXPECT_EQ(dialogs.Entries("box").back().text, "Keine dBASE-Datei : bad.dbf");

@@ -6,13 +6,17 @@
 #include <cerrno>
 #include <sstream>
 
-#include "temp_folder.h"
+#include "temp_folder_fixture.h"
 #include "text/format.h"
 #include "ui/batch_dialogs.h"
 #include "ui/scripted_dialogs.h"
+#include "whole_file.h"
 
 namespace trb::ui {
 namespace {
+
+using test_support::ReadWholeFile;
+using test_support::WriteWholeFile;
 
 class CheckedFile : public testing::TempFolderTest {};
 
@@ -34,16 +38,16 @@ TEST(FileErrorText, MapsSystemErrorsOntoTheMessages) {
 TEST_F(CheckedFile, WritesThroughATemporaryNameAndKeepsPermissions) {
     ScriptedDialogs d;
     bool abort = false;
-    Put(Path("out.txt"), "old");
+    WriteWholeFile(Path("out.txt"), "old");
     chmod(Path("out.txt").c_str(), 0640);
     OutputFile file;
     ASSERT_TRUE(CreateChecked(file, Path("out.txt"), d, abort));
     WriteChecked(file, "new ", d, abort);
-    EXPECT_EQ(Content(Path("out.txt")), "old");  // untouched until closed
+    EXPECT_EQ(ReadWholeFile(Path("out.txt")), "old");  // untouched until closed
     WriteChecked(file, "text", d, abort);
     CloseChecked(file, d, abort);
     EXPECT_FALSE(abort);
-    EXPECT_EQ(Content(Path("out.txt")), "new text");
+    EXPECT_EQ(ReadWholeFile(Path("out.txt")), "new text");
     struct stat info {};
     stat(Path("out.txt").c_str(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
@@ -54,21 +58,21 @@ TEST_F(CheckedFile, WritesThroughATemporaryNameAndKeepsPermissions) {
 TEST_F(CheckedFile, AnAbortedWriteLeavesThePreviousFile) {
     ScriptedDialogs d;
     bool abort = false;
-    Put(Path("case.trb"), "previous");
+    WriteWholeFile(Path("case.trb"), "previous");
     OutputFile file;
     ASSERT_TRUE(RewriteChecked(file, Path("case.trb"), d, abort));
     WriteChecked(file, "half", d, abort);
     abort = true;  // a failure somewhere in between
     WriteChecked(file, "ignored", d, abort);
     CloseChecked(file, d, abort);
-    EXPECT_EQ(Content(Path("case.trb")), "previous");
+    EXPECT_EQ(ReadWholeFile(Path("case.trb")), "previous");
     EXPECT_EQ(FileCount(), 1u);
     {
         OutputFile dropped;
         ASSERT_EQ(dropped.Create(Path("case.trb")), 0);
         ASSERT_EQ(dropped.Write("lost"), 0);
     }  // never committed
-    EXPECT_EQ(Content(Path("case.trb")), "previous");
+    EXPECT_EQ(ReadWholeFile(Path("case.trb")), "previous");
     EXPECT_EQ(FileCount(), 1u);
 }
 
@@ -94,7 +98,7 @@ TEST_F(CheckedFile, ABatchRunReportsAFailedCreateOnce) {
 TEST_F(CheckedFile, CheckReadableRefusesMissingFilesAndFolders) {
     ScriptedDialogs d;
     bool abort = false;
-    Put(Path("there.txt"), "x");
+    WriteWholeFile(Path("there.txt"), "x");
     EXPECT_TRUE(CheckReadable(Path("there.txt"), d, abort));
     EXPECT_FALSE(abort);
     EXPECT_FALSE(CheckReadable(Folder(), d, abort));
@@ -108,7 +112,7 @@ TEST_F(CheckedFile, CheckReadableRefusesMissingFilesAndFolders) {
 
 TEST_F(CheckedFile, CheckNewFileAsksBeforeOverwritingButNeverDestroys) {
     ScriptedDialogs d;
-    Put(Path("a.trb"), "keep me");
+    WriteWholeFile(Path("a.trb"), "keep me");
     d.Reply("no").Reply("yes");
     bool abort = false;
     CheckNewFile(Path("a.trb"), d, abort);
@@ -118,9 +122,9 @@ TEST_F(CheckedFile, CheckNewFileAsksBeforeOverwritingButNeverDestroys) {
     abort = false;
     CheckNewFile(Path("a.trb"), d, abort);
     EXPECT_FALSE(abort);
-    EXPECT_EQ(Content(Path("a.trb")), "keep me");  // tested, not truncated
+    EXPECT_EQ(ReadWholeFile(Path("a.trb")), "keep me");  // tested, not truncated
 
-    Put(Path("aktuell.trb"), "auto");
+    WriteWholeFile(Path("aktuell.trb"), "auto");
     CheckNewFile(Path("aktuell.trb"), d, abort);
     d.overwriteQueryOn = false;
     CheckNewFile(Path("a.trb"), d, abort);

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_folder.h"
+#include "temp_folder_fixture.h"
 #include "ui/scripted_dialogs.h"
+#include "whole_file.h"
 
 namespace trb::ui {
 namespace {
+
+using test_support::WriteWholeFile;
 
 using Entry = ScriptedDialogs::Entry;
 
@@ -210,8 +213,8 @@ TEST_F(FileChoosers, ProgramAndFolderChoosersKeepTheCurrentValueOnCancel) {
 TEST_F(FileChoosers, TextViewerAndPrintingNeedTheFile) {
     ScriptedDialogs d;
     // As the report writer writes it: every page ends with a form feed.
-    Put(Path("out.txt"), "page 1\nline\n\f\npage 2\nx\n\f\n");
-    Put(Path("plain.txt"), "no form feed\n");
+    WriteWholeFile(Path("out.txt"), "page 1\nline\n\f\npage 2\nx\n\f\n");
+    WriteWholeFile(Path("plain.txt"), "no form feed\n");
     d.ShowTextFile(Path("out.txt"), Path("print.txt"));
     d.PrintTextFile(Path("out.txt"));
     d.PrintTextFile(Path("plain.txt"));

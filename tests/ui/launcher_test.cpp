@@ -8,10 +8,13 @@
 #include <filesystem>
 #include <thread>
 
-#include "temp_folder.h"
+#include "temp_folder_fixture.h"
+#include "whole_file.h"
 
 namespace trb::ui {
 namespace {
+
+using test_support::WriteWholeFile;
 
 class Launching : public testing::TempFolderTest {};
 
@@ -53,7 +56,7 @@ TEST_F(Launching, TellsWhyAProgramFileCannotRun) {
     ProcessLauncher launcher;
     // A plain file without execute bits is refused even for the superuser.
     const std::string text = Path("notes.txt");
-    Put(text, "#!/bin/sh\nexit 0\n");
+    WriteWholeFile(text, "#!/bin/sh\nexit 0\n");
     fs::permissions(text, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_FALSE(launcher.Start(text, {}));
     EXPECT_EQ(launcher.FailureText(), "not executable: " + text);
@@ -62,7 +65,7 @@ TEST_F(Launching, TellsWhyAProgramFileCannotRun) {
     EXPECT_EQ(launcher.FailureText(), "not executable: " + Folder());
     // A program whose execute bits are there but not for this user: access is refused.
     const std::string other = Path("others-only");
-    Put(other, "#!/bin/sh\nexit 0\n");
+    WriteWholeFile(other, "#!/bin/sh\nexit 0\n");
     fs::permissions(other, fs::perms::owner_read | fs::perms::others_exec);
     EXPECT_EQ(DescribeStartFailure(other, EACCES), "permission denied: " + other);
     EXPECT_EQ(DescribeStartFailure("/nonexistent/x", EACCES), "permission denied: /nonexistent/x");

@@ -5,12 +5,16 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "temp_folder.h"
+#include "temp_folder_fixture.h"
 #include "text/format.h"
 #include "ui/scripted_dialogs.h"
+#include "whole_file.h"
 
 namespace trb::ui {
 namespace {
+
+using test_support::ReadWholeFile;
+using test_support::WriteWholeFile;
 
 class SettingsFiles : public testing::TempFolderTest {};
 
@@ -25,7 +29,7 @@ TEST_F(SettingsFiles, WriteConfigThenReadConfigGivesTheSameSettings) {
     WriteConfig(written, places, d, abort);
     EXPECT_FALSE(abort);
     EXPECT_EQ(FileCount(), 1u);
-    EXPECT_NE(Content(Path("trb.cfg")).find("Zoomfaktor\r\n1.5000000\r\n"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(Path("trb.cfg")).find("Zoomfaktor\r\n1.5000000\r\n"), std::string::npos);
 
     config::ConfigSettings read;
     config::ReadConfig(read, places, config::ScreenInfo{}, abort);
@@ -47,7 +51,7 @@ TEST_F(SettingsFiles, WriteConfigReportsAnUnusableFolder) {
 
 TEST_F(SettingsFiles, ValidateFoldersCompletesAndChecksEveryFolder) {
     ScriptedDialogs d;
-    Put(Path("x.$$$"), "user data");
+    WriteWholeFile(Path("x.$$$"), "user data");
     const char* previous = std::getenv("TMPDIR");
     const std::string saved = previous ? previous : "";
     setenv("TMPDIR", root_.c_str(), 1);
@@ -68,7 +72,7 @@ TEST_F(SettingsFiles, ValidateFoldersCompletesAndChecksEveryFolder) {
     const auto boxes = d.Entries("box");
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "ungültiger CAD Ordner konfiguriert");
-    EXPECT_EQ(Content(Path("x.$$$")), "user data");  // the write test never touches user files
+    EXPECT_EQ(ReadWholeFile(Path("x.$$$")), "user data");  // the write test never touches user files
     EXPECT_EQ(FileCount(), 1u);
 }
 

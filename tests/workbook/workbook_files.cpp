@@ -3,38 +3,14 @@
 #include <unistd.h>
 #include <zip.h>
 
-#include <sys/wait.h>
 #include <algorithm>
-#include <array>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
+
+#include "run_program.h"
+#include "whole_file.h"
 
 namespace trb::workbook::testing {
 
 namespace fs = std::filesystem;
-
-TempFolder::TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "trb_workbook_XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-}
-
-TempFolder::~TempFolder() {
-    std::error_code error;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, error);
-    fs::remove_all(path_, error);
-}
-
-std::string ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-void WriteWholeFile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
 
 std::vector<std::string> FolderEntries(const fs::path& folder) {
     std::vector<std::string> names;
@@ -57,22 +33,16 @@ std::string ZipArchive(const std::vector<std::pair<std::string, std::string>>& e
         zipCloseFileInZip(zip);
     }
     zipClose(zip, nullptr);
-    std::string bytes = ReadWholeFile(name);
+    std::string bytes = test_support::ReadWholeFile(name);
     ::unlink(name);
     return bytes;
 }
 
 std::string DescribeWithOpenpyxl(const std::string& workbook, int& exitCode) {
-    const std::string command =
-        std::string(TRB_PYTHON) + " " + TRB_CHECK_WORKBOOK + " '" + workbook + "' 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    std::array<char, 4096> buffer{};
-    while (pipe != nullptr && std::fgets(buffer.data(), buffer.size(), pipe) != nullptr)
-        output += buffer.data();
-    const int status = pipe != nullptr ? pclose(pipe) : -1;
-    exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return output;
+    const test_support::ProgramRun run =
+        test_support::RunProgram(TRB_PYTHON, {TRB_CHECK_WORKBOOK, workbook}, test_support::MergedErrors());
+    exitCode = run.exitCode;
+    return run.output;
 }
 
 }  // namespace trb::workbook::testing

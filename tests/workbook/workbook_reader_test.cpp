@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "temp_folder.h"
+#include "whole_file.h"
 #include "workbook/workbook.h"
 #include "workbook/workbook_reader.h"
 #include "workbook_files.h"
@@ -8,8 +10,8 @@
 namespace trb::workbook {
 namespace {
 
-using testing::ReadWholeFile;
-using testing::TempFolder;
+using test_support::ReadWholeFile;
+using test_support::TempFolder;
 using testing::ZipArchive;
 using Rows = std::vector<std::vector<std::string>>;
 

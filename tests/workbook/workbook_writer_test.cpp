@@ -4,18 +4,20 @@
 
 #include <csignal>
 
+#include "temp_folder.h"
+#include "whole_file.h"
 #include "workbook/workbook.h"
 #include "workbook_files.h"
 
 namespace trb::workbook {
 namespace {
 
+using test_support::ReadWholeFile;
+using test_support::TempFolder;
 using testing::DescribeWithOpenpyxl;
 using testing::FolderEntries;
 using ::testing::HasSubstr;
 using ::testing::Not;
-using testing::ReadWholeFile;
-using testing::TempFolder;
 
 Sheet TitledSheet() {
     Sheet sheet;
@@ -63,7 +65,7 @@ TEST(WorkbookWriter, AFailedWriteLeavesThePreviousWorkbookAndNoTemporaryFile) {
     TempFolder folder;
     TempFolder temp;
     const std::string path = folder.File("overview.xlsx");
-    testing::WriteWholeFile(path, "previous");
+    test_support::WriteWholeFile(path, "previous");
 
     // A file-size limit makes every write beyond it fail with EFBIG, as a full disk does (also for root).
     rlimit old{};
@@ -87,7 +89,7 @@ TEST(WorkbookWriter, AFailedWriteLeavesThePreviousWorkbookAndNoTemporaryFile) {
 
 TEST(WorkbookWriter, AFolderThatIsMissingOrNoFolderGivesTheReason) {
     TempFolder folder;
-    testing::WriteWholeFile(folder.Path() / "plain", "x");
+    test_support::WriteWholeFile(folder.Path() / "plain", "x");
     EXPECT_EQ(
         WriteWorkbook(folder.File("missing/overview.xlsx"), TitledSheet(), folder.Path().string()).error,
         ENOENT);
