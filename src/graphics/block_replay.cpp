@@ -32,12 +32,16 @@ int BlockReplay::PenOfLayer(std::string_view layer) const {
     return pen;
 }
 
-real BlockReplay::TX(real px, real py) const {
-    return t_.ox + t_.kx * px * CosDeg(t_.angle) - t_.ky * py * SinDeg(t_.angle);
+real BlockTransform::X(real px, real py) const {
+    return ox + kx * px * CosDeg(angle) - ky * py * SinDeg(angle);
 }
 
-real BlockReplay::TY(real px, real py) const {
-    return t_.oy + t_.kx * px * SinDeg(t_.angle) + t_.ky * py * CosDeg(t_.angle);
+real BlockTransform::Y(real px, real py) const {
+    return oy + kx * px * SinDeg(angle) + ky * py * CosDeg(angle);
+}
+
+BlockTransform BlockTransform::Inner(real x, real y, real turn, real xscale, real yscale) const {
+    return {X(x, y), Y(x, y), angle + turn, kx * xscale, ky * yscale};
 }
 
 void BlockReplay::Place(std::string_view name, real xscale, real yscale, real angle, real x, real y,
@@ -51,7 +55,7 @@ void BlockReplay::Place(std::string_view name, real xscale, real yscale, real an
         return;
     }
     ++depth_;
-    t_ = {TX(x, y), TY(x, y), saved.angle + angle, saved.kx * xscale, saved.ky * yscale};
+    t_ = saved.Inner(x, y, angle, xscale, yscale);
     const config::InputFile file =
         config::ReadInputFile(TempPath(settings_, BlockFileName(name)), kMaxBlockFileSize);
     if (file.status != config::InputStatus::Ok) {
@@ -72,20 +76,21 @@ void BlockReplay::Draw(const std::vector<BlockEntity>& entities) {
         const real x = e.Number(10), y = e.Number(20);
         if (e.type == "LINE") {
             const real x2 = e.Number(11), y2 = e.Number(21);
-            window_.line(TX(x, y), TY(x, y), TX(x2, y2), TY(x2, y2));
+            window_.line(t_.X(x, y), t_.Y(x, y), t_.X(x2, y2), t_.Y(x2, y2));
         } else if (e.type == "CIRCLE") {
-            window_.circle(TX(x, y), TY(x, y), e.Number(40) * t_.kx);
+            window_.circle(t_.X(x, y), t_.Y(x, y), e.Number(40) * t_.kx);
         } else if (e.type == "ARC") {
-            window_.Arc(TX(x, y), TY(x, y), e.Number(50) + t_.angle, e.Number(51) + t_.angle,
+            window_.Arc(t_.X(x, y), t_.Y(x, y), e.Number(50) + t_.angle, e.Number(51) + t_.angle,
                         e.Number(40) * t_.kx);
         } else if (e.type == "TEXT") {
             const real h = e.Number(40);
             window_.SetTextStyle(2, e.Number(50) + t_.angle, h * t_.ky, h * e.Number(41, 1) * t_.kx);
-            window_.OutTextXY(e.Text(1), TX(x, y), TY(x, y));
+            window_.OutTextXY(e.Text(1), t_.X(x, y), t_.Y(x, y));
         } else if (e.type == "SOLID") {
-            window_.Solid(TX(x, y), TY(x, y), TX(e.Number(11), e.Number(21)), TY(e.Number(11), e.Number(21)),
-                          TX(e.Number(12), e.Number(22)), TY(e.Number(12), e.Number(22)),
-                          TX(e.Number(13), e.Number(23)), TY(e.Number(13), e.Number(23)));
+            window_.Solid(t_.X(x, y), t_.Y(x, y), t_.X(e.Number(11), e.Number(21)),
+                          t_.Y(e.Number(11), e.Number(21)), t_.X(e.Number(12), e.Number(22)),
+                          t_.Y(e.Number(12), e.Number(22)), t_.X(e.Number(13), e.Number(23)),
+                          t_.Y(e.Number(13), e.Number(23)));
         } else if (e.type == "INSERT") {
             Place(e.Text(2), e.Number(41, 1), e.Number(42, 1), e.Number(50), x, y, PenOfLayer(e.Text(8)));
         } else if (e.type == "POLYLINE") {
@@ -103,7 +108,7 @@ std::size_t BlockReplay::DrawPolyline(const std::vector<BlockEntity>& entities, 
         const real x = v.Number(10), y = v.Number(20);
         real phi = 4 * std::atan(v.Number(42));
         if (t_.kx * t_.ky < 0) phi = -phi;  // a mirrored block turns its arcs around
-        vertices.push_back({{TX(x, y), TY(x, y)}, phi});
+        vertices.push_back({{t_.X(x, y), t_.Y(x, y)}, phi});
     }
     if (i >= entities.size() || entities[i].type != "SEQEND") {
         status_.AddMessage(core::kMsgBlockFileError);

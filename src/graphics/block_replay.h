@@ -22,6 +22,12 @@ struct BlockTransform {
     real angle = 0;
     real kx = 1;
     real ky = 1;
+
+    // A point of the block placed.
+    real X(real px, real py) const;
+    real Y(real px, real py) const;
+    // The placement of a block inserted into this one at (x, y) with its own angle and scales.
+    BlockTransform Inner(real x, real y, real turn, real xscale, real yscale) const;
 };
 
 inline constexpr int kMaxBlockDepth = 4;
@@ -45,8 +51,6 @@ class BlockReplay {
     void Draw(const std::vector<BlockEntity>& entities);
     // Draws the polyline starting at entities[first]; returns the index of its SEQEND.
     std::size_t DrawPolyline(const std::vector<BlockEntity>& entities, std::size_t first);
-    real TX(real px, real py) const;
-    real TY(real px, real py) const;
 
     GraphicsWindow& window_;
     ScreenDevice& screen_;

@@ -3,7 +3,6 @@
 #include "core/messages.h"
 #include "graphics/pen_look.h"
 #include "graphics/print_mapping.h"
-#include "graphics/vektor.h"
 #include "text/cp850.h"
 
 namespace trb::graphics {
@@ -100,14 +99,6 @@ void CairoDevice::Insert(std::string_view name, real xscale, real yscale, real a
     Place(std::string(name), xscale, yscale, angle, x, y, pen_);
 }
 
-real CairoDevice::TX(real px, real py) const {
-    return t_.ox + t_.kx * px * CosDeg(t_.angle) - t_.ky * py * SinDeg(t_.angle);
-}
-
-real CairoDevice::TY(real px, real py) const {
-    return t_.oy + t_.kx * px * SinDeg(t_.angle) + t_.ky * py * CosDeg(t_.angle);
-}
-
 void CairoDevice::Place(const std::string& name, real xscale, real yscale, real angle, real x, real y,
                         int penAfter) {
     if (depth_ + 1 > kMaxBlockDepth) {
@@ -120,7 +111,7 @@ void CairoDevice::Place(const std::string& name, real xscale, real yscale, real 
     if (block == blocks_.end()) return;
     const BlockTransform saved = t_;
     ++depth_;
-    t_ = {TX(x, y), TY(x, y), saved.angle + angle, saved.kx * xscale, saved.ky * yscale};
+    t_ = saved.Inner(x, y, angle, xscale, yscale);
     for (const Entity& entity : block->second) {
         UsePen(entity.pen);
         Draw(entity);
@@ -142,26 +133,26 @@ void CairoDevice::Draw(const Entity& e) {
     const auto& v = e.v;
     switch (e.kind) {
         case Kind::Line:
-            Add(PaperShape::Line, {TX(v[0], v[1]), TY(v[0], v[1]), TX(v[2], v[3]), TY(v[2], v[3])});
+            Add(PaperShape::Line, {t_.X(v[0], v[1]), t_.Y(v[0], v[1]), t_.X(v[2], v[3]), t_.Y(v[2], v[3])});
             break;
         case Kind::Circle:
-            Add(PaperShape::Circle, {TX(v[0], v[1]), TY(v[0], v[1]), v[2] * t_.kx});
+            Add(PaperShape::Circle, {t_.X(v[0], v[1]), t_.Y(v[0], v[1]), v[2] * t_.kx});
             break;
         case Kind::Arc:
             Add(PaperShape::Arc,
-                {TX(v[0], v[1]), TY(v[0], v[1]), v[2] + t_.angle, v[3] + t_.angle, v[4] * t_.kx});
+                {t_.X(v[0], v[1]), t_.Y(v[0], v[1]), v[2] + t_.angle, v[3] + t_.angle, v[4] * t_.kx});
             break;
         case Kind::Solid:
             // Stored in outline order: corners 1, 2, 4, 3.
-            Add(PaperShape::Solid, {TX(v[0], v[1]), TY(v[0], v[1]), TX(v[2], v[3]), TY(v[2], v[3]),
-                                    TX(v[6], v[7]), TY(v[6], v[7]), TX(v[4], v[5]), TY(v[4], v[5])});
+            Add(PaperShape::Solid, {t_.X(v[0], v[1]), t_.Y(v[0], v[1]), t_.X(v[2], v[3]), t_.Y(v[2], v[3]),
+                                    t_.X(v[6], v[7]), t_.Y(v[6], v[7]), t_.X(v[4], v[5]), t_.Y(v[4], v[5])});
             break;
         case Kind::Text: {
             PaperItem item;
             item.shape = PaperShape::Text;
             item.pen = look_;
-            item.v[0] = TX(v[0], v[1]);
-            item.v[1] = TY(v[0], v[1]);
+            item.v[0] = t_.X(v[0], v[1]);
+            item.v[1] = t_.Y(v[0], v[1]);
             item.text = text::OemToDisplayAll(e.text, settings_.cad.format);
             item.height = e.style.height * t_.ky;
             item.widthFactor = t_.ky != 0 ? e.style.widthFactor * t_.kx / t_.ky : e.style.widthFactor;

@@ -62,8 +62,6 @@ class CairoDevice : public cad::CadDevice {
     void Place(const std::string& name, real xscale, real yscale, real angle, real x, real y, int penAfter);
     void UsePen(int n);
     void Add(PaperShape shape, std::initializer_list<real> values);
-    real TX(real px, real py) const;
-    real TY(real px, real py) const;
 
     const DriverSettings& settings_;
     core::RunStatus& status_;
