@@ -28,14 +28,7 @@ constexpr std::array<int, 3> kCurvePens = {20, 18, 21};
 
 class ChartsTest : public DrawingFixture, public ::testing::Test {
   protected:
-    void SetUp() override {
-        core::LoadExampleCase(record);
-        core::RunCalculation(record, status, abort);
-        ASSERT_FALSE(status.calculationFailed);
-        caseFile = (folder / "example.trb").string();
-        driver->SetCaseFile(caseFile);
-        driver->SetBatchMode(true);
-    }
+    void SetUp() override { ASSERT_TRUE(UseCalculatedExample()); }
 
     // The x of every curve segment's ends, for the curve pens only (the limit lines and marks are
     // dashed in other pens or vertical).

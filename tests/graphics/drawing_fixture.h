@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "core/calculation.h"
 #include "core/record.h"
 #include "docs/change_log.h"
 #include "docs/drawing_info.h"
@@ -32,6 +33,18 @@ struct DrawingFixture : DriverFixture {
         record.phie = 120;
         record.druckschmierung = true;
         texts.SwitchLanguage(text::kGerman);
+    }
+
+    // The example case calculated, drawn as a batch run draws it: output files named after
+    // "example.trb" in the test folder, no questions. False when the calculation failed.
+    bool UseCalculatedExample() {
+        core::LoadExampleCase(record);
+        core::RunCalculation(record, status, abort);
+        abort = false;
+        caseFile = (folder / "example.trb").string();
+        driver->SetCaseFile(caseFile);
+        driver->SetBatchMode(true);
+        return !status.calculationFailed;
     }
 
     DrawingData Data() const {

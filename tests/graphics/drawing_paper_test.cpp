@@ -23,15 +23,9 @@ constexpr double kMmPerInch = 25.4;
 class DrawingPaperTest : public DrawingFixture, public ::testing::Test {
   protected:
     void SetUp() override {
-        core::LoadExampleCase(record);
-        core::RunCalculation(record, status, abort);
-        ASSERT_FALSE(status.calculationFailed);
-        abort = false;
+        ASSERT_TRUE(UseCalculatedExample());
         title.drawingName = "Radialgleitlager";
         title.drawingNumber = "31652";
-        caseFile = (folder / "example.trb").string();
-        driver->SetCaseFile(caseFile);
-        driver->SetBatchMode(true);
     }
 
     std::filesystem::path Draw(int device, int view) {

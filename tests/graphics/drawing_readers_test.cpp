@@ -19,10 +19,7 @@ using ::testing::HasSubstr;
 class DrawingReadersTest : public DrawingFixture, public ::testing::Test {
   protected:
     void SetUp() override {
-        core::LoadExampleCase(record);
-        core::RunCalculation(record, status, abort);
-        ASSERT_FALSE(status.calculationFailed);
-        abort = false;
+        ASSERT_TRUE(UseCalculatedExample());
         title.drawingName = "Radialgleitlager";
         title.drawingNumber = "31652";
         title.remarks = {"Beispiel", "Zeile 2", "Zeile 3"};
@@ -31,9 +28,6 @@ class DrawingReadersTest : public DrawingFixture, public ::testing::Test {
         changes.Record(2) = {"Nut \x84nderung", "03.04.2026", "def", ""};
         info.textItemCount = 1;
         info.textItems[0] = {30, 250, 3, 0, "Gleitlager \xF8 120"};
-        caseFile = (folder / "example.trb").string();
-        driver->SetCaseFile(caseFile);
-        driver->SetBatchMode(true);
     }
 
     std::filesystem::path Draw(int device, int view) {
