@@ -6,6 +6,8 @@
 #include "docs/change_command.h"
 #include "docs/documentation.h"
 #include "docs/linked_documents.h"
+#include "graphics/diagram_viscosity.h"
+#include "graphics/drawing_views.h"
 #include "graphics/driver.h"
 #include "gui/chart_commands.h"
 #include "gui/documentation_menu.h"
@@ -21,11 +23,6 @@
 #include "report/message_report.h"
 #include "text/cp850.h"
 #include "text/format.h"
-
-#ifdef TRB_HAVE_DRAWINGS
-#include "graphics/diagram_viscosity.h"
-#include "graphics/drawing_views.h"
-#endif
 
 namespace trb::gui {
 
@@ -211,11 +208,10 @@ void Thh::mi_helpErrorMessagesClick() {
     program_.abort = false;
 }
 
-void Thh::DrawView([[maybe_unused]] int device, [[maybe_unused]] int view) {
+void Thh::DrawView(int device, int view) {
     Printing().shown = graphics::PrintoutKind::Drawing;
     ChartCommandsOf(*this).Forget();
     if (device == graphics::kDeviceScreen) screenView_ = {view, 0};
-#ifdef TRB_HAVE_DRAWINGS
     driver_->SetSettings(graphics::DriverSettingsFrom(program_.settings));
     driver_->SetCaseFile(casefile::CurrentCaseFile(program_.caseFile));
     const graphics::DrawingData data{program_.record,
@@ -229,21 +225,18 @@ void Thh::DrawView([[maybe_unused]] int device, [[maybe_unused]] int view) {
     program_.dialogs.SetBusy(true);
     graphics::DrawBearingView(*driver_, program_.dialogs, data, device, view);
     program_.dialogs.SetBusy(false);
-#endif
     program_.abort = false;
 }
 
-void Thh::DrawDiagram([[maybe_unused]] int kind) {
+void Thh::DrawDiagram(int kind) {
     Printing().shown = graphics::PrintoutKind::Drawing;
     ChartCommandsOf(*this).Forget();
     screenView_ = {0, kind};
-#ifdef TRB_HAVE_DRAWINGS
     driver_->SetSettings(graphics::DriverSettingsFrom(program_.settings));
     graphics::ViscosityDiagramOptions options;
     options.format = program_.settings.format;
     graphics::DrawViscosityDiagram(*driver_, program_.dialogs, graphics::kDeviceScreen, kind,
                                    program_.record.nu40, 40, program_.record.teff, options);
-#endif
     program_.abort = false;
 }
 
