@@ -11,7 +11,7 @@
 
 #include "app/program.h"
 #include "core/calculation.h"
-#include "gui/main_window.h"
+#include "gui/window/main_window.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
 

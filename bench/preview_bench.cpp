@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "gui/overview_model.h"
+#include "gui/overview/overview_model.h"
 #include "overview/overview.h"
 #include "overview_cases.h"
 

@@ -6,8 +6,8 @@
 #include <QPixmap>
 #include <cstdlib>
 
-#include "gui/table_grid.h"
-#include "gui/table_grid_model.h"
+#include "gui/tables/table_grid.h"
+#include "gui/tables/table_grid_model.h"
 #include "large_table.h"
 #include "tables/dbf_table.h"
 #include "text/format_options.h"

@@ -5,7 +5,7 @@
 #include "app/batch.h"
 #include "app/batch_cad.h"
 #include "app/command_line.h"
-#include "gui/desktop.h"
+#include "gui/window/desktop.h"
 
 // The window program; `trb` starts it for every command line without a batch option.
 int main(int argc, char** argv) {

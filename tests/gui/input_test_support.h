@@ -9,7 +9,7 @@
 
 #include "app/program.h"
 #include "core/record.h"
-#include "gui/input_context.h"
+#include "gui/input/input_context.h"
 #include "tables/dbf_table.h"
 #include "tables/table_window.h"
 #include "ui/launcher.h"

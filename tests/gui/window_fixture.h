@@ -14,8 +14,8 @@
 
 #include "app/program.h"
 #include "graphics/replay.h"
-#include "gui/main_window.h"
-#include "gui/qt_dialogs.h"
+#include "gui/common/qt_dialogs.h"
+#include "gui/window/main_window.h"
 #include "input_test_support.h"
 #include "modal_script.h"
 #include "temp_folder.h"

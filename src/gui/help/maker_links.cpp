@@ -1,0 +1,28 @@
+#include "config/config_file.h"
+#include "gui/window/main_window.h"
+#include "text/cp850.h"
+
+// The Help menu's commands that open something outside the window: the maker's web page and a
+// mail to the maker.
+namespace trb::gui {
+
+void Thh::OpenWithDesktop(const std::string& target) {
+    // Started through the launcher (no shell); without a desktop handler the user is told so
+    // instead of a warning on standard error nobody reads.
+    if (program_.launcher.Open(target)) return;
+    program_.dialogs.ShowNoteBox(
+        "Kein Programm zum \x99"
+        "ffnen von " +
+        text::DisplayToOem(target) + " gefunden (xdg-open).");
+}
+
+void Thh::mi_helpwwwClick() {
+    OpenWithDesktop(kMakerWebPage);
+}
+
+void Thh::mi_helpemailClick() {
+    OpenWithDesktop(std::string("MAILTO:") + kMakerMail + "?subject=TRB V" +
+                    std::string(config::kProgramVersion));
+}
+
+}  // namespace trb::gui

@@ -1,0 +1,60 @@
+// The CAD menu's paper devices: PDF, SVG and PNG chosen as the user chooses them, the files read
+// back by poppler, librsvg and libpng.
+#include <gmock/gmock.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <filesystem>
+#include <string>
+
+#include "app/program.h"
+#include "gui/window/main_window.h"
+#include "paper_readers.h"
+#include "ui/launcher.h"
+#include "ui/scripted_dialogs.h"
+#include "whole_file.h"
+#include "window_fixture.h"
+
+namespace trb::gui {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+class CadDevicesTest : public testing::ScriptedWindowTest {
+  protected:
+    CadDevicesTest() { Start(); }
+};
+
+TEST_F(CadDevicesTest, TheCadMenuWritesPdfSvgAndPngBesideTheOtherDevices) {
+    // The production drawing as PDF: one A4 page at real size.
+    dialogs_.Reply("6").Reply(Path("drawing"));
+    Trigger("mi_cadfertlager");
+    const auto lists = dialogs_.Entries("list");
+    ASSERT_EQ(lists.size(), 1u);
+    EXPECT_EQ(lists[0].items, (std::vector<std::string>{"DXF", "IGES", "Kontrollausgabe auf Bildschirm",
+                                                        "Ausgabe auf Laserprinter/Plotter mit TRACEON", "TXT",
+                                                        "PDF", "SVG", "PNG"}));
+    const paper::test::PdfPages pdf = paper::test::PdfInfo(Path("drawing.pdf"));
+    ASSERT_TRUE(pdf.read);
+    ASSERT_EQ(pdf.sizes.size(), 1u);
+    EXPECT_NEAR(pdf.sizes[0].first, 595.28, 0.01);
+    EXPECT_THAT(paper::test::PdfText(Path("drawing.pdf")), HasSubstr("\xC3\x84nderung"));
+
+    // The bearing as SVG.
+    dialogs_.Reply("7").Reply(Path("bearing.svg"));
+    Trigger("mi_cadLager");
+    EXPECT_THAT(paper::test::SvgRoot(Path("bearing.svg")), ::testing::StartsWith("svg "));
+    EXPECT_GT(paper::test::RenderSvg(Path("bearing.svg")).InkedPixels(), 1000);
+
+    // The production drawing as PNG at the resolution the user gives.
+    dialogs_.Reply("8").Reply("50").Reply(Path("drawing"));
+    Trigger("mi_cadfertlager");
+    const paper::test::Image png = paper::test::DecodePng(test_support::ReadWholeFile(Path("drawing.png")));
+    EXPECT_EQ(png.width, 453);  // 230 mm at 50 dpi
+    EXPECT_GT(png.InkedPixels(), 1000);
+    EXPECT_FALSE(program_.abort);
+}
+
+}  // namespace
+}  // namespace trb::gui

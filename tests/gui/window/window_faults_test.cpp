@@ -1,0 +1,501 @@
+// The window as an engineer uses it: each case goes the user's way through the menu and the real
+// dialogs, and checks what the user would see.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QWheelEvent>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "casefile/case_file.h"
+#include "core/lubricant.h"
+#include "graphics/drawing_views.h"
+#include "graphics/driver_settings.h"
+#include "gui/common/file_filter.h"
+#include "gui/window/graphics_canvas.h"
+#include "gui/window/interface_language.h"
+#include "input_test_support.h"
+#include "run_program.h"
+#include "text/language.h"
+#include "whole_file.h"
+#include "window_fixture.h"
+
+namespace trb::gui::testing {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+namespace fs = std::filesystem;
+
+using test_support::ReadWholeFile;
+
+// Picks row `row` (0-based) of the list dialog and confirms it.
+ModalScript::Action ChooseRow(int row) {
+    return [row](QWidget& dialog) {
+        dialog.findChild<QListWidget*>("ListBox1")->setCurrentRow(row);
+        Ok(dialog);
+    };
+}
+
+// What a file dialog offered, and the file it then takes.
+struct FileDialogSeen {
+    QStringList filters;
+    QString proposed;
+    QStringList listed;
+};
+ModalScript::Action TakeFile(const std::string& path, FileDialogSeen& seen) {
+    return [path, &seen](QWidget& widget) {
+        auto& dialog = dynamic_cast<QFileDialog&>(widget);
+        seen.filters = dialog.nameFilters();
+        seen.proposed = dialog.selectedFiles().value(0);
+        QTest::qWait(200);  // the folder is listed in the background
+        if (auto* view = dialog.findChild<QAbstractItemView*>("listView")) {
+            for (int i = 0; i < view->model()->rowCount(view->rootIndex()); ++i)
+                seen.listed << view->model()->index(i, 0, view->rootIndex()).data().toString();
+        }
+        // Typed into the name field, as a user does.
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setText(QString::fromStdString(path));
+        QMetaObject::invokeMethod(&dialog, "accept");
+    };
+}
+
+// Lines (type 110) whose ends are one point and circular arcs (type 100) without radius.
+int DegenerateIgesEntities(const std::string& iges) {
+    std::string parameters;
+    std::istringstream in(iges);
+    for (std::string line; std::getline(in, line);) {
+        if (line.size() >= 73 && line[72] == 'P') parameters += line.substr(0, 64);
+    }
+    int count = 0;
+    std::istringstream entities(parameters);
+    for (std::string entity; std::getline(entities, entity, ';');) {
+        std::vector<double> v;
+        std::istringstream fields(entity);
+        std::string type;
+        std::getline(fields, type, ',');
+        for (std::string field; std::getline(fields, field, ',');) v.push_back(std::atof(field.c_str()));
+        type.erase(0, type.find_first_not_of(' '));
+        if (type == "110" && v.size() >= 6 && v[0] == v[3] && v[1] == v[4]) ++count;
+        if (type == "100" && v.size() >= 5 && v[1] == v[3] && v[2] == v[4]) ++count;
+    }
+    return count;
+}
+
+void WriteCase(const std::string& path, real db) {
+    ui::ScriptedDialogs quiet;
+    ui::RecordingLauncher launcher;
+    app::Program program(quiet, launcher);
+    core::LoadExampleCase(program.record);
+    program.record.db = db;
+    auto cases = program.CaseFiles();
+    casefile::WriteCaseFile(cases, path);
+}
+
+TEST(FileFilter, ProgramFiltersBecomeQtFilters) {
+    EXPECT_EQ(QtFileFilter("*.trb|*.trb"), "*.trb (*.trb)");
+    EXPECT_EQ(QtFileFilter("*.dxf|*.dxf|*.*|*.*"), "*.dxf (*.dxf);;*.* (*)");
+    EXPECT_EQ(QtFileFilter("*.txt"), "*.txt (*.txt)");
+    EXPECT_EQ(QtFileFilter("Text|*.txt;*.csv"), "Text (*.txt *.csv)");
+    EXPECT_EQ(QtFileFilter(""), "");
+}
+
+// 1. File > Öffnen asks with the open dialog, which lists the case files of the folder.
+TEST_F(RealWindowTest, OpenAsksForTheFileAndReadsIt) {
+    Thh& window = Start();
+    WriteCase(Path("welle.trb"), 95);
+    std::ofstream(Path("notes.txt")) << "x";
+    FileDialogSeen seen;
+    {
+        ModalScript script;
+        script.Then(TakeFile(Path("welle.trb"), seen));
+        Trigger("mi_fileOpen");
+        EXPECT_EQ(script.names, std::vector<std::string>{"OpenDialog"});
+    }
+    EXPECT_EQ(seen.filters, QStringList{"*.trb (*.trb)"});
+    EXPECT_TRUE(seen.listed.contains("welle.trb")) << seen.listed.join(",").toStdString();
+    EXPECT_FALSE(seen.listed.contains("notes.txt"));
+    EXPECT_EQ(program_.record.db, 95);
+    EXPECT_EQ(program_.caseFile.name, "welle");
+    EXPECT_TRUE(window.windowTitle().endsWith("  -  welle.trb"));
+    EXPECT_EQ(program_.caseFile.recent[0], Path("welle.trb"));
+
+    // Cancel keeps the case.
+    ModalScript cancel;
+    Trigger("mi_fileOpen");
+    EXPECT_EQ(cancel.names, std::vector<std::string>{"OpenDialog"});
+    EXPECT_EQ(program_.caseFile.name, "welle");
+}
+
+// 2. Save As and the CAD output propose the case's name under Qt's filters, and the status bar says
+// what was written where.
+TEST_F(RealWindowTest, SaveDialogsProposeTheCaseNameAndTheStatusBarNamesTheFile) {
+    Thh& window = Start();
+    program_.caseFile.name = "pumpe";
+    program_.caseFile.folder = folder_.string();
+    FileDialogSeen seen;
+    {
+        ModalScript script;
+        script.Then(TakeFile(Path("pumpe2.trb"), seen));
+        Trigger("mi_FileSaveAs");
+    }
+    EXPECT_EQ(seen.filters, QStringList{"*.trb (*.trb)"});
+    EXPECT_TRUE(seen.proposed.endsWith("/pumpe.trb")) << seen.proposed.toStdString();
+    ASSERT_TRUE(fs::exists(Path("pumpe2.trb")));
+    EXPECT_EQ(window.statusBar()->currentMessage(),
+              QString::fromStdString("Gespeichert: " + Path("pumpe2.trb")));
+
+    FileDialogSeen cad;
+    program_.settings.cadFolder = folder_.string();
+    {
+        ModalScript script;
+        script.Then(ChooseRow(graphics::kDeviceDxf - 1)).Then(TakeFile(Path("lager.dxf"), cad));
+        Trigger("mi_cadfertlager");
+        EXPECT_EQ(script.names, (std::vector<std::string>{"Tin_codedialog", "SaveDialog"}));
+    }
+    EXPECT_EQ(cad.filters, (QStringList{"*.dxf (*.dxf)", "*.* (*)"}));
+    EXPECT_TRUE(cad.proposed.endsWith("/pumpe2.dxf")) << cad.proposed.toStdString();
+    ASSERT_TRUE(fs::exists(Path("lager.dxf")));
+    EXPECT_THAT(ReadWholeFile(Path("lager.dxf")), HasSubstr("ENTITIES"));
+    EXPECT_EQ(window.statusBar()->currentMessage(),
+              QString::fromStdString("Gespeichert: " + Path("lager.dxf")));
+}
+
+// 3. "&Vorauslegung" takes the new diameter into the calculation and the result view.
+TEST_F(RealWindowTest, PreDimensioningCalculatesAndRedraws) {
+    Start();
+    const std::string before = Dump();
+    {
+        ModalScript script;
+        script.Then([](QWidget& dialog) {
+            dialog.findChild<QLineEdit*>("EditEinText")->setText("80");
+            Ok(dialog);
+        });
+        Trigger("mi_editvorauslegung");
+        EXPECT_EQ(script.names, std::vector<std::string>{"Tin_textdialog"});
+    }
+    EXPECT_EQ(program_.record.db, 80);
+    EXPECT_NEAR(static_cast<double>(program_.record.p),
+                static_cast<double>(program_.record.f / (80 * program_.record.b)), 1e-9)
+        << "the specific load is the new diameter's";
+    EXPECT_TRUE(program_.caseFile.modified);
+    EXPECT_NE(Dump(), before);
+    EXPECT_THAT(Dump(), HasSubstr(";80\n")) << "the sheet shows D = 80";
+}
+
+// 4. A case started as "test.edi /E" stays test.edi at every save.
+TEST_F(RealWindowTest, ACommandLineCaseKeepsItsExtension) {
+    app::CommandLine commandLine;
+    commandLine.mode = app::CaseStart{Path("test.edi"), false};
+    Thh& window = Start(commandLine);
+    for (int save = 1; save <= 2; ++save) {
+        ModalScript script;
+        Trigger("mi_FileSave");
+        EXPECT_TRUE(script.names.empty()) << save;
+    }
+    EXPECT_TRUE(fs::exists(Path("test.edi")));
+    EXPECT_FALSE(fs::exists(Path("test.trb")));
+    EXPECT_TRUE(window.windowTitle().endsWith("  -  test.edi")) << window.windowTitle().toStdString();
+}
+
+// A case file named without its extension (a double-clicked file) is refused in a box, not on an
+// error output nobody sees, and no window stays open.
+TEST_F(RealWindowTest, ACaseNameWithoutExtensionIsRefusedInABox) {
+    app::CommandLine commandLine;
+    commandLine.mode = app::MissingExtension{Path("lager"), true};
+    std::string shown;
+    {
+        ModalScript script;
+        script.Then([&](QWidget& box) {
+            shown = static_cast<QMessageBox&>(box).text().toStdString();
+            static_cast<QMessageBox&>(box).accept();
+        });
+        window_ = std::make_unique<Thh>(program_, commandLine);
+        EXPECT_EQ(script.Pending(), 0u);
+    }
+    EXPECT_TRUE(window_->EndRequested());
+    EXPECT_THAT(shown, HasSubstr("Erweiterung .trb mu\xC3\x9F mit angegeben werden"));
+    EXPECT_THAT(shown, HasSubstr(Path("lager")));
+}
+
+// 5. Round is round: at every window size, zoom and reset the bearing's front view is a circle.
+TEST_F(RealWindowTest, TheFrontViewIsRoundAtEverySizeZoomAndReset) {
+    Thh& window = Start({}, 1000, 600);
+    {
+        ModalScript script;
+        Trigger("mi_viewLager");
+    }
+    GraphicsCanvas* canvas = window.Canvas();
+    const auto expectRound = [&](const char* when) {
+        const auto circle = ReplayOf(window).Largest();
+        EXPECT_GT(circle.Width(), 20) << when;
+        EXPECT_NEAR(circle.Width(), circle.Height(), 1) << when;
+    };
+    expectRound("start");
+    Resize(500, 900);
+    expectRound("tall window");
+    Resize(1400, 400);
+    expectRound("wide window");
+    QTest::keyClick(canvas, Qt::Key_Plus);
+    expectRound("zoomed with +");
+    QTest::mouseDClick(canvas, Qt::LeftButton, {}, QPoint(100, 100));
+    expectRound("double click");
+    QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(100, 50));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(400, 150));
+    expectRound("rubber band");
+
+    // The A4 production drawing uses the window's height.
+    Resize(900, 700);
+    {
+        ModalScript script;
+        Trigger("mi_viewfertlager");
+    }
+    const auto sheet = ReplayOf(window).Extent();
+    EXPECT_GT(sheet.Height(), 0.9 * canvas->height());
+    EXPECT_LE(sheet.bottom, canvas->height());
+    EXPECT_NEAR(static_cast<double>(sheet.Width()) / sheet.Height(), 210.0 / 297, 0.02)
+        << "the frame keeps A4";
+}
+
+// 6. The drawings' texts come from code page 850 and are shown as the user reads them.
+TEST_F(RealWindowTest, ProductionDrawingTextsKeepTheirUmlauts) {
+    Thh& window = Start();
+    {
+        ModalScript script;
+        Trigger("mi_viewfertlager");
+    }
+    const std::string list = Dump();
+    EXPECT_THAT(list, HasSubstr("\x8E"
+                                "nderung"));
+    EXPECT_THAT(list, HasSubstr("ausdr\x81"
+                                "cklich"));
+    EXPECT_THAT(list, Not(HasSubstr("ausdr\xFC"
+                                    "cklich")))
+        << "no Windows-1252 bytes on the screen";
+    bool seen = false;
+    for (const auto& text : ReplayOf(window).texts)
+        seen |= text.text ==
+                "\x8E"
+                "nderung";
+    EXPECT_TRUE(seen);
+}
+
+// 7. The two deviations of the bore ("120 +0.07 +0.05") stand apart on the screen.
+TEST_F(RealWindowTest, StackedDeviationsDoNotOverlapOnTheScreen) {
+    Thh& window = Start({}, 1200, 800);
+    program_.record.toldb.clear();
+    {
+        ModalScript script;
+        Trigger("mi_viewLager");
+    }
+    const auto texts = ReplayOf(window).texts;
+    const auto find = [&](const std::string& wanted) {
+        for (const auto& text : texts)
+            if (text.text == wanted) return text;
+        ADD_FAILURE() << wanted << " not drawn";
+        return graphics::PixelText{};
+    };
+    const auto upper = find("+0.07"), lower = find("+0.05");
+    // Vertical dimension: the texts run upward; the upper deviation stands left of the lower one, and
+    // further than its digits are high (about three quarters of the font's pixel size).
+    EXPECT_GE(lower.origin.x - upper.origin.x, 0.8 * upper.height) << "overlap on the screen";
+}
+
+// 8. After a failed run the result sheet shows the messages, not the previous results.
+TEST_F(RealWindowTest, AFailedRunShowsItsMessagesOnTheResultSheet) {
+    Start();
+    ASSERT_THAT(Dump(), HasSubstr("ISO VG"));
+    {
+        ModalScript script;
+        script.Then([](QWidget& dialog) {
+            dialog.findChild<QComboBox*>("ComboBox_schmier")->setCurrentIndex(0);  // "..."
+            Ok(dialog);
+        });
+        Trigger("mi_editschmierung");
+        EXPECT_EQ(script.names, std::vector<std::string>{"TForm_trbinp2"});
+    }
+    ASSERT_TRUE(program_.status.calculationFailed);
+    const std::string list = Dump();
+    EXPECT_THAT(list, HasSubstr(program_.status.Message(1)));
+    EXPECT_THAT(list, Not(HasSubstr("ISO VG"))) << "no results of the previous run";
+}
+
+// 9. CAD > Sonstige: a view on the screen is drawn, and "zurück .." ends the command.
+TEST_F(RealWindowTest, OtherViewsDrawOnTheScreenAndBackEnds) {
+    Start();
+    ModalScript script;
+    script.Then(ChooseRow(graphics::kViewFront - 1))
+        .Then(ChooseRow(graphics::kDeviceScreen - 1))
+        .Then(ChooseRow(graphics::kViewEnd - 1));
+    Trigger("mi_cadsonstige");
+    EXPECT_EQ(script.names, (std::vector<std::string>{"Tin_codedialog", "Tin_codedialog", "Tin_codedialog"}));
+    EXPECT_EQ(script.Pending(), 0u);
+    const auto drawing = ReplayOf(*window_);
+    EXPECT_EQ(drawing.ellipses.size(), 2u) << "bore and outer circle of the front view";
+    EXPECT_THAT(Dump(), Not(HasSubstr("GRENZWERTE")));
+}
+
+// 10. Switching the language redraws what the screen shows in the new language.
+TEST_F(RealWindowTest, LanguageSwitchRedrawsTheView) {
+    Start();
+    {
+        ModalScript script;
+        Trigger("mi_viewfertlager");
+    }
+    EXPECT_THAT(Dump(), HasSubstr("Hydrodynamische Radial-Gleitlager"));
+    Trigger("mi_languageEnglish");
+    EXPECT_THAT(Dump(), HasSubstr("Hydrodynamic Plain Journal Bearings"));
+    EXPECT_THAT(Dump(), HasSubstr("KORVANE")) << "still the production drawing";
+    Trigger("mi_languageGerman");
+    EXPECT_THAT(Dump(), HasSubstr("Hydrodynamische Radial-Gleitlager"));
+}
+
+// 11. In a small window the whole result sheet is still on the screen.
+TEST_F(RealWindowTest, TheResultSheetFitsASmallWindow) {
+    Thh& window = Start({}, 420, 300);
+    {
+        ModalScript script;
+        Trigger("mi_viewQuick");
+    }
+    const auto sheet = ReplayOf(window).Extent();
+    EXPECT_GE(sheet.left, 0);
+    EXPECT_GE(sheet.top, 0);
+    EXPECT_LE(sheet.right, window.Canvas()->width());
+    EXPECT_LE(sheet.bottom, window.Canvas()->height());
+    EXPECT_TRUE(sheet.Width() > 0.75 * window.Canvas()->width() ||
+                sheet.Height() > 0.75 * window.Canvas()->height())
+        << "and uses the window";
+}
+
+// 12. The wheel zooms about the mouse; + and - of the main keyboard zoom too.
+TEST_F(RealWindowTest, WheelZoomsAboutTheMouseAndPlusMinusZoom) {
+    Thh& window = Start();
+    GraphicsCanvas* canvas = window.Canvas();
+    const graphics::View& view = window.Graphics().CurrentView();
+    const QPoint at(300, 200);
+    const real x = view.WorldX(at.x()), y = view.WorldY(at.y());
+    const real scale = view.sx;
+    QWheelEvent wheel(QPointF(at), canvas->mapToGlobal(QPointF(at)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(canvas, &wheel);
+    EXPECT_NEAR(static_cast<double>(view.sx / scale), 1.2, 1e-3) << "a notch zooms by a fifth";
+    EXPECT_NEAR(static_cast<double>(view.WorldX(at.x())), static_cast<double>(x), 1e-6);
+    EXPECT_NEAR(static_cast<double>(view.WorldY(at.y())), static_cast<double>(y), 1e-6);
+
+    const real zoomed = view.sx;
+    QTest::keyClick(canvas, Qt::Key_Minus);
+    EXPECT_LT(view.sx, zoomed);
+    QTest::keyClick(canvas, Qt::Key_Plus);
+    EXPECT_NEAR(static_cast<double>(view.sx), static_cast<double>(zoomed),
+                static_cast<double>(zoomed) * 0.01);
+}
+
+// 13. The shipped groove case has no feed hole: nothing is drawn for it, and its section goes to
+// IGES without degenerate entities.
+TEST_F(RealWindowTest, NoHoleIsDrawnForFeedHoleDiameterZero) {
+    fs::copy_file(fs::path(TRB_SOURCE_DATA_DIR) / "examples" / "groove.trb", Path("groove.trb"));
+    app::CommandLine commandLine;
+    commandLine.mode = app::CaseStart{Path("groove.trb"), true};
+    Thh& window = Start(commandLine);
+    ASSERT_EQ(program_.record.dh, 0);
+    ASSERT_EQ(program_.record.zufuhr, core::kRingGroove);
+    {
+        ModalScript script;
+        Trigger("mi_viewLager");
+    }
+    const auto drawing = ReplayOf(window);
+    const auto outer = drawing.Largest();
+    for (const auto& ellipse : drawing.ellipses) {
+        EXPECT_LE(ellipse.Width(), outer.Width());
+    }
+    EXPECT_EQ(drawing.ellipses.size(), 3u) << "bore, outer circle and groove bottom of the front view";
+    for (const auto& text : drawing.texts) EXPECT_NE(text.text, "0") << "no hole dimension";
+
+#ifdef TRB_IGES_READER
+    program_.settings.cadFolder = folder_.string();
+    FileDialogSeen seen;
+    {
+        ModalScript script;
+        script.Then(ChooseRow(graphics::kViewSection - 1))
+            .Then(ChooseRow(graphics::kDeviceIges - 1))
+            .Then(TakeFile(Path("groove_sa.igs"), seen))
+            .Then(ChooseRow(graphics::kViewEnd - 1));
+        Trigger("mi_cadsonstige");
+    }
+    ASSERT_TRUE(fs::exists(Path("groove_sa.igs")));
+    const test_support::ProgramRun reader =
+        test_support::RunProgram(TRB_IGES_READER, {Path("groove_sa.igs")}, test_support::MergedErrors());
+    const std::string& report = reader.output;
+    EXPECT_EQ(reader.exitCode, 0) << report;
+    EXPECT_THAT(report, HasSubstr("fails 0\n"));
+    EXPECT_THAT(report, Not(HasSubstr("fail:")));
+#endif
+    if (fs::exists(Path("groove_sa.igs"))) {
+        EXPECT_EQ(DegenerateIgesEntities(ReadWholeFile(Path("groove_sa.igs"))), 0);
+    }
+}
+
+// Homepage, E-Mail and the viewer's "Export Notepad" start their program through the launcher (an
+// argument list, no shell); when nothing can be started the user is told so.
+TEST_F(RealWindowTest, ExternalProgramsSayWhenNothingCouldBeStarted) {
+    Start();
+    launcher_.succeed = false;
+    {
+        ModalScript script;
+        Trigger("mi_helpwww");
+        EXPECT_EQ(script.names.size(), 1u) << "a message instead of silence";
+    }
+    ASSERT_EQ(launcher_.calls.size(), 1u);
+    EXPECT_EQ(launcher_.calls[0].program, "") << "the desktop's handler";
+    EXPECT_EQ(launcher_.calls[0].arguments, std::vector<std::string>{"https://www.korvane.de"});
+    {
+        ModalScript script;
+        Trigger("mi_helpemail");
+        EXPECT_EQ(script.names.size(), 1u);
+    }
+    EXPECT_EQ(launcher_.calls.back().arguments.at(0), "MAILTO:info@korvane.de?subject=TRB V1.6");
+
+    ModalScript script;
+    program_.settings.textDevice = 1;  // the report goes to the screen viewer
+    script.Then([](QWidget& viewer) { viewer.findChild<QAction*>("mi_exportNotepad")->trigger(); })
+        .Then([](QWidget& box) { dynamic_cast<QDialog&>(box).accept(); });
+    Trigger("mi_ViewAusdruck");
+    EXPECT_THAT(script.names, ::testing::Contains("ExportFailedBox"));
+    EXPECT_EQ(launcher_.calls.back().program, program_.settings.textProgram);
+    EXPECT_THAT(launcher_.calls.back().arguments.at(0), ::testing::EndsWith("outwin.txt"));
+}
+
+// Qt's own dialogs speak the menus' language, and Korean menus get a font with Hangul.
+TEST_F(RealWindowTest, QtTextsFollowTheMenuLanguageAndKoreanHasAHangulFont) {
+    Start();
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    Trigger("mi_languageGerman");
+    EXPECT_EQ(cancel(), "Abbrechen");
+    Trigger("mi_languageEnglish");
+    EXPECT_EQ(cancel(), "Cancel");
+    Trigger("mi_languageKorean");
+    EXPECT_NE(cancel(), "Cancel") << "Korean buttons";
+    const QString hangul = InterfaceLanguage::HangulFamily();
+    ASSERT_FALSE(hangul.isEmpty()) << "fonts-noto-cjk is installed by scripts/install-deps";
+    EXPECT_EQ(QApplication::font().families().value(0), hangul);
+    EXPECT_TRUE(QFontMetrics(QApplication::font()).inFontUcs4(0xD30C))
+        << "the Korean File menu's first letter";
+    Trigger("mi_languageGerman");
+    EXPECT_NE(QApplication::font().families().value(0), hangul);
+}
+
+}  // namespace
+}  // namespace trb::gui::testing
