@@ -6,9 +6,9 @@
 
 #include "graphics/driver.h"
 #include "graphics/vektor.h"
-#include "help/help_numbers.h"
 #include "text/format.h"
 #include "ui/dialogs.h"
+#include "ui/help_numbers.h"
 
 namespace trb::graphics {
 

@@ -9,11 +9,11 @@
 #include "graphics/plot_command.h"
 #include "graphics/plot_parameters.h"
 #include "graphics/screen_device.h"
-#include "help/help_numbers.h"
 #include "text/cp850.h"
 #include "text/format.h"
 #include "ui/checked_file.h"
 #include "ui/dialogs.h"
+#include "ui/help_numbers.h"
 #include "ui/launcher.h"
 
 namespace trb::graphics {

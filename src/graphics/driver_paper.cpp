@@ -4,8 +4,8 @@
 #include "graphics/cairo_device.h"
 #include "graphics/driver.h"
 #include "graphics/paper_output.h"
-#include "help/help_numbers.h"
 #include "ui/dialogs.h"
+#include "ui/help_numbers.h"
 
 namespace trb::graphics {
 

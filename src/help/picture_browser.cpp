@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "help/help_numbers.h"
 #include "help/help_picture.h"
 #include "help/picture_list.h"
 #include "help/picture_print.h"
 #include "text/format.h"
 #include "ui/checked_file.h"
 #include "ui/dialogs.h"
+#include "ui/help_numbers.h"
 
 namespace trb::help {
 

@@ -3,11 +3,11 @@
 #include <filesystem>
 
 #include "config/input_file.h"
-#include "help/help_numbers.h"
 #include "paper/text_pages.h"
 #include "report/report_writer.h"
 #include "text/cp850.h"
 #include "ui/checked_file.h"
+#include "ui/help_numbers.h"
 #include "ui/text_printout.h"
 
 namespace trb::report {

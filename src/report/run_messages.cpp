@@ -1,8 +1,8 @@
 #include "report/run_messages.h"
 
-#include "help/help_numbers.h"
 #include "report/message_catalogue.h"
 #include "ui/checked_file.h"
+#include "ui/help_numbers.h"
 
 namespace trb::report {
 

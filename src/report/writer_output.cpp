@@ -3,13 +3,13 @@
 
 #include "config/input_file.h"
 #include "config/printer_port.h"
-#include "help/help_numbers.h"
 #include "report/html_text.h"
 #include "report/report_file.h"
 #include "report/report_writer.h"
 #include "text/cp850.h"
 #include "text/format.h"
 #include "ui/checked_file.h"
+#include "ui/help_numbers.h"
 
 namespace trb::report {
 

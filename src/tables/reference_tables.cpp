@@ -1,7 +1,7 @@
 #include "tables/reference_tables.h"
 
-#include "help/help_numbers.h"
 #include "tables/dbf_error.h"
+#include "ui/help_numbers.h"
 
 namespace trb::tables {
 

@@ -5,9 +5,9 @@
 #include <unistd.h>
 #include <cerrno>
 
-#include "help/help_numbers.h"
 #include "text/cp850.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 
 namespace trb::ui {
 

@@ -6,10 +6,10 @@
 #include <filesystem>
 
 #include "config/temporary_folder.h"
-#include "help/help_numbers.h"
 #include "text/cp850.h"
 #include "text/format.h"
 #include "ui/checked_file.h"
+#include "ui/help_numbers.h"
 
 namespace trb::ui {
 

@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "help/help_numbers.h"
 #include "help/help_text.h"
+#include "ui/help_numbers.h"
 #include "whole_file.h"
 
 namespace trb::help {

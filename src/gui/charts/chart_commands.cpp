@@ -12,9 +12,9 @@
 #include "gui/printing/print_state.h"
 #include "gui/window/main_menu.h"
 #include "gui/window/main_window.h"
-#include "help/help_numbers.h"
 #include "help/show_help.h"
 #include "report/operating_points_report.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

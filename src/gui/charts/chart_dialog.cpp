@@ -16,11 +16,11 @@
 #include "config/settings.h"
 #include "gui/common/dialog_fit.h"
 #include "gui/help/help_hints.h"
-#include "help/help_numbers.h"
 #include "text/chart_texts.h"
 #include "text/cp850.h"
 #include "text/format.h"
 #include "ui/dialogs.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

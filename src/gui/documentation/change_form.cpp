@@ -10,9 +10,9 @@
 
 #include "docs/documentation.h"
 #include "gui/common/dialog_fit.h"
-#include "help/help_numbers.h"
 #include "text/cp850.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

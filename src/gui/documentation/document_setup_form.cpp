@@ -9,9 +9,9 @@
 #include <string>
 
 #include "gui/common/dialog_fit.h"
-#include "help/help_numbers.h"
 #include "text/cp850.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

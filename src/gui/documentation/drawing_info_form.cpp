@@ -11,8 +11,8 @@
 
 #include "docs/documentation.h"
 #include "gui/common/dialog_fit.h"
-#include "help/help_numbers.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

@@ -7,10 +7,10 @@
 #include "gui/help/message_viewer.h"
 #include "gui/printing/print_state.h"
 #include "gui/window/main_window.h"
-#include "help/help_numbers.h"
 #include "help/help_picture.h"
 #include "help/picture_browser.h"
 #include "help/show_help.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

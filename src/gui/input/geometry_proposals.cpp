@@ -5,11 +5,11 @@
 #include <QPushButton>
 
 #include "gui/input/geometry_dialog.h"
-#include "help/help_numbers.h"
 #include "tables/proposals.h"
 #include "tables/reference_tables.h"
 #include "text/cp850.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

@@ -6,9 +6,9 @@
 #include <QPushButton>
 
 #include "gui/help/help_hints.h"
-#include "help/help_numbers.h"
 #include "text/cp850.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

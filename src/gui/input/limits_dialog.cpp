@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "gui/common/dialog_fit.h"
-#include "help/help_numbers.h"
 #include "tables/proposals.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

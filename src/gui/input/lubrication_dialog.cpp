@@ -16,8 +16,8 @@
 #include "core/lubricant.h"
 #include "gui/common/dialog_fit.h"
 #include "gui/help/help_hints.h"
-#include "help/help_numbers.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

@@ -3,9 +3,9 @@
 #include <QLineEdit>
 
 #include "gui/input/lubrication_dialog.h"
-#include "help/help_numbers.h"
 #include "tables/proposals.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

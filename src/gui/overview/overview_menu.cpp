@@ -14,10 +14,10 @@
 #include "gui/overview/preview.h"
 #include "gui/window/main_menu.h"
 #include "gui/window/main_window.h"
-#include "help/help_numbers.h"
 #include "help/show_help.h"
 #include "overview/overview.h"
 #include "text/cp850.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

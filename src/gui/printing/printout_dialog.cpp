@@ -13,9 +13,9 @@
 
 #include "gui/common/dialog_fit.h"
 #include "gui/printing/printer_choice.h"
-#include "help/help_numbers.h"
 #include "tables/reference_tables.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

@@ -4,9 +4,9 @@
 #include "gui/common/dialog_fit.h"
 #include "gui/settings/diagram_limits_dialog.h"
 #include "gui/settings/plot_config_dialog.h"
-#include "help/help_numbers.h"
 #include "text/cp850.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

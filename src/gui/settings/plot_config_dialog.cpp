@@ -15,10 +15,10 @@
 
 #include "gui/help/help_hints.h"
 #include "gui/settings/form_widgets.h"
-#include "help/help_numbers.h"
 #include "text/cp850.h"
 #include "text/format.h"
 #include "ui/dialogs.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

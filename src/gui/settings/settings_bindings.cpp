@@ -13,9 +13,9 @@
 #include <numbers>
 #include <vector>
 
-#include "help/help_numbers.h"
 #include "text/cp850.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

@@ -21,9 +21,9 @@
 #include "gui/help/help_hints.h"
 #include "gui/settings/form_widgets.h"
 #include "gui/window/graphics_form.h"
-#include "help/help_numbers.h"
 #include "text/cp850.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 #include "ui/settings_files.h"
 
 namespace trb::gui {

@@ -14,8 +14,8 @@
 #include <cstdlib>
 
 #include "gui/settings/settings_dialog.h"
-#include "help/help_numbers.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

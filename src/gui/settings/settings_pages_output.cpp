@@ -14,9 +14,9 @@
 
 #include "config/config_file.h"
 #include "gui/settings/settings_dialog.h"
-#include "help/help_numbers.h"
 #include "report/writer_state.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

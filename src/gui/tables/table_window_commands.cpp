@@ -6,7 +6,6 @@
 #include "gui/tables/table_grid.h"
 #include "gui/tables/table_grid_model.h"
 #include "gui/tables/table_window.h"
-#include "help/help_numbers.h"
 #include "help/show_help.h"
 #include "report/table_export.h"
 #include "tables/dbf_error.h"
@@ -14,6 +13,7 @@
 #include "text/cp850.h"
 #include "text/format.h"
 #include "ui/checked_file.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

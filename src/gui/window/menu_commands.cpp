@@ -18,11 +18,11 @@
 #include "gui/tables/table_menu.h"
 #include "gui/window/main_menu.h"
 #include "gui/window/main_window.h"
-#include "help/help_numbers.h"
 #include "help/show_help.h"
 #include "report/message_report.h"
 #include "text/cp850.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 

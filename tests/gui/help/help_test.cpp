@@ -21,9 +21,9 @@
 #include "gui/help/help_commands.h"
 #include "gui/help/help_hints.h"
 #include "gui/window/main_window.h"
-#include "help/help_numbers.h"
 #include "input_test_support.h"
 #include "modal_script.h"
+#include "ui/help_numbers.h"
 #include "window_fixture.h"
 
 namespace trb::gui {

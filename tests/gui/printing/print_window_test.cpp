@@ -28,8 +28,8 @@
 #include "gui/help/help_commands.h"
 #include "gui/printing/print_state.h"
 #include "gui/window/main_window.h"
-#include "help/help_numbers.h"
 #include "modal_script.h"
+#include "ui/help_numbers.h"
 #include "ui/launcher.h"
 #include "window_fixture.h"
 

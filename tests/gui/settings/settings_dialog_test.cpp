@@ -27,10 +27,10 @@
 #include "config/config_table.h"
 #include "gui/help/help_hints.h"
 #include "gui/settings/settings_bindings.h"
-#include "help/help_numbers.h"
 #include "input_test_support.h"
 #include "modal_script.h"
 #include "text/cp850.h"
+#include "ui/help_numbers.h"
 
 namespace trb::gui {
 namespace {

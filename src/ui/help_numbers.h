@@ -7,7 +7,9 @@
 // (a test checks that), so a new help button or hint adds its number here and its text to the files.
 // Numbers are multiples of 5; below 4000 they live in korvane.hlp, from 4000 on in trb.hlp.
 //
-// Each area of the program keeps its own list; a list entry is X(name, number).
+// Each area of the program keeps its own list; a list entry is X(name, number). The list lies with
+// the dialog services because every part that asks the user names its help text by these numbers;
+// the constants keep the help namespace, as they name help texts.
 
 // Case input dialogs, their labels and proposal buttons.
 #define TRB_HELP_NUMBERS_INPUT(X)    \

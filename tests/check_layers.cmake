@@ -1,0 +1,28 @@
+# Fails when a file of an engine folder includes a header of a folder its library does not link:
+# the engine never reaches up into app/ or gui/, and within the engine the link lines say who may
+# use whom. LAYERS holds "folder:allowed,allowed,..." per engine folder, FOLDERS every folder of SRC,
+# each separated by "|".
+cmake_minimum_required(VERSION 3.25)
+string(REPLACE "|" ";" layers "${LAYERS}")
+string(REPLACE "|" ";" FOLDERS "${FOLDERS}")
+set(offenders "")
+foreach(layer IN LISTS layers)
+  string(REGEX REPLACE ":.*" "" folder "${layer}")
+  string(REGEX REPLACE "^[^:]*:" "" linked "${layer}")
+  string(REPLACE "," ";" linked "${linked}")
+  set(allowed ${folder} ${linked})
+  file(GLOB_RECURSE files ${SRC}/${folder}/*.h ${SRC}/${folder}/*.cpp)
+  foreach(f IN LISTS files)
+    file(STRINGS ${f} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([a-z_]+)/.*" "\\1" used "${line}")
+      if(used IN_LIST FOLDERS AND NOT used IN_LIST allowed)
+        list(APPEND offenders "${f} includes ${used}/")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(offenders)
+  list(JOIN offenders "\n  " text)
+  message(FATAL_ERROR "Includes against the layering:\n  ${text}")
+endif()
