@@ -7,20 +7,9 @@ namespace trb::graphics {
 
 DriverSettings DriverSettingsFrom(const config::ConfigSettings& c) {
     DriverSettings s;
-    for (std::size_t i = 0; i < 6; ++i) {
-        if (i > 0) s.cad.layerNames[i] = c.layers[i].name;
-        s.cad.layerColors[i] = c.layers[i].colour;
-        s.layerWidths[i] = c.layers[i].thickness;
-    }
-    for (std::size_t i = 0; i < 16; ++i) {
-        s.cad.penColors[i] = c.colourLayers[i].colour;
-        s.penWidths[i] = c.colourLayers[i].thickness;
-    }
-    s.cad.monochromeLayers = c.layerMonochrome;
-    s.cad.dxfDecimals = c.decimalsCad;
-    s.cad.fontFile = c.cadTextStyle;
-    s.cad.format = c.format;
-    s.cad.tempFolder = c.tempFolder;
+    s.cad = cad::CadSettingsFromConfig(c);
+    for (std::size_t i = 0; i < 6; ++i) s.layerWidths[i] = c.layers[i].thickness;
+    for (std::size_t i = 0; i < 16; ++i) s.penWidths[i] = c.colourLayers[i].thickness;
     s.cadTextWidthFactor = c.cadTextWidthFactor;
     s.screenTextWidthFactor = c.graphicsTextWidthFactor;
     s.obliqueAngle = c.cadTextAngle;

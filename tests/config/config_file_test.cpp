@@ -62,6 +62,12 @@ TEST(ConfigDefaults, HoldBeforeAnyFileIsRead) {
     EXPECT_EQ(ColourNames()[2], "gr\x81n");
 }
 
+TEST(ConfigDefaults, WindowScaleFollowsThePixelDensity) {
+    EXPECT_EQ(InputWindowScaleFor({1920, 1080, 96, 0}, 900), 101);
+    EXPECT_EQ(InputWindowScaleFor({1920, 1080, 144, 0}, 900), 151);
+    EXPECT_EQ(InputWindowScaleFor({1920, 1080, 96, 1000}, 900), 107);  // 1000 / 946 + 0.009
+}
+
 TEST(ConfigWrite, UsesTheFileLayoutWithPointDecimals) {
     ConfigSettings s;
     s.format.decimalSeparator = 2;  // display setting must not reach the file
@@ -172,6 +178,13 @@ TEST(ConfigRead, TooManyPlotLinesKeepTheFileAligned) {
     EXPECT_EQ(s.plotCommandLines[4], "e");
     EXPECT_EQ(s.archiveMode, written.archiveMode);
     EXPECT_EQ(s.hideLogo, written.hideLogo);
+}
+
+TEST(ConfigRead, ImportingAMissingFileChangesNothing) {
+    ConfigSettings s;
+    s.zoomFactor = 3;
+    EXPECT_FALSE(ReadConfigFile("/nonexistent/other.cfg", s, "/", ScreenInfo{}).read);
+    EXPECT_EQ(s.zoomFactor, 3);
 }
 
 TEST(ConfigRead, GarbageNeverCrashes) {

@@ -7,7 +7,9 @@
 
 #include <numbers>
 
+#include "config/settings.h"
 #include "driver_fixture.h"
+#include "graphics/driver_settings.h"
 
 namespace trb::graphics {
 namespace {
@@ -81,6 +83,29 @@ TEST(Driver, TextStyleAndTextLines) {
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].substr(0, 13), "Text a 100 11");
     EXPECT_EQ(texts[1].substr(0, 17), "Text b 100 105.4 ");  // 115 − 2·(2·1.6·1.5)
+}
+
+TEST(DriverSettings, TakeLineWidthsAndTheCadPartFromTheConfiguration) {
+    config::ConfigSettings c;
+    for (std::size_t i = 0; i < c.layers.size(); ++i) {
+        c.layers[i].thickness = static_cast<int>(10 + i);
+        c.layers[i].colour = static_cast<int>(20 + i);
+    }
+    for (std::size_t i = 0; i < c.colourLayers.size(); ++i) {
+        c.colourLayers[i].thickness = static_cast<int>(30 + i);
+        c.colourLayers[i].colour = static_cast<int>(50 + i);
+    }
+    c.layers[5].name = "MASS";
+    c.layerMonochrome = true;
+    const DriverSettings s = DriverSettingsFrom(c);
+    EXPECT_EQ(s.layerWidths, (std::array<int, 6>{10, 11, 12, 13, 14, 15}));
+    EXPECT_EQ(s.penWidths.front(), 30);
+    EXPECT_EQ(s.penWidths.back(), 45);  // pen 31
+    EXPECT_EQ(s.cad.layerColors.front(), 20);
+    EXPECT_EQ(s.cad.penColors.back(), 65);
+    EXPECT_EQ(s.cad.layerNames[0], "0");  // layer 0 keeps its name
+    EXPECT_EQ(s.cad.layerNames[5], "MASS");
+    EXPECT_TRUE(s.cad.monochromeLayers);
 }
 
 TEST(Driver, RectanglesAndPolarMoves) {

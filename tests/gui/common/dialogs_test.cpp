@@ -189,6 +189,14 @@ TEST(DialogFit, ScalesAndCentresOverTheMainWindow) {
 
     FitDialogAt(dialog, settings, 7, 9);
     EXPECT_EQ(dialog.pos(), QPoint(7, 9));
+
+    // A dialog larger than the main window starts at its corner, still 20 pixels lower.
+    QDialog large;
+    large.setMinimumSize(700, 500);
+    FitDialog(large, settings, &main);
+    ASSERT_GT(large.width(), frame.width());
+    ASSERT_GT(large.height(), frame.height());
+    EXPECT_EQ(large.pos(), QPoint(frame.left(), frame.top() + 20));
 }
 
 TEST(TextViewer, ShowsTheFileAndRemembersItsPlace) {
