@@ -1,6 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <ctime>
 #include <filesystem>
 #include <vector>
 
@@ -150,6 +154,52 @@ TEST_F(OverviewFolder, EnglishUnitsShowInchesAndFahrenheitButKeepNewtonAndMegapa
     EXPECT_NEAR(*row.values[kInletColumn], 58 * 1.8 + 32, 1e-12);
     EXPECT_EQ(row.cells[kLoadColumn], "    36000");
     EXPECT_EQ(row.cells[kPressureColumn], "   5,0");
+}
+
+// The last line of a case file holds the width factor of the width proposal, which the run does
+// not use: a file cut before it calculates as the whole file does, but is not the whole case.
+TEST(Overview, ACaseCutBeforeItsLastLineIsIncompleteWithTheResultsOfTheWholeCase) {
+    CaseFolder folder;
+    const std::string whole = CaseFolder::CaseText(testing::ScaledExample(120), "Getriebe");
+    ASSERT_EQ(whole.substr(whole.size() - 2), "\r\n");
+    const std::size_t lastLine = whole.rfind("\r\n", whole.size() - 3) + 2;
+    folder.WriteText("whole.trb", whole);
+    folder.WriteText("cut.trb", whole.substr(0, lastLine));
+    // Without the line end after the last line the case is still whole.
+    folder.WriteText("open.trb", whole.substr(0, whole.size() - 2));
+
+    const Row complete = ReadRow(folder.Folder(), "whole.trb", {});
+    const Row cut = ReadRow(folder.Folder(), "cut.trb", {});
+    const Row open = ReadRow(folder.Folder(), "open.trb", {});
+    EXPECT_EQ(complete.state, RowState::Calculated);
+    EXPECT_EQ(open.state, RowState::Calculated);
+    EXPECT_EQ(cut.state, RowState::Incomplete);
+    EXPECT_EQ(StateName(cut.state), "incomplete");
+    for (int c = kNameColumn; c < kColumnCount; ++c)
+        EXPECT_EQ(cut.cells[static_cast<std::size_t>(c)], complete.cells[static_cast<std::size_t>(c)])
+            << Columns()[static_cast<std::size_t>(c)].title;
+    EXPECT_FALSE(cut.cells[kFilmColumn].empty());
+}
+
+// The date column shows the file's last change in local time, year/month/day with leading zeros.
+TEST(Overview, TheDateIsTheLastChangeAsYearMonthDayWithLeadingZeros) {
+    CaseFolder folder;
+    const auto dated = [&](const std::string& file, int year, int month, int day, int hour) {
+        folder.WriteCase(file, 100);
+        std::tm local{};
+        local.tm_year = year - 1900;
+        local.tm_mon = month - 1;
+        local.tm_mday = day;
+        local.tm_hour = hour;
+        local.tm_isdst = -1;
+        const std::time_t when = std::mktime(&local);
+        const struct timespec times[2] = {{when, 0}, {when, 0}};
+        EXPECT_EQ(::utimensat(AT_FDCWD, (folder.Path() / file).c_str(), times, 0), 0);
+        return ReadRow(folder.Folder(), file, {}).cells[kDateColumn];
+    };
+    EXPECT_EQ(dated("march.trb", 2024, 3, 5, 12), "2024/03/05");
+    EXPECT_EQ(dated("newyear.trb", 2023, 12, 31, 23), "2023/12/31");
+    EXPECT_EQ(dated("first.trb", 2025, 1, 1, 0), "2025/01/01");
 }
 
 TEST(Overview, AFolderThatCannotBeListedIsAnErrorAndAnEmptyOneHasNoRows) {
