@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <utility>
 
 #include "paper/paper_document.h"
 #include "paper/text_pages.h"
@@ -97,6 +101,98 @@ TEST(TextPages, ReportLinesKeepUmlautsSymbolsAndBoxLines) {
             }
     const double baselineMm = static_cast<double>(layout.marginTopMm) + 3 * lineHeight;
     EXPECT_NEAR(firstInkedRow * 25.4 / 100, baselineMm - 3.0, 1.0);  // capital height of 10 pt above it
+}
+
+// One report line drawn at 20 pixels per millimetre on white, in the given font style.
+class StyledLine {
+  public:
+    static constexpr double kPixelsPerMm = 20;
+
+    StyledLine(const std::string& line, int style) {
+        surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 2000, 400);  // 100 x 20 mm
+        cairo_t* cr = cairo_create(surface_);
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_paint(cr);
+        cairo_scale(cr, kPixelsPerMm, kPixelsPerMm);
+        layout.fontStyle = style;
+        DrawTextPage(cr, {line}, layout, kA4HeightMm, {});
+        cairo_destroy(cr);
+        cairo_surface_flush(surface_);
+    }
+    ~StyledLine() { cairo_surface_destroy(surface_); }
+    StyledLine(const StyledLine&) = delete;
+    StyledLine& operator=(const StyledLine&) = delete;
+
+    bool Inked(int x, int y) const {
+        const unsigned char* data = cairo_image_surface_get_data(surface_);
+        const int stride = cairo_image_surface_get_stride(surface_);
+        std::uint32_t pixel;
+        std::memcpy(&pixel, data + y * stride + x * 4, 4);
+        return ((pixel >> 8) & 0xFF) < 128;  // the green channel
+    }
+    // The row of a height below (positive) or above the baseline of the line, in millimetres.
+    int Row(double belowBaselineMm) const {
+        const double baseline =
+            static_cast<double>(layout.marginTopMm) + static_cast<double>(layout.LineHeightMm(kA4HeightMm));
+        return static_cast<int>(std::lround((baseline + belowBaselineMm) * kPixelsPerMm));
+    }
+    // The share of inked pixels of a row between two columns.
+    double InkedShare(int y, int x1, int x2) const {
+        int inked = 0;
+        for (int x = x1; x < x2; ++x) inked += Inked(x, y) ? 1 : 0;
+        return static_cast<double>(inked) / (x2 - x1);
+    }
+    // The first and last inked column of the rows from y1 to y2.
+    std::pair<int, int> InkedColumns(int y1, int y2) const {
+        int first = 2000, last = -1;
+        for (int y = y1; y <= y2; ++y)
+            for (int x = 0; x < 2000; ++x)
+                if (Inked(x, y)) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+        return {first, last};
+    }
+
+    ui::TextPageLayout layout;
+
+  private:
+    cairo_surface_t* surface_;
+};
+
+// "mmmm" has neither descenders nor a full row of ink at half its height: below the baseline only
+// an underline inks (0.12 of the 10 pt size = 0.42 mm down, 0.18 mm thick), and a row through the
+// middle of the letters is inked across only where a strike-out runs (0.28 of the size = 0.99 mm up).
+TEST(TextPages, UnderlineAndStrikeOutRunUnderAndThroughTheWholeText) {
+    const double left = 15 * StyledLine::kPixelsPerMm;
+    const auto check = [&](int style, bool underlined, bool struck) {
+        const StyledLine line("mmmm mmmm", style);
+        const auto [first, last] = line.InkedColumns(line.Row(-1.5), line.Row(-0.5));
+        ASSERT_GT(last, first) << "style " << style;
+        EXPECT_NEAR(first, left, 0.5 * StyledLine::kPixelsPerMm) << "style " << style;
+        const int from = static_cast<int>(left) + 4;
+        const double under = line.InkedShare(line.Row(0.42), from, last - 4);
+        const double through = line.InkedShare(line.Row(-0.99), from, last - 4);
+        if (underlined) {
+            EXPECT_EQ(under, 1.0) << "style " << style << ": the underline runs under every letter";
+        } else {
+            EXPECT_EQ(under, 0.0) << "style " << style << ": nothing below the baseline";
+        }
+        if (struck) {
+            EXPECT_EQ(through, 1.0) << "style " << style << ": the strike-out runs through every letter";
+        } else {
+            EXPECT_LT(through, 0.9) << "style " << style << ": the gaps between the stems stay white";
+        }
+        // Neither line reaches further down than the underline's thickness.
+        EXPECT_EQ(line.InkedShare(line.Row(0.7), 0, 2000), 0.0) << "style " << style;
+    };
+    check(0, false, false);
+    check(1, false, false);  // bold
+    check(2, false, false);  // italic
+    check(4, true, false);
+    check(8, false, true);
+    check(12, true, true);
+    check(5, true, false);  // bold and underlined
 }
 
 TEST(Pictures, SvgSaysMillimetresAndPngKeepsItsResolution) {
