@@ -2,7 +2,10 @@
 hold the same numbers, and that each checked point is exactly the single run of a case file written
 with that input and those limit sizes ("trb point.trb /JSON", its "clearance_range" runs).
 
-usage: check_sweep.py TRB WORK DATA CASE KEY FROM TO STEPS
+usage: check_sweep.py TRB WORK DATA CASE KEY FROM TO STEPS [EXIT]
+
+With EXIT the sweep must end with that exit code, and a sweep that ends with 0 must not say that no
+point could be calculated.
 """
 import csv
 import json
@@ -44,6 +47,7 @@ def write_point_case(source, target, key, value_text):
 
 def main():
     trb, work, data, case, key, start, end, steps = sys.argv[1:9]
+    expected_exit = int(sys.argv[9]) if len(sys.argv) > 9 else None
     steps = int(steps)
     errors = []
     shutil.rmtree(work, ignore_errors=True)
@@ -53,8 +57,10 @@ def main():
     base = os.path.splitext(case)[0]
 
     rc, err = run(trb, work, case, f"/SWEEP:{OPTION[key]}={start}:{end}:{steps}", "/NOGUI")
-    if rc not in (0, 3):
+    if rc not in (0, 3) or (expected_exit is not None and rc != expected_exit):
         return print(f"exit code {rc}: {err}") or 1
+    if rc == 0 and "kein Punkt" in err:
+        errors.append(f"exit code 0 with the message {err!r}")
 
     with open(os.path.join(work, base + ".sweep.csv"), newline="", encoding="utf-8") as f:
         table = list(csv.reader(f))
