@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "app/case_sheet.h"
@@ -75,6 +76,42 @@ TEST(CaseSheet, EachLineInItsOwnRowWithTheNumbersOfTheCaseAsNumbers) {
     EXPECT_EQ(Labelled(sheet, "drawing name").text, "Lager \xC3\xA4");
     // An empty file still gives one (empty) cell.
     EXPECT_EQ(CaseSheet("", {}).rows.size(), 1u);
+}
+
+// Whether any row carries the label in column B.
+bool HasLabel(const workbook::Sheet& sheet, std::string_view label) {
+    return std::any_of(sheet.rows.begin(), sheet.rows.end(),
+                       [&](const auto& row) { return row.size() > 1 && row[1].text == label; });
+}
+
+// The last three lines of a whole case are its last three fields; a text that ends early has
+// other lines there (documentation, documents), which keep no field label and stay text.
+TEST(CaseSheet, OnlyAWholeCaseLabelsItsLastThreeLines) {
+    Case c = Distinct();
+    const std::string text = c.Text();
+    const workbook::Sheet whole = CaseSheet(text, {});
+    const std::size_t n = whole.rows.size();
+    ASSERT_GT(n, 60u);
+    EXPECT_EQ(whole.rows[n - 3].at(1).text, "de");
+    EXPECT_EQ(whole.rows[n - 2].at(1).text, "din1850rec");
+    EXPECT_EQ(whole.rows[n - 1].at(1).text, "bfactor");
+    EXPECT_EQ(whole.rows[n - 4].size(), 1u) << "the line before them has no label";
+
+    // Cut before the last line, and before the last three: the lines left keep their own kind.
+    for (std::size_t dropped : {1u, 3u, 10u}) {
+        std::size_t end = text.size();
+        for (std::size_t i = 0; i < dropped; ++i) end = text.rfind("\r\n", end - 3) + 2;
+        const workbook::Sheet cut = CaseSheet(std::string_view(text).substr(0, end), {});
+        ASSERT_EQ(cut.rows.size(), n - dropped);
+        for (const char* label : {"de", "din1850rec", "bfactor"})
+            EXPECT_FALSE(HasLabel(cut, label)) << label << ", " << dropped << " lines dropped";
+        for (std::size_t row = 50; row < cut.rows.size(); ++row) {
+            EXPECT_EQ(cut.rows[row].size(), 1u) << "row " << row + 1 << ", " << dropped << " lines dropped";
+            EXPECT_EQ(cut.rows[row][0].kind, Cell::Kind::Text) << "row " << row + 1;
+        }
+        // The input block still has its labels.
+        EXPECT_DOUBLE_EQ(Labelled(cut, "h0lim").value, 0.009);
+    }
 }
 
 TEST(CaseSheet, ACaseWrittenToAWorkbookAndReadBackIsTheSameCase) {
