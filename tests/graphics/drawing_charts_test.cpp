@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/calculation.h"
 #include "core/clearance_range.h"
@@ -106,6 +109,44 @@ TEST_F(ChartsTest, EveryChartHasThreeCurvesAndTheTransitionIsFound) {
         EXPECT_THAT(written, Contains(title)) << title;
 }
 
+// A sweep of hand-made points: their values and the film of the mean clearance (the other
+// clearances are failed runs); a film of 0 marks a failed point.
+core::OperatingSweep FilmSweep(const std::vector<std::pair<real, real>>& points) {
+    core::OperatingSweep sweep;
+    for (const auto& [value, h0] : points) {
+        core::SweepPoint point;
+        point.value = value;
+        for (core::CaseRun& run : point.runs) run.status.calculationFailed = true;
+        core::CaseRun& mean = point.runs[core::Index(Clearance::Mean)];
+        mean.record.h0 = h0;
+        mean.status.calculationFailed = h0 == 0;
+        sweep.points.push_back(point);
+    }
+    return sweep;
+}
+
+// Against a limit of 10: a film 1 below it at 100 and 3 above it at 200 reaches it a quarter of
+// the way, at 125 (linear between the two ends); falling from 3 above to 1 below, at 175.
+TEST(TransitionValue, InterpolatesBetweenThePointsOnEitherSideOfTheLimit) {
+    const auto at = [](const std::vector<std::pair<real, real>>& points) {
+        return TransitionValue(FilmSweep(points), Clearance::Mean, 10);
+    };
+    EXPECT_EQ(at({{0, 8}, {100, 9}, {200, 13}, {300, 14}}), 125);
+    EXPECT_EQ(at({{0, 14}, {100, 13}, {200, 9}, {300, 8}}), 175);
+    // A point on the limit is the transition itself.
+    EXPECT_EQ(at({{0, 8}, {100, 10}, {200, 12}}), 100);
+    // The first crossing in the range counts.
+    EXPECT_EQ(at({{0, 9}, {100, 11}, {200, 9}, {300, 11}}), 50);
+    // No crossing: nothing, also for a film that stays below or above.
+    EXPECT_FALSE(at({{0, 8}, {100, 9}}).has_value());
+    EXPECT_FALSE(at({{0, 11}, {100, 12}}).has_value());
+    // A failed point between two others breaks the line: no crossing is made up across it.
+    EXPECT_FALSE(at({{0, 9}, {100, 0}, {200, 11}}).has_value());
+    EXPECT_EQ(at({{0, 9}, {100, 0}, {200, 9}, {300, 13}}), 225);
+    // The clearances are told apart: the smallest has no film at all here.
+    EXPECT_FALSE(TransitionValue(FilmSweep({{0, 9}, {100, 11}}), Clearance::Smallest, 10).has_value());
+}
+
 TEST_F(ChartsTest, ClearanceRangeSheetMarksTheGoverningRun) {
     const core::ClearanceRange range = core::RunClearanceRange(record);
     const auto written = Texts(Recorded([&] { DrawClearanceRange(*driver, Data(), range); }));
@@ -123,6 +164,79 @@ TEST_F(ChartsTest, ClearanceRangeSheetMarksTheGoverningRun) {
     ASSERT_TRUE(tight.At(Clearance::Smallest).Failed());
     EXPECT_THAT(Texts(Recorded([&] { DrawClearanceRange(*driver, Data(), tight); })), Contains("-"));
     EXPECT_NE(core::GoverningFilm(tight), Clearance::Smallest) << "a failed run governs nothing";
+}
+
+// The texts of the table row whose symbol column holds `symbol`, left to right as drawn.
+std::vector<std::string> RowOf(const std::vector<std::string>& calls, const std::string& symbol) {
+    struct Placed {
+        std::string text;
+        double y;
+    };
+    std::vector<Placed> placed;
+    for (const std::string& call : calls) {
+        if (!call.starts_with("Text ")) continue;
+        std::string rest = call.substr(5);
+        double numbers[5];
+        for (int i = 4; i >= 0; --i) {
+            const auto blank = rest.rfind(' ');
+            numbers[i] = std::stod(rest.substr(blank + 1));
+            rest = rest.substr(0, blank);
+        }
+        placed.push_back({rest, numbers[1]});
+    }
+    const auto at =
+        std::find_if(placed.begin(), placed.end(), [&](const Placed& p) { return p.text == symbol; });
+    if (at == placed.end()) return {};
+    std::vector<std::string> row;
+    for (const Placed& p : placed)
+        if (std::fabs(p.y - at->y) < 1e-6) row.push_back(p.text);
+    return row;
+}
+
+// The example's three runs: the row "s" holds each run's effective clearance (with the thermal
+// growth at its own temperature), the row "s 20" the clearance at 20 °C; the hottest run, the
+// smallest clearance, is marked in the temperature rows.
+TEST_F(ChartsTest, ClearanceRangeSheetShowsEachRunsOwnValues) {
+    const core::ClearanceRange range = core::RunClearanceRange(record);
+    const auto calls = Recorded([&] { DrawClearanceRange(*driver, Data(), range); });
+    const auto length = [&](real mm) { return text::FormatLengthLong(mm, config.format); };
+    const auto& smallest = range.At(Clearance::Smallest).record;
+    const auto& mean = range.At(Clearance::Mean).record;
+    const auto& largest = range.At(Clearance::Largest).record;
+    ASSERT_NE(length(smallest.seff), length(smallest.s20)) << "the two rows must differ for this test";
+
+    const auto s = RowOf(calls, "s");
+    ASSERT_GE(s.size(), 5u);
+    EXPECT_EQ(s[2], length(smallest.seff));
+    EXPECT_EQ(s[3], length(mean.seff));
+    EXPECT_EQ(s[4], length(largest.seff));
+    const auto s20 = RowOf(calls, "s 20");
+    ASSERT_GE(s20.size(), 5u);
+    // 0.10, 0.12 and 0.14 mm from the limit sizes of the example.
+    EXPECT_EQ(s20[2], length(0.1L));
+    EXPECT_EQ(s20[3], length(0.12L));
+    EXPECT_EQ(s20[4], length(0.14L));
+
+    const auto degrees = [&](real c) { return text::FormatTemperatureShort(c, config.format); };
+    for (const char* symbol : {"teff", "t2"}) {
+        const auto row = RowOf(calls, symbol);
+        const real hot = std::string(symbol) == "teff" ? smallest.teff : smallest.t2;
+        const real cool = std::string(symbol) == "teff" ? largest.teff : largest.t2;
+        EXPECT_THAT(row, Contains(degrees(hot) + " *")) << symbol;
+        EXPECT_THAT(row, Contains(degrees(cool))) << symbol;
+        EXPECT_THAT(row, ::testing::Not(Contains(degrees(cool) + " *"))) << symbol;
+    }
+    EXPECT_THAT(RowOf(calls, "h0"), Contains(length(smallest.h0) + " *"));
+
+    // Each mark follows its own quantity: made hottest, the largest clearance is marked in the
+    // temperature rows while the smallest keeps the mark of the thinnest film.
+    core::ClearanceRange hotLargest = range;
+    hotLargest.runs[core::Index(Clearance::Largest)].record.teff = 99;
+    const auto marked = Recorded([&] { DrawClearanceRange(*driver, Data(), hotLargest); });
+    EXPECT_THAT(RowOf(marked, "teff"), Contains(degrees(99) + " *"));
+    EXPECT_THAT(RowOf(marked, "teff"), Contains(degrees(smallest.teff)));
+    EXPECT_THAT(RowOf(marked, "t2"), Contains(degrees(largest.t2) + " *"));
+    EXPECT_THAT(RowOf(marked, "h0"), Contains(length(smallest.h0) + " *"));
 }
 
 TEST_F(ChartsTest, ChartsAndSheetOpenInEzdxf) {
