@@ -2,11 +2,15 @@
 // replays them, and the placement of a drawing on an A4 sheet.
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+
+#include <array>
 #include <cmath>
 #include <optional>
 
 #include "core/messages.h"
 #include "graphics/cairo_device.h"
+#include "graphics/paper_drawing.h"
 #include "graphics/paper_output.h"
 
 namespace trb::graphics {
@@ -128,6 +132,58 @@ TEST(CairoDevice, ABlockInsertingItselfStopsAtTheDeepestLevel) {
     EXPECT_TRUE(p.abort);
     ASSERT_EQ(p.status.MessageCount(), 1);
     EXPECT_EQ(p.status.Message(1), core::MsgBlockNesting(kMaxBlockDepth + 1));
+}
+
+// Whether the pixel at world (x, y) of a drawing painted at 4 pixels per millimetre (world y
+// upward, 120 mm high) is inked.
+bool InkedAt(const PaperDrawing& drawing, real x, real y) {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 640, 480);
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_paint(cr);
+    cairo_scale(cr, 4, 4);
+    PaintDrawing(cr, drawing, SheetMapping{1, 0, -1, 120});
+    cairo_destroy(cr);
+    cairo_surface_flush(surface);
+    const int column = static_cast<int>(x * 4);
+    const int row = static_cast<int>((120 - y) * 4);
+    const unsigned char* pixel =
+        cairo_image_surface_get_data(surface) + row * cairo_image_surface_get_stride(surface) + column * 4;
+    const bool inked = pixel[1] < 128;  // green of a little-endian xRGB pixel
+    cairo_surface_destroy(surface);
+    return inked;
+}
+
+// A solid takes its corners in DXF order: 1 and 2 along one edge, 3 and 4 along the opposite one,
+// so that the outline runs 1, 2, 4, 3. Taken as 1, 2, 3, 4 the rectangle would become two
+// triangles meeting in its middle (the arrowheads of the dimensions crossed).
+TEST(CairoDevice, ASolidsOutlineRunsThroughItsCornersOneTwoFourThree) {
+    Paper p;
+    p.device.Pen(5);
+    p.device.Solid(10, 10, 50, 10, 10, 40, 50, 40);
+    const PaperItem solid = p.Last();  // a copy: later items move the list
+    EXPECT_EQ(solid.shape, PaperShape::Solid);
+    EXPECT_EQ(solid.v, (std::array<real, 8>{10, 10, 50, 10, 50, 40, 10, 40}));
+
+    // Inside a block turned a quarter about its insertion point the order stays.
+    p.device.BlockBegin("ARROW");
+    p.device.Solid(0, 0, 4, 0, 0, 2, 4, 2);
+    p.device.BlockEnd();
+    p.device.Insert("ARROW", 1, 1, 90, 100, 50);
+    const auto near = [](real a, real b) { return std::fabs(a - b) < 1e-9L; };
+    const std::array<real, 8> turned = {100, 50, 100, 54, 98, 54, 98, 50};
+    for (std::size_t i = 0; i < 8; ++i) EXPECT_TRUE(near(p.Last().v[i], turned[i])) << "value " << i;
+
+    // Painted, the whole rectangle is filled: the middles of its left and right edges too.
+    PaperDrawing drawing;
+    drawing.Add(solid);
+    EXPECT_TRUE(InkedAt(drawing, 30, 25));
+    EXPECT_TRUE(InkedAt(drawing, 12, 25));
+    EXPECT_TRUE(InkedAt(drawing, 48, 25));
+    EXPECT_TRUE(InkedAt(drawing, 30, 12));
+    EXPECT_TRUE(InkedAt(drawing, 30, 38));
+    EXPECT_FALSE(InkedAt(drawing, 8, 25));
+    EXPECT_FALSE(InkedAt(drawing, 52, 25));
 }
 
 PaperDrawing Rectangle(real x1, real y1, real x2, real y2) {
