@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace trb::graphics {
@@ -62,6 +63,14 @@ std::vector<PaperCanvas::Segment> Print(GraphicsWindow& window, const PaperSheet
     return paper.lines;
 }
 
+// A rectangle of 210 by 297 mm on an A4 sheet of 10 dots per millimetre, within a dot.
+void ExpectOnTheA4PapersEdges(const DotRect& r) {
+    EXPECT_NEAR(static_cast<double>(r.left), 0, 1);
+    EXPECT_NEAR(static_cast<double>(r.right), 2100, 1);
+    EXPECT_NEAR(static_cast<double>(r.top), 0, 1);
+    EXPECT_NEAR(static_cast<double>(r.bottom), 2970, 1);
+}
+
 TEST(PrintPlan, ADrawingAtScaleOneHasItsRealSizeAndFillsItsSheet) {
     GraphicsWindow window = Window();
     DrawSheet(window);
@@ -70,10 +79,7 @@ TEST(PrintPlan, ADrawingAtScaleOneHasItsRealSizeAndFillsItsSheet) {
     ASSERT_FALSE(plan.empty);
     // The trimmed sheet lies on the paper's edges, the frame 18 mm from the left and 5 mm from
     // the top and bottom (within a dot).
-    EXPECT_NEAR(static_cast<double>(plan.drawing.left), 0, 1);
-    EXPECT_NEAR(static_cast<double>(plan.drawing.right), 2100, 1);
-    EXPECT_NEAR(static_cast<double>(plan.drawing.top), 0, 1);
-    EXPECT_NEAR(static_cast<double>(plan.drawing.bottom), 2970, 1);
+    ExpectOnTheA4PapersEdges(plan.drawing);
     ASSERT_EQ(lines.size(), 9u);
     const auto frameTopLeft = lines[7].a;      // (18, 292)
     const auto frameBottomRight = lines[5].a;  // (205, 5)
@@ -163,6 +169,46 @@ TEST(PrintPlan, TheBorderOutlinesTheDrawingWindowOnceAndAnEmptyListPrintsNothing
     GraphicsWindow empty = Window();
     empty.Header(0, 0, 100, 50, abort);
     EXPECT_TRUE(PlanPrintout(empty, Sheet(297, 210), {}, abort).empty);
+}
+
+// The x range on paper of the first four segments: the trimmed sheet's rectangle.
+std::pair<int, int> SheetColumns(const std::vector<PaperCanvas::Segment>& lines) {
+    int left = lines.at(0).a.x, right = left;
+    for (std::size_t i = 0; i < 4; ++i)
+        for (const PixelPoint& p : {lines.at(i).a, lines.at(i).b}) {
+            left = std::min(left, p.x);
+            right = std::max(right, p.x);
+        }
+    return {left, right};
+}
+
+// The A4 sheet with a note to the right of it, inside the window: 2 characters of a text 5 wide
+// (5.5 with the width's 1.1), from x 211 to 222. At real size only the lines place the drawing, so
+// the sheet stays on the paper's edges and the note falls off; a fitted printout makes room for
+// the note, so the 222 mm from the sheet's left edge to the note's end fill the 210 mm of paper.
+TEST(PrintPlan, ANoteBesideTheSheetCountsOnlyWhenThePrintoutIsFitted) {
+    GraphicsWindow window = Window();
+    DrawSheet(window);
+    window.SetTextStyle(0, 0, 5, 5);
+    window.OutTextXY("NO", 211, 150);
+
+    PrintPlan plan;
+    const auto realSize = Print(window, Sheet(210, 297), {}, plan);
+    ASSERT_FALSE(plan.empty);
+    ExpectOnTheA4PapersEdges(plan.drawing);
+    const auto [realLeft, realRight] = SheetColumns(realSize);
+    EXPECT_NEAR(realLeft, 0, 1);
+    EXPECT_NEAR(realRight, 2100, 1);
+
+    PrintoutSettings fit;
+    fit.fit = true;
+    const auto fitted = Print(window, Sheet(210, 297), fit, plan);
+    ASSERT_FALSE(plan.empty);
+    EXPECT_NEAR(static_cast<double>(plan.drawing.left), 0, 1);
+    EXPECT_NEAR(static_cast<double>(plan.drawing.right), 2100, 1) << "the note ends on the paper's edge";
+    const auto [fitLeft, fitRight] = SheetColumns(fitted);
+    EXPECT_NEAR(fitLeft, 0, 1);
+    EXPECT_NEAR(fitRight, 2100 * 210 / 222.0, 3) << "the sheet shrinks to leave room for the note";
 }
 
 TEST(PrintPlan, TheOrientationFollowsADrawingThatFitsOnlyOneWay) {

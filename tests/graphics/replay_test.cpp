@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace trb::graphics {
@@ -97,6 +98,50 @@ TEST(Replay, TextsGoToPaperOnlyWhilePrinting) {
     // At 90° the cell's corner lies 0.7·h to the left of the given point and at its height.
     EXPECT_EQ(t.origin.x, RoundPixel(4 * (100 - 0.7L * 16)));
     EXPECT_EQ(t.origin.y, 4 * (600 - 100));
+}
+
+// One world unit is one pixel (800 by 600 over 800 by 600) and four dots on paper. A text style
+// of height 20 and width 50 is 32 by 55 world units (1.6 and 1.1 times), then the settings' factors
+// scale each: 1.25 and 0.8 make 40 by 44.
+TEST(Replay, TheSettingsTextFactorsScaleHeightAndWidthEachOnItsOwn) {
+    const auto texts = [](real heightFactor, real widthFactor) {
+        WindowSettings settings = Device();
+        settings.textHeightFactor = heightFactor;
+        settings.textWidthFactor = widthFactor;
+        GraphicsWindow window(settings);
+        bool abort = false;
+        window.SetWindow(false, false, 0, 0, 1, 1, 0, 0, 800, 600, abort);
+        window.SetTextStyle(2, 0, 20, 50);
+        window.OutTextXY("abc", 100, 100);
+        RecordingCanvas screen, paper;
+        Replay(window, screen, nullptr, abort);
+        PrintTarget print;
+        print.canvas = &paper;
+        PaperSheet sheet;
+        sheet.dotsPerMmX = sheet.dotsPerMmY = 4;
+        print.mapping = PrinterMapping(window.CurrentView(), sheet, {});
+        RecordingCanvas unused;
+        Replay(window, unused, &print, abort);
+        EXPECT_FALSE(abort);
+        return std::pair{screen.texts.at(0), paper.texts.at(0)};
+    };
+    const auto [plainScreen, plainPaper] = texts(1, 1);
+    EXPECT_EQ(plainScreen.height, 32);
+    EXPECT_EQ(plainScreen.width, 55);
+    EXPECT_EQ(plainPaper.height, 4 * 32);
+    EXPECT_EQ(plainPaper.width, 4 * 55);
+
+    const auto [narrowScreen, narrowPaper] = texts(1, 0.8L);
+    EXPECT_EQ(narrowScreen.height, 32);
+    EXPECT_EQ(narrowScreen.width, 44);
+    EXPECT_EQ(narrowPaper.height, 4 * 32);
+    EXPECT_EQ(narrowPaper.width, 4 * 44);
+
+    const auto [tallScreen, tallPaper] = texts(1.25L, 1);
+    EXPECT_EQ(tallScreen.height, 40);
+    EXPECT_EQ(tallScreen.width, 55);
+    EXPECT_EQ(tallPaper.height, 4 * 40);
+    EXPECT_EQ(tallPaper.width, 4 * 55);
 }
 
 }  // namespace
