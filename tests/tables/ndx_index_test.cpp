@@ -5,6 +5,9 @@
 #include <cstring>
 #include <iterator>
 #include <random>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "tables/dbf_error.h"
 #include "tables/dbf_table.h"
@@ -96,6 +99,60 @@ TEST_F(IndexTest, CombinedNumericKeyOrdersByTheTreeWalk) {
         static_cast<unsigned char>(bytes[0]) | (static_cast<unsigned char>(bytes[1]) << 8);
     const char* rootPage = bytes.data() + root * kNdxPageSize;
     EXPECT_NE(rootPage[4] | rootPage[5], 0);
+}
+
+// Equal keys stand in the order of their records, whatever order they were collected in.
+TEST(NdxEntries, EqualKeysSortByRecordNumber) {
+    std::vector<NdxEntry> characters = {{"B", 5}, {"A", 3}, {"B", 2}, {"B", 9}, {"A", 1}, {"AB", 4}};
+    SortNdxEntries(characters, false);
+    std::vector<std::pair<std::string, std::uint32_t>> order;
+    for (const NdxEntry& e : characters) order.emplace_back(e.key, e.record);
+    EXPECT_EQ(order, (std::vector<std::pair<std::string, std::uint32_t>>{
+                         {"A", 1}, {"A", 3}, {"AB", 4}, {"B", 2}, {"B", 5}, {"B", 9}}));
+
+    const auto number = [](double v) {
+        std::string key(8, '\0');
+        std::memcpy(key.data(), &v, 8);  // little-endian host
+        return key;
+    };
+    std::vector<NdxEntry> numbers = {
+        {number(2.5), 7}, {number(-1), 8}, {number(2.5), 1}, {number(10), 2}, {number(2.5), 4}};
+    SortNdxEntries(numbers, true);
+    std::vector<std::uint32_t> records;
+    for (const NdxEntry& e : numbers) records.push_back(e.record);
+    EXPECT_EQ(records, (std::vector<std::uint32_t>{8, 1, 4, 7, 2}));
+}
+
+// 600 records with three labels fill many pages of equal keys: the index walks them label by label
+// and, within a label, in record order, in the file and when the table is navigated by it.
+TEST_F(IndexTest, EqualKeysOverManyPagesKeepTheRecordOrder) {
+    path = folder / "same.dbf";
+    DbfTable::Create(path, {{"LABEL", 'C', 6, 0}});
+    table.Open(path);
+    const char* labels[] = {"beta", "alpha", "gamma"};
+    for (int i = 0; i < 600; ++i) {
+        table.Insert();
+        table.SetFieldText(1, labels[(i * 7 + i / 5) % 3]);
+        table.Post();
+    }
+    const auto ndx = folder / "same.ndx";
+    table.IndexOn("LABEL", ndx);
+    const NdxContents contents = ReadNdx(ReadWholeFile(ndx));
+    ASSERT_EQ(contents.entries.size(), 600u);
+    ASSERT_GT(ReadWholeFile(ndx).size(), 4 * kNdxPageSize) << "the keys fill several pages";
+    for (std::size_t i = 1; i < contents.entries.size(); ++i) {
+        const NdxEntry& p = contents.entries[i - 1];
+        const NdxEntry& e = contents.entries[i];
+        ASSERT_TRUE(p.key < e.key || (p.key == e.key && p.record < e.record))
+            << "entry " << i << ": " << p.key << " " << p.record << ", " << e.key << " " << e.record;
+    }
+
+    table.SetIndexTo(ndx);
+    std::vector<int> visited;
+    for (table.First(); !table.Eof(); table.Next()) visited.push_back(table.RecNo());
+    ASSERT_EQ(visited.size(), 600u);
+    for (std::size_t i = 0; i < visited.size(); ++i)
+        EXPECT_EQ(visited[i], static_cast<int>(contents.entries[i].record)) << "position " << i;
 }
 
 TEST_F(IndexTest, SetIndexToOrdersNavigationAndFollowsChanges) {

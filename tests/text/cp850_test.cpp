@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace trb::text {
 namespace {
 
@@ -22,6 +24,28 @@ TEST(OemToDisplay, TextsOf255CharactersOrMoreGiveNothing) {
     EXPECT_EQ(OemToDisplay(std::string(254, 'a'), o).size(), 254u);
     EXPECT_EQ(OemToDisplay(std::string(255, 'a'), o), "");
     EXPECT_EQ(OemToDisplay(std::string(1000, '\x81'), o), "");
+}
+
+// Long texts convert in pieces of 254 characters, each below the display limit: every character
+// of every piece arrives, in order, at the pieces' seams too.
+TEST(OemToDisplayAll, ConvertsTextsOfAnyLengthWithoutLosingACharacter) {
+    const FormatOptions o;
+    for (std::size_t length : {253u, 254u, 255u, 508u, 509u, 1000u}) {
+        std::string oem, expected;
+        for (std::size_t i = 0; i < length; ++i) {
+            // Digits counting up, with an umlaut ("\x84", "ä") every seventh character.
+            if (i % 7 == 6) {
+                oem += '\x84';
+                expected += "\xC3\xA4";
+            } else {
+                oem += static_cast<char>('0' + i % 10);
+                expected += static_cast<char>('0' + i % 10);
+            }
+        }
+        EXPECT_EQ(OemToDisplayAll(oem, o), expected) << length << " characters";
+    }
+    EXPECT_EQ(OemToDisplayAll("", o), "");
+    EXPECT_EQ(OemToDisplayAll(std::string(254, '\xE1'), o).size(), 2 * 254u);  // "ß" twice the bytes
 }
 
 TEST(OemToDisplay, PlainSettingTransliteratesAndDrawsBoxesInAscii) {
