@@ -187,6 +187,39 @@ TEST(ConfigRead, ImportingAMissingFileChangesNothing) {
     EXPECT_EQ(s.zoomFactor, 3);
 }
 
+// Display decimals from 1 to 9 are kept; a stored 0 or 10 is taken for the default 3.
+TEST(ConfigRead, EveryDecimalsSettingFromOneToNineReadsBack) {
+    for (int decimals = 1; decimals <= 9; ++decimals) {
+        ConfigSettings written = ChangedSettings();
+        written.format.decimals = decimals;
+        EXPECT_EQ(Read(ConfigText(written)).format.decimals, decimals);
+    }
+    for (const char* stored : {"0", "10", "-1"})
+        EXPECT_EQ(Read(WithValue(ConfigText(ChangedSettings()), "Dezimalstellen", stored)).format.decimals, 3)
+            << stored;
+}
+
+// A text setting holding a line end is written on one line (line ends become blanks), so that
+// every value after it is read from its own line.
+TEST(ConfigWrite, ALineEndInsideATextLeavesEveryLaterValueInPlace) {
+    const auto table = ConfigTable();
+    for (const char* inside : {"\n", "\r\n", "\r", "\n\n"}) {
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            const ConfigRow& row = table[i];
+            if (row.kind != ValueKind::Text) continue;
+            ConfigSettings written = ChangedSettings();
+            row.ref.text(written) = std::string("first") + inside + "second";
+            const ConfigSettings read = Read(ConfigText(written), "/elsewhere/");
+            ConfigSettings copy = read;
+            const std::string blanks(std::string(inside).size(), ' ');
+            EXPECT_EQ(row.ref.text(copy), "first" + blanks + "second") << "row " << i << " " << row.label;
+            for (std::size_t later = i + 1; later < table.size(); ++later)
+                EXPECT_EQ(RowValue(table[later], read), RowValue(table[later], written))
+                    << "row " << later << " after a line end in row " << i;
+        }
+    }
+}
+
 TEST(ConfigRead, GarbageNeverCrashes) {
     std::string noise;
     unsigned state = 12345;

@@ -169,6 +169,30 @@ TEST_F(ResultReportTest, StationaryBearingOmitsItsSpeedRowsAndMoreDecimalsWidenV
     EXPECT_NE(text.find("\tp\tMPa\t      5,00\n"), std::string::npos);
 }
 
+// A bearing turning at nB = 5 1/s: its sliding speed is 5 · 2π · 60 mm = 1.885 m/s and its angular
+// speed 31.42 1/s, beside the shaft's 12.57 m/s at 33.33 1/s.
+TEST_F(ResultReportTest, ARotatingBearingShowsItsOwnSpeeds) {
+    core::LoadExampleCase(record);
+    record.nb = 5;
+    bool runAbort = false;
+    core::RunCalculation(record, status, runAbort);
+    ASSERT_FALSE(status.calculationFailed);
+    const std::string text = Report(kTabFileForCase);
+    // The bearing's rows in the short number form, the shaft's in its column.
+    EXPECT_NE(text.find("Drehzahl Lager\tnB\t1/s\t5\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Gleitgeschwindigkeit\tuB\tm/s\t1,885\n"), std::string::npos);
+    EXPECT_NE(text.find("Winkelgeschwindigkeit\twB\t1/s\t31,42\n"), std::string::npos);
+    EXPECT_NE(text.find("Gleitgeschwindigkeit\tuS\tm/s\t    12,57\n"), std::string::npos);
+
+    // Turning the other way: the same speeds with their sign.
+    record.nb = -5;
+    core::RunCalculation(record, status, runAbort);
+    ASSERT_FALSE(status.calculationFailed);
+    const std::string reversed = Report(kTabFileForCase);
+    EXPECT_NE(reversed.find("\tuB\tm/s\t-1,885\n"), std::string::npos) << reversed;
+    EXPECT_NE(reversed.find("\tuS\tm/s\t    12,57\n"), std::string::npos);
+}
+
 TEST_F(ResultReportTest, FailedRunShowsTheMessagesInsteadOfAReport) {
     core::RunCalculation(record, status, abort);  // the program-start record: "Fatal  : Dmax = 0 !"
     abort = false;
