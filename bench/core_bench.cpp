@@ -72,3 +72,41 @@ void BM_SpeedSweep1000(benchmark::State& state) {
 BENCHMARK(BM_SpeedSweep1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+namespace {
+
+// A run with the memo the searches share, against BM_RunCalculationExample without it.
+void BM_RunCalculationWithMemo(benchmark::State& state) {
+    TRBrecord example;
+    trb::core::LoadExampleCase(example);
+    trb::core::RunStatus status;
+    trb::core::RunMemo memo;
+    for (auto _ : state) {
+        TRBrecord record = example;
+        bool abort = false;
+        benchmark::DoNotOptimize(trb::core::RunCalculation(record, status, abort, memo));
+        benchmark::DoNotOptimize(record.h0);
+    }
+}
+BENCHMARK(BM_RunCalculationWithMemo);
+
+// A light load at high speed: the iteration never settles and goes round a cycle up to its step
+// limit; with the memo (argument 1) the rest of the cycle is skipped once it is seen.
+void BM_UnsettledRun(benchmark::State& state) {
+    TRBrecord example;
+    trb::core::LoadExampleCase(example);
+    example.f = 1000;
+    example.ns = 100;
+    trb::core::RunStatus status;
+    trb::core::RunMemo memo;
+    for (auto _ : state) {
+        TRBrecord record = example;
+        bool abort = false;
+        const int steps = state.range(0) != 0 ? trb::core::RunCalculation(record, status, abort, memo)
+                                              : trb::core::RunCalculation(record, status, abort);
+        benchmark::DoNotOptimize(steps);
+    }
+}
+BENCHMARK(BM_UnsettledRun)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

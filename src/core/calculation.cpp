@@ -1,9 +1,11 @@
 #include "core/calculation.h"
 
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "core/characteristic.h"
+#include "core/iteration_cycles.h"
 #include "core/lubricant.h"
 #include "core/messages.h"
 #include "core/representable.h"
@@ -122,10 +124,31 @@ void CheckRange(const TRBrecord& r, RunStatus& status, bool& abort) {
 
 }  // namespace
 
-void OperatingPoint(TRBrecord& r, RunStatus& status, bool& abort) {
+namespace {
+
+// What every step of one run uses alike: the oil's viscosity line through its 40 °C value, the
+// friction characteristic's factors for the width ratio, the supply feature's fixed part, and the
+// Sommerfeld numbers a search keeps (none for a single run).
+struct StepAids {
+    ViscosityLine oil;
+    FrictionShape friction;
+    SupplyShape supply;
+    SommerfeldMemo* sommerfeld = nullptr;
+};
+
+SupplyGeometry SupplyOf(const TRBrecord& r) {
+    return {r.zufuhr, r.b, r.db, r.dh, r.bg, r.bp, r.phia, r.phie};
+}
+
+StepAids AidsFor(const TRBrecord& r, SommerfeldMemo* sommerfeld) {
+    return {ViscosityLineThrough(r.nu40, 40), FrictionShapeOf(r.b / r.db), SupplyShapeOf(SupplyOf(r)),
+            sommerfeld};
+}
+
+void Step(TRBrecord& r, RunStatus& status, bool& abort, const StepAids& aids) {
     r.teff = r.druckschmierung ? (r.t1 + r.t2) * 0.5L : r.tb;
     r.eta40 = DynamicViscosity(r.nu40, r.rho);
-    r.nueff = ViscosityAt(r.nu40, 40, r.teff);
+    r.nueff = ViscosityOn(aids.oil, r.teff);
     r.etaeff = DynamicViscosity(r.nueff, r.rho);
     r.dt20 = r.teff - 20;
 
@@ -157,7 +180,8 @@ void OperatingPoint(TRBrecord& r, RunStatus& status, bool& abort) {
         return;
     }
     const real widthRatio = r.b / r.db;
-    r.epsilon = EpsOfSommerfeld(r.so, widthRatio, status);
+    r.epsilon = aids.sommerfeld != nullptr ? EpsOfSommerfeld(r.so, widthRatio, status, *aids.sommerfeld)
+                                           : EpsOfSommerfeld(r.so, widthRatio, status);
     if (r.epsilon == 0) {
         Fatal(status, abort, kMsgEccentricityZero, true);
         return;
@@ -165,7 +189,7 @@ void OperatingPoint(TRBrecord& r, RunStatus& status, bool& abort) {
     r.e = r.epsilon * r.seff * 0.5L;
     r.h0 = r.db * 0.5L * r.psieff * (1 - r.epsilon);
 
-    r.mupsi = FrictionCharacteristic(r.so, widthRatio);
+    r.mupsi = FrictionCharacteristic(r.so, aids.friction);
     r.mu = r.mupsi * r.psieff;
     r.p0 = r.mu * r.f * r.us;  // the shaft's sliding speed only
     r.q1c = OwnPressureFlowCharacteristic(r.epsilon, widthRatio);
@@ -173,8 +197,7 @@ void OperatingPoint(TRBrecord& r, RunStatus& status, bool& abort) {
     r.q1 = db3 * r.psieff * r.weff * r.q1c;
 
     if (r.druckschmierung) {
-        const SupplyGeometry supply{r.zufuhr, r.b, r.db, r.dh, r.bg, r.bp, r.phia, r.phie};
-        r.q2c = SupplyPressureFlowCharacteristic(supply, r.epsilon, r.q2c, status);
+        r.q2c = SupplyPressureFlowCharacteristic(SupplyOf(r), aids.supply, r.epsilon, r.q2c, status);
         r.q2 = db3 * r.psieff * r.psieff * r.psieff * r.pe * 1e6L / r.etaeff * r.q2c;
         r.q = r.q1 + r.q2;
         if (!(r.q > 0)) {
@@ -206,7 +229,41 @@ void OperatingPoint(TRBrecord& r, RunStatus& status, bool& abort) {
     }
 }
 
-int RunCalculation(TRBrecord& r, RunStatus& status, bool& abort) {
+}  // namespace
+
+void OperatingPoint(TRBrecord& r, RunStatus& status, bool& abort) {
+    Step(r, status, abort, AidsFor(r, nullptr));
+}
+
+namespace {
+
+// The temperature iteration until the change is below kConvergence, a step fails or the step limit
+// is passed; the number of steps made, as the limit check counts them.
+int Iterate(TRBrecord& r, RunStatus& status, bool& abort, RunMemo* memo) {
+    static_assert(CycleWatch::kSteps == kMaxTemperatureSteps + 1, "the watch knows the last step");
+    const StepAids aids = AidsFor(r, memo != nullptr ? &memo->sommerfeld : nullptr);
+    std::optional<CycleWatch> watch;
+    if (memo != nullptr) watch.emplace(StateOf(r));
+    int steps = 0;
+    for (;;) {
+        ++steps;
+        Step(r, status, abort, aids);
+        const real change = r.druckschmierung ? r.t2new - r.t2 : r.tbnew - r.tb;
+        if (std::fabs(change) < kConvergence) break;
+        if (steps > kMaxTemperatureSteps || abort || status.calculationFailed) break;
+        if (!watch) continue;
+        // Going round a cycle it neither settles nor fails: its last step writes the same record from
+        // the state it would start from, and its messages are in the list already.
+        if (const auto last = watch->LastStartOnceCycling(StateOf(r), static_cast<std::size_t>(steps))) {
+            Restore(r, *last);
+            Step(r, status, abort, aids);
+            return kMaxTemperatureSteps + 1;
+        }
+    }
+    return steps;
+}
+
+int Run(TRBrecord& r, RunStatus& status, bool& abort, RunMemo* memo) {
     status.ClearMessages();
     if (!CheckInputs(r, status, abort)) return 0;
 
@@ -240,18 +297,21 @@ int RunCalculation(TRBrecord& r, RunStatus& status, bool& abort) {
         r.tb = 60;  // °C, whatever the ambient temperature
     }
 
-    int steps = 0;
-    for (;;) {
-        ++steps;
-        OperatingPoint(r, status, abort);
-        const real change = r.druckschmierung ? r.t2new - r.t2 : r.tbnew - r.tb;
-        if (std::fabs(change) < kConvergence) break;
-        if (steps > kMaxTemperatureSteps || abort || status.calculationFailed) break;
-    }
+    const int steps = Iterate(r, status, abort, memo);
     if (steps > kMaxTemperatureSteps) status.AddMessage(kMsgTemperatureIteration);
     if (!abort) FinalStage(r, status, abort);
     CheckRange(r, status, abort);
     return steps;
+}
+
+}  // namespace
+
+int RunCalculation(TRBrecord& r, RunStatus& status, bool& abort) {
+    return Run(r, status, abort, nullptr);
+}
+
+int RunCalculation(TRBrecord& r, RunStatus& status, bool& abort, RunMemo& memo) {
+    return Run(r, status, abort, &memo);
 }
 
 }  // namespace trb::core

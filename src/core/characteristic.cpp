@@ -1,6 +1,7 @@
 #include "core/characteristic.h"
 
 #include <cmath>
+#include <limits>
 
 #include "core/messages.h"
 #include "core/utilmath.h"
@@ -28,20 +29,13 @@ constexpr real kSommerfeldTolerance = 0.001L;
 
 }  // namespace
 
-namespace {
-
-// The width-ratio part of the Sommerfeld number, which the eccentricity search keeps for all its steps.
-struct SommerfeldShape {
-    real b2;
-    real a1;
-    real a2;
-};
-
-SommerfeldShape ShapeOf(real b) {
+SommerfeldShape SommerfeldShapeOf(real b) {
     constexpr real kA1[5] = {1.1642L, -1.9456L, 7.1161L, -10.1073L, 5.0141L};
     constexpr real kA2[5] = {-1.000026L, -0.023634L, -0.4215L, -0.038817L, -0.090551L};
     return {b * b, Quartic(kA1, b), Quartic(kA2, b)};
 }
+
+namespace {
 
 real SommerfeldOfEps(real eps, const SommerfeldShape& shape) {
     const real oneMinusEps2 = 1 - eps * eps;
@@ -52,34 +46,81 @@ real SommerfeldOfEps(real eps, const SommerfeldShape& shape) {
 }  // namespace
 
 real SommerfeldOfEps(real eps, real b) {
-    return SommerfeldOfEps(eps, ShapeOf(b));
+    return SommerfeldOfEps(eps, SommerfeldShapeOf(b));
 }
 
-real EpsOfSommerfeld(real so, real b, RunStatus& status) {
-    const SommerfeldShape shape = ShapeOf(b);
+const SommerfeldShape& SommerfeldMemo::UseWidthRatio(real b) {
+    if (numbers_.empty() || !(b == widthRatio_)) {
+        widthRatio_ = b;
+        shape_ = SommerfeldShapeOf(b);
+        numbers_.assign(kPoints, std::numeric_limits<real>::quiet_NaN());
+    }
+    return shape_;
+}
+
+namespace {
+
+// The Sommerfeld number at bisection point `node`, which lies at eps: kept in the memo when there is
+// one and the point is among those it keeps.
+real SommerfeldAt(SommerfeldMemo* memo, std::size_t node, real eps, const SommerfeldShape& shape) {
+    if (memo == nullptr || node >= SommerfeldMemo::kPoints) return SommerfeldOfEps(eps, shape);
+    if (const std::optional<real> kept = memo->Find(node)) return *kept;
+    const real so = SommerfeldOfEps(eps, shape);
+    memo->Keep(node, so);
+    return so;
+}
+
+real Bisect(real so, real b, RunStatus& status, SommerfeldMemo* memo) {
+    const SommerfeldShape shape = memo != nullptr ? memo->UseWidthRatio(b) : SommerfeldShapeOf(b);
     real lower = 0.01L;
     real upper = 1;
+    std::size_t node = 1;
     for (int step = 1;; ++step) {
         if (step > kMaxBisectionSteps) {
             status.AddMessage(kMsgEccentricitySearch);
             return 0;
         }
         const real mid = (lower + upper) * 0.5L;
-        const real d = SommerfeldOfEps(mid, shape) - so;
+        const real d = SommerfeldAt(memo, node, mid, shape) - so;
+        const bool narrowed = d < 0 ? mid != lower : mid != upper;
         if (d < 0) {
             lower = mid;
         } else {
             upper = mid;
         }
         if (std::fabs(d) < kSommerfeldTolerance) return mid;
+        // A bracket that no longer narrows gives the same point at every further step up to the limit:
+        // a search with a memo goes there at once.
+        if (memo != nullptr && !narrowed) step = kMaxBisectionSteps;
+        if (node < SommerfeldMemo::kPoints) node = 2 * node + (d < 0 ? 1 : 0);
     }
 }
 
-real FrictionCharacteristic(real so, real b) {
+}  // namespace
+
+real EpsOfSommerfeld(real so, real b, RunStatus& status) {
+    return Bisect(so, b, status, nullptr);
+}
+
+real EpsOfSommerfeld(real so, real b, RunStatus& status, SommerfeldMemo& memo) {
+    return Bisect(so, b, status, &memo);
+}
+
+FrictionShape FrictionShapeOf(real b) {
+    FrictionShape shape;
+    for (std::size_t i = 0; i < shape.k.size(); ++i) shape.k[i] = Quartic(kFriction[i], b);
+    return shape;
+}
+
+real FrictionCharacteristic(real so, const FrictionShape& shape) {
     const real t = Log10(so);
     real exponent = 0;
-    for (int i = 4; i >= 0; --i) exponent = exponent * t + Quartic(kFriction[i], b);
+    for (std::size_t i = shape.k.size(); i-- > 0;) exponent = exponent * t + shape.k[i];
     return Pow10(exponent);
+}
+
+real FrictionCharacteristic(real so, real b) {
+    return FrictionCharacteristic(so, FrictionShapeOf(b));
 }
 
 real OwnPressureFlowCharacteristic(real eps, real b) {
@@ -113,17 +154,35 @@ real PartialGrooveFlow(const SupplyGeometry& s, real eps) {
 
 }  // namespace
 
+namespace {
+
+bool IsHole(int zufuhr) {
+    return zufuhr == kHoleOppositeLoad || zufuhr == kHoleAt90 || zufuhr == kTwoHolesAt90;
+}
+
+}  // namespace
+
+SupplyShape SupplyShapeOf(const SupplyGeometry& s) {
+    if (!IsHole(s.zufuhr)) return {};
+    const real qH = HoleShapeFactor(s.dh / s.width);
+    const real logRatio = std::log(s.width / s.dh);
+    return {qH * logRatio};
+}
+
 real SupplyPressureFlowCharacteristic(const SupplyGeometry& s, real eps, real previous, RunStatus& status) {
+    return SupplyPressureFlowCharacteristic(s, SupplyShapeOf(s), eps, previous, status);
+}
+
+real SupplyPressureFlowCharacteristic(const SupplyGeometry& s, const SupplyShape& shape, real eps,
+                                      real previous, RunStatus& status) {
     const real onePlusEps3 = (1 + eps) * (1 + eps) * (1 + eps);
     switch (s.zufuhr) {
         case kHoleOppositeLoad:
         case kHoleAt90:
         case kTwoHolesAt90: {
-            const real qH = HoleShapeFactor(s.dh / s.width);
-            const real logRatio = std::log(s.width / s.dh);
-            if (s.zufuhr == kHoleOppositeLoad) return onePlusEps3 * (kPi / 48) / (qH * logRatio);
-            if (s.zufuhr == kHoleAt90) return (kPi / 48) / (qH * logRatio);
-            return (kPi / 24) / (qH * logRatio);
+            if (s.zufuhr == kHoleOppositeLoad) return onePlusEps3 * (kPi / 48) / shape.hole;
+            if (s.zufuhr == kHoleAt90) return (kPi / 48) / shape.hole;
+            return (kPi / 24) / shape.hole;
         }
         case kRingGroove: {
             const real b = s.width / s.diameter;

@@ -31,9 +31,16 @@ real ViscosityClassNu40(int index) {
     return static_cast<real>(kGrades[static_cast<std::size_t>(index - 1)]);
 }
 
+ViscosityLine ViscosityLineThrough(real nuRef, real tRef) {
+    return {Log10(Log10(nuRef + 0.8L)), Log10(tRef + 273.15L)};
+}
+
+real ViscosityOn(const ViscosityLine& line, real t) {
+    return Pow10(Pow10(line.w - kViscositySlope * (Log10(t + 273.15L) - line.lgTRef))) - 0.8L;
+}
+
 real ViscosityAt(real nuRef, real tRef, real t) {
-    const real w = Log10(Log10(nuRef + 0.8L));
-    return Pow10(Pow10(w - kViscositySlope * (Log10(t + 273.15L) - Log10(tRef + 273.15L)))) - 0.8L;
+    return ViscosityOn(ViscosityLineThrough(nuRef, tRef), t);
 }
 
 real DynamicViscosity(real nu, real rho) {

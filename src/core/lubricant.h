@@ -19,6 +19,15 @@ real ViscosityClassNu40(int index);
 // double-logarithmic viscosity-temperature chart, with the fixed slope -3.726.
 real ViscosityAt(real nuRef, real tRef, real t);
 
+// That straight line with its two terms that do not depend on t calculated once, for the many
+// temperatures of one oil in a calculation run; ViscosityOn gives what ViscosityAt gives.
+struct ViscosityLine {
+    real w = 0;       // lg lg (nuRef + 0.8)
+    real lgTRef = 0;  // lg (tRef + 273.15)
+};
+ViscosityLine ViscosityLineThrough(real nuRef, real tRef);
+real ViscosityOn(const ViscosityLine& line, real t);
+
 // Dynamic viscosity in Pa s from the kinematic viscosity in mm²/s and the density in kg/m³.
 real DynamicViscosity(real nu, real rho);
 

@@ -13,6 +13,7 @@
 #include "core/calculation.h"
 #include "core/clearance_range.h"
 #include "core/operating_sweep.h"
+#include "same_run.h"
 #include "whole_file.h"
 
 namespace trb::app {
@@ -20,30 +21,6 @@ namespace {
 
 using core::Clearance;
 using core::TRBrecord;
-
-// Two results agree when they are the same number, bit for bit in value (both not a number counts
-// as agreeing).
-bool Same(real a, real b) {
-    return a == b || (std::isnan(a) && std::isnan(b));
-}
-
-// Every result field and every message of two runs agree.
-void ExpectSameRun(const TRBrecord& expected, const core::RunStatus& expectedStatus,
-                   const core::CaseRun& actual, const std::string& where) {
-    const auto want = RecordResults(expected);
-    const auto got = RecordResults(actual.record);
-    ASSERT_EQ(want.size(), got.size());
-    for (std::size_t i = 0; i < want.size(); ++i) {
-        EXPECT_TRUE(Same(want[i].value, got[i].value))
-            << where << ": " << want[i].name << " " << static_cast<double>(want[i].value) << " vs "
-            << static_cast<double>(got[i].value);
-    }
-    ASSERT_EQ(expectedStatus.MessageCount(), actual.status.MessageCount()) << where;
-    for (int m = 1; m <= expectedStatus.MessageCount(); ++m) {
-        EXPECT_EQ(expectedStatus.Message(m), actual.status.Message(m)) << where;
-    }
-    EXPECT_EQ(expectedStatus.calculationFailed, actual.status.calculationFailed) << where;
-}
 
 // The example case as its case file holds it.
 struct CaseFromFile {
