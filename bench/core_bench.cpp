@@ -4,6 +4,7 @@
 #include "core/characteristic.h"
 #include "core/clearance_range.h"
 #include "core/operating_sweep.h"
+#include "core/thresholds.h"
 
 namespace {
 
@@ -108,5 +109,32 @@ void BM_UnsettledRun(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_UnsettledRun)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+namespace {
+
+// Every threshold of a case at its three clearances: load, speed and temperature, 401 runs each, and
+// the bisections of their crossings; about 3,900 runs on one thread.
+void ThresholdsOf(benchmark::State& state, bool pressureLubrication) {
+    TRBrecord example;
+    trb::core::LoadExampleCase(example);
+    example.druckschmierung = pressureLubrication;
+    for (auto _ : state) {
+        const trb::core::Thresholds thresholds = trb::core::FindThresholds(example);
+        benchmark::DoNotOptimize(thresholds.At(trb::core::Clearance::Mean).loadAtPlim);
+    }
+}
+
+// The example case: far from it, 479 of its 3,609 range runs never settle.
+void BM_ThresholdsExample(benchmark::State& state) {
+    ThresholdsOf(state, true);
+}
+BENCHMARK(BM_ThresholdsExample)->Unit(benchmark::kMillisecond);
+
+void BM_ThresholdsConvection(benchmark::State& state) {
+    ThresholdsOf(state, false);
+}
+BENCHMARK(BM_ThresholdsConvection)->Unit(benchmark::kMillisecond);
 
 }  // namespace
