@@ -69,8 +69,10 @@ int RunJsonBatch(Program& program, const std::string& caseFile) {
     if (!ReadCommandLineCase(program, caseFile)) return kExitUnreadableCase;
     const std::string target = fs::path(caseFile).replace_extension(".json").string();
     const core::ClearanceRange range = core::RunClearanceRange(program.record);
-    const bool written = ui::WriteFileChecked(target, CaseJson(program.record, program.status, &range),
-                                              program.dialogs, program.abort);
+    const core::Thresholds thresholds = core::FindThresholds(program.record);
+    const bool written =
+        ui::WriteFileChecked(target, CaseJson(program.record, program.status, &range, &thresholds),
+                             program.dialogs, program.abort);
     return written ? kExitOk : kExitUnreadableCase;
 }
 

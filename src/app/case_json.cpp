@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "app/json_text.h"
+#include "app/thresholds_json.h"
 #include "text/cp850.h"
 
 namespace trb::app {
@@ -205,7 +206,7 @@ std::vector<ResultField> RecordResults(const core::TRBrecord& record) {
 }
 
 std::string CaseJson(const core::TRBrecord& record, const core::RunStatus& status,
-                     const core::ClearanceRange* range) {
+                     const core::ClearanceRange* range, const core::Thresholds* thresholds) {
     std::string out = "{\n";
     AppendMembers(out, record, status, "  ", false);
     if (range != nullptr) {
@@ -221,6 +222,7 @@ std::string CaseJson(const core::TRBrecord& record, const core::RunStatus& statu
         }
         out += "\n  }";
     }
+    if (thresholds != nullptr) out += ",\n  \"thresholds\": " + ThresholdsJson(*thresholds, "  ");
     out += "\n}\n";
     return out;
 }

@@ -7,6 +7,7 @@
 #include "core/real.h"
 #include "core/record.h"
 #include "core/run_status.h"
+#include "core/thresholds.h"
 
 namespace trb::app {
 
@@ -16,9 +17,11 @@ const std::vector<std::string>& RecordFieldNames();
 // One JSON object: every field of the record under its own name (reals with 21 significant digits,
 // texts in UTF-8), "messages" (the message list in order) and "failed" (the calculation-failed flag).
 // With a clearance range, "clearance_range" follows: "min", "mean" and "max", each holding that run's
-// results, messages and failed flag under the same names.
+// results, messages and failed flag under the same names. With thresholds, "thresholds" follows
+// (see ThresholdsJson).
 std::string CaseJson(const core::TRBrecord& record, const core::RunStatus& status,
-                     const core::ClearanceRange* range = nullptr);
+                     const core::ClearanceRange* range = nullptr,
+                     const core::Thresholds* thresholds = nullptr);
 
 // The results of the record (the fields a calculation run writes) in record order, by name.
 struct ResultField {

@@ -6,6 +6,7 @@
 
 #include "app/case_json.h"
 #include "core/calculation.h"
+#include "core/thresholds.h"
 
 namespace trb::app {
 namespace {
@@ -79,6 +80,54 @@ TEST(CaseJson, FailedRunKeepsItsMessagesInOrder) {
     const std::string json = CaseJson(record, status);
     EXPECT_EQ(ValueOf(json, "messages"), "[\"Fatal  : Dmax = 0 !\", \"Fehler : second\"]");
     EXPECT_EQ(ValueOf(json, "failed"), "true");
+}
+
+TEST(CaseJson, ThresholdsFollowPerClearanceWithEveryListAndTheLoadAtPlim) {
+    core::TRBrecord record;
+    core::LoadExampleCase(record);
+    core::RunStatus status;
+    bool abort = false;
+    core::RunCalculation(record, status, abort);
+    core::Thresholds thresholds;
+    for (core::ClearanceThresholds& at : thresholds.clearances) at.loadAtPlim = 72000;
+    auto& mean = thresholds.clearances[core::Index(core::Clearance::Mean)].crossings;
+    mean[core::Index(core::ThresholdInput::Load)][core::Index(core::ThresholdLimit::Film)] = {90541.5L};
+    mean[core::Index(core::ThresholdInput::ShaftSpeed)][core::Index(core::ThresholdLimit::Film)] = {2.5L,
+                                                                                                    31.25L};
+    mean[core::Index(core::ThresholdInput::Temperature)][core::Index(core::ThresholdLimit::Temperature)] = {
+        -14.5L};
+
+    const std::string json = CaseJson(record, status, nullptr, &thresholds);
+    const auto start = json.find("  \"thresholds\": {\n");
+    ASSERT_NE(start, std::string::npos);
+    const std::string empty =
+        "      \"load_h0lim\": [],\n"
+        "      \"load_tlim\": [],\n"
+        "      \"speed_h0lim\": [],\n"
+        "      \"speed_tlim\": [],\n"
+        "      \"temperature_h0lim\": [],\n"
+        "      \"temperature_tlim\": [],\n"
+        "      \"load_plim\": 72000\n";
+    EXPECT_EQ(json.substr(start),
+              "  \"thresholds\": {\n"
+              "    \"min\": {\n" +
+                  empty +
+                  "    },\n"
+                  "    \"mean\": {\n"
+                  "      \"load_h0lim\": [90541.5],\n"
+                  "      \"load_tlim\": [],\n"
+                  "      \"speed_h0lim\": [2.5, 31.25],\n"
+                  "      \"speed_tlim\": [],\n"
+                  "      \"temperature_h0lim\": [],\n"
+                  "      \"temperature_tlim\": [-14.5],\n"
+                  "      \"load_plim\": 72000\n"
+                  "    },\n"
+                  "    \"max\": {\n" +
+                  empty +
+                  "    }\n"
+                  "  }\n"
+                  "}\n");
+    EXPECT_EQ(CaseJson(record, status).find("thresholds"), std::string::npos);
 }
 
 }  // namespace
