@@ -316,6 +316,7 @@ TEST(Thresholds, ProgressCountsTheSearchesAndCanStopThem) {
 TEST(Thresholds, AFailingCaseHasNoCrossingsAndALoadAtPlimAllTheSame) {
     TRBrecord bearing = SmallBearing();
     bearing.schmier = 0;  // no viscosity class: every run stops
+    bearing.ds = 79.5L;   // the load at plim is taken with the bore's diameter
     const Thresholds thresholds = FindThresholds(bearing);
     for (Clearance clearance : kClearances) {
         const ClearanceThresholds& at = thresholds.At(clearance);
