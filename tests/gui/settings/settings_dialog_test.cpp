@@ -25,6 +25,7 @@
 #include "../../config/config_test_support.h"
 #include "config/config_file.h"
 #include "config/config_table.h"
+#include "graphics/print_mapping.h"
 #include "gui/help/help_hints.h"
 #include "gui/settings/settings_bindings.h"
 #include "input_test_support.h"
@@ -373,6 +374,40 @@ TEST_F(SettingsDialogTest, ApplyRulesAndTheColourThatStaysAfterCancel) {
     Find<QPushButton>(*dialog, "Button_cancel")->click();
     EXPECT_EQ(program_.settings.backgroundColour, 50 << 16 | 100 << 8 | 200);
     EXPECT_EQ(program_.settings.zoomFactor, 1) << "nothing else of a cancelled dialog is applied";
+}
+
+// The printer's orientation is stored as 1 for "Hochformat" and 2 for "Querformat", the shading as
+// 1 for "Monochrom" and 2 for colour; a drawing printout then lies as chosen.
+TEST_F(SettingsDialogTest, ThePrinterRadioButtonsStoreTheirOwnValues) {
+    program_.settings.printerOrientation = 2;
+    program_.settings.printShading = 1;
+    const auto button = [](const char* group, int value) {
+        return std::string(group) + "_" + std::to_string(value);
+    };
+    // Each round opens the dialog on the values before, chooses the others and closes with OK or Save.
+    for (const char* close : {"Button_ok", "Button_save"}) {
+        const int orientation = program_.settings.printerOrientation;
+        const int shading = program_.settings.printShading;
+        ASSERT_TRUE(orientation == 1 || orientation == 2) << orientation;
+        ASSERT_TRUE(shading == 1 || shading == 2) << shading;
+        auto dialog = Open();
+        EXPECT_EQ(Find<QRadioButton>(*dialog, "RadioGroup_orientation_1")->text(), "Hochformat");
+        EXPECT_TRUE(
+            Find<QRadioButton>(*dialog, button("RadioGroup_orientation", orientation).c_str())->isChecked());
+        EXPECT_TRUE(
+            Find<QRadioButton>(*dialog, button("RadioGroup_printmono", shading).c_str())->isChecked());
+        Find<QRadioButton>(*dialog, button("RadioGroup_orientation", 3 - orientation).c_str())->click();
+        Find<QRadioButton>(*dialog, button("RadioGroup_printmono", 3 - shading).c_str())->click();
+        Find<QPushButton>(*dialog, close)->click();
+        EXPECT_EQ(program_.settings.printerOrientation, 3 - orientation) << close;
+        EXPECT_EQ(program_.settings.printShading, 3 - shading) << close;
+        const graphics::PrintoutSettings printout = graphics::DrawingPrintoutSettings(program_.settings);
+        EXPECT_EQ(printout.landscape, orientation == 1) << close << ": portrait prints upright";
+        EXPECT_EQ(printout.colorMode, 3 - shading) << close;
+    }
+    const ConfigSettings read = ReadBack();
+    EXPECT_EQ(read.printerOrientation, 2);
+    EXPECT_EQ(read.printShading, 1);
 }
 
 TEST_F(SettingsDialogTest, TheDialogShowsNineTabsWithHintsFromTheHelpTexts) {
