@@ -135,6 +135,36 @@ TEST_F(OverviewWindowTest, PickingARowOpensThatCaseAndTheOverviewComesBackWithTh
     EXPECT_FALSE(program_.abort);
 }
 
+// The tooltip of a row says what became of its file: the state and the messages for a file that is
+// no case, for a run that stopped and for a file that ended early; a sound case shows its run's
+// messages alone (the example runs above its bearing temperature limit at 120 mm).
+TEST_F(OverviewWindowTest, TheTooltipOfARowNamesItsStateAndItsMessages) {
+    core::TRBrecord noWidth = overview::testing::ScaledExample(90);
+    noWidth.b = 0;
+    cases_.WriteRecord("fails.trb", noWidth, "Breite fehlt");
+    const std::string whole =
+        overview::testing::CaseFolder::CaseText(overview::testing::ScaledExample(110), "Kurz");
+    cases_.WriteText("cut.trb", whole.substr(0, whole.rfind("\r\n", whole.size() - 3) + 2));
+    Start();
+    ModalScript script;
+    script.Then([&](QWidget& form) {
+        QAbstractItemModel& model = *GridOf(form).model();
+        const auto tip = [&](const std::string& file, int column) {
+            return model.index(RowOf(form, file), column).data(Qt::ToolTipRole).toString().toStdString();
+        };
+        EXPECT_EQ(tip("notes.trb", 0), "Datei nicht lesbar\nDatei notes.trb ist keine Falldatei !");
+        EXPECT_EQ(tip("fails.trb", 5), "Berechnung abgebrochen\nFatal  : B <= 0 !");
+        EXPECT_EQ(tip("cut.trb", 2), "Datei unvollst\xC3\xA4ndig\nWarnung: t2>tBlim !");
+        EXPECT_EQ(tip("a120.trb", 0), "Warnung: t2>tBlim !");
+        // Every cell of a row has the row's tooltip.
+        for (int column = 0; column < overview::kColumnCount; ++column)
+            EXPECT_EQ(tip("fails.trb", column), tip("fails.trb", 5)) << "column " << column;
+        form.findChild<QAction*>("mi_fileExit")->trigger();
+    });
+    Item("mi_fileopentable")->trigger();
+    EXPECT_EQ(script.Pending(), 0u);
+}
+
 TEST_F(OverviewWindowTest, ClosingWithoutAPickLeavesAnUnnamedCaseAndAChangedCaseIsOfferedForSavingFirst) {
     Start();
     program_.caseFile.name = "a120";
