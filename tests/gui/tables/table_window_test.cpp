@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 
@@ -393,6 +394,55 @@ TEST_F(TableWindowTest, AppendPackAndTheImportsReadBackWithDbfread) {
               "Welle|120.0|False|None\n"
               "Zapfen|45.5|None|None\n"  // a field the other table lacks stays blank
               "Ring \"A\"|2.25|True|2026-01-01\n");
+}
+
+// Whether another process can take the table's append lock within a fifth of a second.
+bool AnotherProcessGetsTheAppendLock(const fs::path& table) {
+    const pid_t pid = ::fork();
+    if (pid < 0) return false;
+    if (pid == 0) {
+        int status = 1;
+        try {
+            tables::DbfTable t;
+            t.Open(table);
+            t.SetLockPatience(std::chrono::milliseconds(200));
+            if (t.ALock()) {
+                t.UnLock();
+                status = 0;
+            }
+        } catch (...) {
+            status = 3;
+        }
+        ::_exit(status);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Edit → Append holds the append lock only while it appends: right after it, and after a second
+// one, another process appending to the same table gets the lock at once.
+TEST_F(TableWindowTest, EditAppendFreesTheAppendLockForOtherProcesses) {
+    ASSERT_TRUE(AnotherProcessGetsTheAppendLock(table)) << "free before the window opens the table";
+    Edit([this](Tdbf4& shown) {
+        TableGrid& grid = Grid(shown);
+        EXPECT_TRUE(AnotherProcessGetsTheAppendLock(table)) << "free while the table is only shown";
+        grid.setCurrentIndex(grid.model()->index(0, 0));  // "Buchse"
+        Item(shown, "mi_editAppend")->trigger();
+        EXPECT_EQ(RecNo(shown), "5/5");
+        EXPECT_TRUE(AnotherProcessGetsTheAppendLock(table)) << "free after Edit, Append";
+        Item(shown, "mi_editAppend")->trigger();
+        EXPECT_EQ(RecNo(shown), "6/6");
+        EXPECT_TRUE(AnotherProcessGetsTheAppendLock(table)) << "free after a second Edit, Append";
+    });
+    EXPECT_TRUE(Boxes().empty()) << ::testing::PrintToString(Boxes());
+    EXPECT_EQ(Dump(),
+              "Buchse|12.5|True|None\n"
+              "Welle|120.0|False|None\n"
+              "Deckel|3.0|False|None\n"
+              "Buchse|12.5|True|None\n"
+              "Buchse|12.5|True|None\n"
+              "deleted|Lager|0.5|True|None\n");
 }
 
 TEST_F(TableWindowTest, SaveAsDelimitedWritesTheShownRecords) {
