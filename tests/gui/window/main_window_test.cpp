@@ -12,6 +12,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/program.h"
@@ -151,6 +152,35 @@ TEST_F(MainWindowTest, SaveAsPutsTheFileFirstInTheRecentList) {
     Item("mi_file1")->trigger();
     EXPECT_EQ(program_.caseFile.name, "erste");
     EXPECT_EQ(program_.record.db, 120);
+}
+
+// Four cases saved with bores of 100, 110, 120 and 130 mm: each recent item opens the case it names,
+// and the opened case moves to the top of the list.
+TEST_F(MainWindowTest, EachRecentItemOpensTheCaseItNames) {
+    Start();
+    for (const auto& [name, bore] : {std::pair{"a.trb", 100}, std::pair{"b.trb", 110},
+                                     std::pair{"c.trb", 120}, std::pair{"d.trb", 130}}) {
+        program_.record.db = program_.record.ds = bore;
+        dialogs_.Reply(Path(name));
+        Item("mi_FileSaveAs")->trigger();
+    }
+    // The list is d, c, b, a.
+    const auto open = [this](const char* item, const char* name, int bore) {
+        const QString caption = Item(item)->text();
+        program_.record.db = 1;
+        Item(item)->trigger();
+        EXPECT_EQ(program_.caseFile.name, std::string(name).substr(0, 1)) << item;
+        EXPECT_EQ(program_.record.db, bore) << item;
+        EXPECT_TRUE(caption.endsWith(name)) << item << " " << caption.toStdString();
+        EXPECT_EQ(program_.caseFile.recent[0], Path(name)) << item;
+    };
+    open("mi_file3", "b.trb", 110);  // now b, d, c, a
+    open("mi_file4", "a.trb", 100);  // now a, b, d, c
+    open("mi_file3", "d.trb", 130);  // now d, a, b, c
+    open("mi_file2", "a.trb", 100);  // now a, d, b, c
+    open("mi_file4", "c.trb", 120);
+    open("mi_file1", "c.trb", 120);
+    EXPECT_TRUE(dialogs_.Entries("box").empty()) << dialogs_.Entries("box").at(0).text;
 }
 
 TEST_F(MainWindowTest, ClosingAChangedUnnamedCaseAsksFirst) {
