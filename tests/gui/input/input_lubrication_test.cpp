@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <cstdint>
+#include <utility>
 
 #include "gui/input/limits_dialog.h"
 #include "gui/input/lubrication_dialog.h"
@@ -96,6 +98,19 @@ TEST_F(LubricationDialogTest, ListsShowAndStoreTheirIndexes) {
     second.accept();
     EXPECT_EQ(program.record.zufuhr, 1);
     EXPECT_EQ(program.record.schmier, 0);
+}
+
+// The last classes of the list are kept when a case holding them passes through the dialog:
+// ISO VG 1000 and 1500 (indexes 17 and 18); the first index past the list (19) shows "...".
+TEST_F(LubricationDialogTest, TheHighestViscosityClassesSurviveTheDialog) {
+    for (const auto& [index, shown] : {std::pair{1, "ISO VG 2"}, std::pair{17, "ISO VG 1000"},
+                                       std::pair{18, "ISO VG 1500"}, std::pair{19, "..."}}) {
+        program.record.schmier = static_cast<std::uint16_t>(index);
+        TForm_trbinp2 form(context);
+        EXPECT_EQ(Find<QComboBox>(form, "ComboBox_schmier")->currentText().toStdString(), shown) << index;
+        form.accept();
+        EXPECT_EQ(program.record.schmier, index == 19 ? 0 : index) << index;
+    }
 }
 
 TEST_F(LubricationDialogTest, UnitsAndCancel) {
