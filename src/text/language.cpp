@@ -60,6 +60,7 @@ void LanguageTexts::SetCalculationTexts(int code) {
 
 void LanguageTexts::SetMenuCaptions(int code) {
     if (!HasCaptions(code)) return;
+    menuLanguage_ = code;
     for (std::size_t i = 0; i < menu_.size(); ++i) menu_[i] = CaptionFor(language_tables::kMenuRows[i], code);
 }
 

@@ -148,8 +148,9 @@ enum class MenuCaption : int {
     Spielbereich,      // the clearance range view
     Betriebskennfeld,  // the operating charts
     Betriebspunkte,    // the table of operating points
+    Reserven,          // the reserves view: how far the case is from its limits
 };
-inline constexpr int kMenuCaptionCount = 38;
+inline constexpr int kMenuCaptionCount = 39;
 
 // The caption dictionary entries this program uses.
 enum class DictionaryCaption : int { Lager = 1, Schmierung, Grenzwerte };
@@ -181,6 +182,8 @@ class LanguageTexts {
     void LanguageMenuCommand(int code);
 
     int CurrentLanguage() const { return currentLanguage_; }
+    // The language of the menu captions (French and Korean too): German until one is set.
+    int MenuLanguage() const { return menuLanguage_; }
     // The language of the calculation texts: German, English or Romanian.
     int CalculationLanguage() const { return calcLanguage_; }
 
@@ -204,6 +207,7 @@ class LanguageTexts {
 
     int currentLanguage_ = 0;
     int calcLanguage_ = kGerman;
+    int menuLanguage_ = kGerman;
     std::array<std::string, kCalcTextCount> calc_;
     std::array<std::string, kSupplyTextCount> supply_;
     std::string programTitle_;

@@ -175,6 +175,7 @@ const std::array<CaptionRow, kMenuCaptionCount> kMenuRows = {{
      "Diagrame de &functionare...", "운전 특성도(&O)..."},
     {"Betriebs&punkte...", "Operating poin&ts...", "P&oints de fonctionnement...",
      "&Puncte de functionare...", "운전점 표(&T)..."},
+    {"&Reserven...", "&Reserves...", "&Réserves...", "&Rezerve...", "여유(&M)..."},
 }};
 
 const std::array<CaptionRow, kDictionaryCaptionCount> kDictionaryRows = {{

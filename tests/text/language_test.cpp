@@ -106,6 +106,25 @@ TEST(LanguageTexts, KoreanAndFrenchMenusUseEnglishCalculationTexts) {
     EXPECT_EQ(t.Menu(MenuCaption::Datei), "&Fisier");
 }
 
+// The reserves view speaks the menus' language, French and Korean too.
+TEST(LanguageTexts, TheMenuLanguageIsKnownAlsoWhereTheCalculationTextsAreEnglish) {
+    LanguageTexts t;
+    EXPECT_EQ(t.MenuLanguage(), kGerman);
+    EXPECT_EQ(t.Menu(MenuCaption::Reserven), "&Reserven...");
+    t.LanguageMenuCommand(kKorean);
+    EXPECT_EQ(t.MenuLanguage(), kKorean);
+    EXPECT_EQ(t.CalculationLanguage(), kEnglish);
+    EXPECT_EQ(t.Menu(MenuCaption::Reserven), "여유(&M)...");
+    t.LanguageMenuCommand(kFrench);
+    EXPECT_EQ(t.MenuLanguage(), kFrench);
+    EXPECT_EQ(t.Menu(MenuCaption::Reserven), "&Réserves...");
+    t.SetMenuCaptions(4);  // no such language: the menus stay French
+    EXPECT_EQ(t.MenuLanguage(), kFrench);
+    t.SwitchLanguage(kRomanian);
+    EXPECT_EQ(t.MenuLanguage(), kRomanian);
+    EXPECT_EQ(t.Menu(MenuCaption::Reserven), "&Rezerve...");
+}
+
 // A stored language 3 at start-up: menus French, calculation texts stay German because that
 // table has no French column; the composites are rebuilt all the same.
 TEST(LanguageTexts, CodesWithoutTextsKeepThePreviousLanguage) {
