@@ -115,7 +115,7 @@ class Describer {
     Describer(const core::TRBrecord& record, int language, const text::FormatOptions& format)
         : record_(record), language_(language), numbers_(format) {}
 
-    const std::string& Text(ReserveText id) const { return text::Reserve(language_, id); }
+    std::string Text(ReserveText id) const { return std::string(text::Reserve(language_, id)); }
 
     std::string Value(ThresholdInput input, real value) const {
         switch (input) {

@@ -6,24 +6,6 @@ namespace trb::text {
 
 namespace {
 
-// The column of a caption row for a language code; nullptr when the table has no such language.
-const char* CaptionFor(const language_tables::CaptionRow& row, int code) {
-    switch (code) {
-        case kGerman:
-            return row.german;
-        case kEnglish:
-            return row.english;
-        case kFrench:
-            return row.french;
-        case kRomanian:
-            return row.romanian;
-        case kKorean:
-            return row.korean;
-        default:
-            return nullptr;
-    }
-}
-
 const char* CalcFor(const language_tables::CalcRow& row, int code) {
     switch (code) {
         case kGerman:
@@ -38,7 +20,7 @@ const char* CalcFor(const language_tables::CalcRow& row, int code) {
 }
 
 bool HasCaptions(int code) {
-    return CaptionFor(language_tables::kMenuRows[0], code) != nullptr;
+    return language_tables::CaptionFor(language_tables::kMenuRows[0], code) != nullptr;
 }
 
 }  // namespace
@@ -61,13 +43,14 @@ void LanguageTexts::SetCalculationTexts(int code) {
 void LanguageTexts::SetMenuCaptions(int code) {
     if (!HasCaptions(code)) return;
     menuLanguage_ = code;
-    for (std::size_t i = 0; i < menu_.size(); ++i) menu_[i] = CaptionFor(language_tables::kMenuRows[i], code);
+    for (std::size_t i = 0; i < menu_.size(); ++i)
+        menu_[i] = language_tables::CaptionFor(language_tables::kMenuRows[i], code);
 }
 
 void LanguageTexts::SetDictionaryCaptions(int code) {
     if (!HasCaptions(code)) return;
     for (std::size_t i = 0; i < dictionary_.size(); ++i) {
-        dictionary_[i] = CaptionFor(language_tables::kDictionaryRows[i], code);
+        dictionary_[i] = language_tables::CaptionFor(language_tables::kDictionaryRows[i], code);
     }
 }
 

@@ -184,4 +184,21 @@ const std::array<CaptionRow, kDictionaryCaptionCount> kDictionaryRows = {{
     {"&Grenzwerte", "&Limits", "&Valeur marginale", "&Limite", "한계(&L)"},
 }};
 
+const char* CaptionFor(const CaptionRow& row, int code) {
+    switch (code) {
+        case kGerman:
+            return row.german;
+        case kEnglish:
+            return row.english;
+        case kFrench:
+            return row.french;
+        case kRomanian:
+            return row.romanian;
+        case kKorean:
+            return row.korean;
+        default:
+            return nullptr;
+    }
+}
+
 }  // namespace trb::text::language_tables

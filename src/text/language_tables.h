@@ -24,6 +24,9 @@ struct CaptionRow {
     const char* korean;
 };
 extern const std::array<CaptionRow, kMenuCaptionCount> kMenuRows;
+
+// The column of a caption row for a language code; nullptr when the table has no such language.
+const char* CaptionFor(const CaptionRow& row, int code);
 extern const std::array<CaptionRow, kDictionaryCaptionCount> kDictionaryRows;
 
 }  // namespace trb::text::language_tables

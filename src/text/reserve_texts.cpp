@@ -1,22 +1,15 @@
 #include "text/reserve_texts.h"
 
 #include <array>
+#include <cstddef>
 
-#include "text/language.h"
+#include "text/language_tables.h"
 
 namespace trb::text {
 
 namespace {
 
-struct ReserveRow {
-    std::string german;
-    std::string english;
-    std::string french;
-    std::string romanian;
-    std::string korean;
-};
-
-const std::array<ReserveRow, kReserveTextCount> kReserveRows = {{
+const std::array<language_tables::CaptionRow, kReserveTextCount> kReserveRows = {{
     {"Reserven", "Reserves", "Réserves", "Rezerve", "여유"},
     {"{what} darf bis {value} ({change}) steigen, bevor {film} {limit} erreicht.",
      "{what} may rise to {value} ({change}) before {film} reaches {limit}.",
@@ -74,20 +67,10 @@ const std::array<ReserveRow, kReserveTextCount> kReserveRows = {{
 
 }  // namespace
 
-const std::string& Reserve(int language, ReserveText id) {
-    const ReserveRow& row = kReserveRows[static_cast<std::size_t>(id)];
-    switch (language) {
-        case kEnglish:
-            return row.english;
-        case kFrench:
-            return row.french;
-        case kRomanian:
-            return row.romanian;
-        case kKorean:
-            return row.korean;
-        default:
-            return row.german;
-    }
+std::string_view Reserve(int language, ReserveText id) {
+    const language_tables::CaptionRow& row = kReserveRows[static_cast<std::size_t>(id)];
+    const char* text = language_tables::CaptionFor(row, language);
+    return text != nullptr ? text : row.german;
 }
 
 }  // namespace trb::text

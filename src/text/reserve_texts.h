@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 
 // The texts of the reserves view (how far a case is from its limits) in the five interface
 // languages, UTF-8 like the menu captions. Sentences hold fields in braces that the view fills in:
@@ -36,6 +36,6 @@ enum class ReserveText : int {
 inline constexpr int kReserveTextCount = 22;
 
 // The text in a language (1 German, 2 English, 3 French, 7 Romanian, 8 Korean; others German).
-const std::string& Reserve(int language, ReserveText id);
+std::string_view Reserve(int language, ReserveText id);
 
 }  // namespace trb::text

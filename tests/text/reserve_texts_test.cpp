@@ -13,11 +13,11 @@ namespace {
 constexpr int kLanguages[] = {kGerman, kEnglish, kFrench, kRomanian, kKorean};
 
 // The fields a sentence names, in braces.
-std::multiset<std::string> FieldsOf(const std::string& sentence) {
+std::multiset<std::string> FieldsOf(std::string_view sentence) {
     std::multiset<std::string> fields;
     for (std::size_t open = sentence.find('{'); open != std::string::npos;
          open = sentence.find('{', open + 1)) {
-        fields.insert(sentence.substr(open, sentence.find('}', open) - open + 1));
+        fields.insert(std::string(sentence.substr(open, sentence.find('}', open) - open + 1)));
     }
     return fields;
 }
@@ -26,10 +26,10 @@ std::multiset<std::string> FieldsOf(const std::string& sentence) {
 TEST(ReserveTexts, EveryLanguageHasEveryTextWithTheSameFields) {
     for (int i = 0; i < kReserveTextCount; ++i) {
         const auto id = static_cast<ReserveText>(i);
-        const std::string& english = Reserve(kEnglish, id);
-        std::set<std::string> distinct;
+        const std::string_view english = Reserve(kEnglish, id);
+        std::set<std::string_view> distinct;
         for (int language : kLanguages) {
-            const std::string& text = Reserve(language, id);
+            const std::string_view text = Reserve(language, id);
             EXPECT_FALSE(text.empty()) << i << " " << language;
             EXPECT_EQ(FieldsOf(text), FieldsOf(english)) << i << " " << language << ": " << text;
             distinct.insert(text);
