@@ -261,8 +261,33 @@ void Marks(Driver& driver, const DiagramFrame& frame, const DrawingData& data,
     }
 }
 
+// The radius of a crossing's circle, drawing units.
+constexpr real kCrossingRadius = 1.2L;
+
+// The thresholds' crossings of a chart's limit along the swept input: a circle in each clearance's
+// pen where its curve meets the limit line, inside the plot area.
+void CrossingMarks(Driver& driver, const DiagramFrame& frame, const core::Thresholds& thresholds,
+                   core::SweptQuantity quantity, OperatingChart chart, real limit,
+                   const DisplayUnits& units) {
+    const core::ThresholdInput input =
+        quantity == core::SweptQuantity::Load ? core::ThresholdInput::Load : core::ThresholdInput::ShaftSpeed;
+    const core::ThresholdLimit which = chart == OperatingChart::FilmThickness
+                                           ? core::ThresholdLimit::Film
+                                           : core::ThresholdLimit::Temperature;
+    const Rect area = frame.PlotArea();
+    const real y = frame.Y(limit);
+    if (y < area.y1 || y > area.y2) return;
+    for (Clearance clearance : core::kClearances) {
+        driver.CadColor(kClearancePens[core::Index(clearance)]);
+        for (real crossing : thresholds.At(clearance).At(input, which)) {
+            const real x = frame.X(units.Swept(quantity, crossing));
+            if (x >= area.x1 && x <= area.x2) driver.CadCircle(x, y, kCrossingRadius);
+        }
+    }
+}
+
 void Chart(Driver& driver, ui::Dialogs& dialogs, const DrawingData& data, const core::OperatingSweep& sweep,
-           OperatingChart chart, const Rect& plot, bool askLimits) {
+           OperatingChart chart, const Rect& plot, bool askLimits, const core::Thresholds* thresholds) {
     const DisplayUnits units(data.settings.format);
     const ChartSpec shape = SpecOf(chart, data.record, units);
     const core::SweptQuantity quantity = sweep.range.quantity;
@@ -278,6 +303,9 @@ void Chart(Driver& driver, ui::Dialogs& dialogs, const DrawingData& data, const 
     Curves(driver, frame, sweep, shape, units);
     if (shape.limit) HorizontalLimit(driver, frame, *shape.limit, shape.limitLabel);
     Marks(driver, frame, data, sweep, units, chart == OperatingChart::FilmThickness);
+    if (thresholds != nullptr && shape.limit) {
+        CrossingMarks(driver, frame, *thresholds, quantity, chart, *shape.limit, units);
+    }
 }
 
 int FailedPoints(const core::OperatingSweep& sweep) {
@@ -290,7 +318,7 @@ int FailedPoints(const core::OperatingSweep& sweep) {
 
 // Colours, line kinds and the range, from the top-left corner down.
 void Legend(Driver& driver, const DrawingData& data, const core::OperatingSweep& sweep, Point corner,
-            real height) {
+            real height, bool crossings) {
     const auto chart = [&data](ChartText id) { return text::Chart(data.texts, id); };
     const DisplayUnits units(data.settings.format);
     const text::FormatOptions& format = data.settings.format;
@@ -338,6 +366,14 @@ void Legend(Driver& driver, const DrawingData& data, const core::OperatingSweep&
     write(chart(ChartText::Grenzwert) + " (h0 lim, tB lim)", 11);
     sample(kClearancePens[core::Index(Clearance::Mean)], true);
     write((range.quantity == core::SweptQuantity::Load ? "F ue" : "n ue") + std::string(": h0 = h0 lim"), 11);
+    if (crossings) {
+        driver.CadColor(kClearancePens[core::Index(Clearance::Mean)]);
+        driver.CadCircle(corner.x + 4.5L, y + 0.4L * height, kCrossingRadius);
+        driver.CadColor(kTextPen);
+        write(chart(ChartText::Reserven) + ": h0 = h0 lim, " + (data.record.druckschmierung ? "teff" : "tB") +
+                  " = tB lim",
+              11);
+    }
     if (const int failed = FailedPoints(sweep); failed > 0) {
         driver.CadColor(kLimitPen);
         write(text::IntText(failed) + " " + chart(ChartText::Punkte) + " " +
@@ -393,13 +429,13 @@ void WriteOperatingCharts(Driver& driver, ui::Dialogs& dialogs, const DrawingDat
         for (std::size_t i = 0; i < kCharts.size(); ++i) {
             const int column = static_cast<int>(i % 3);
             const int row = i < 3 ? 1 : 0;
-            Chart(driver, dialogs, data, sweep, kCharts[i], CellPlot(column, row), false);
+            Chart(driver, dialogs, data, sweep, kCharts[i], CellPlot(column, row), false, options.thresholds);
         }
-        Legend(driver, data, sweep, {203, 95}, 2.4L);
+        Legend(driver, data, sweep, {203, 95}, 2.4L, options.thresholds != nullptr);
     } else {
         const bool ask = options.askLimits && driver.DeviceCode() != kDeviceScreen;
-        Chart(driver, dialogs, data, sweep, options.chart, {18, 14, 128, 104}, ask);
-        Legend(driver, data, sweep, {140, 112}, 2);
+        Chart(driver, dialogs, data, sweep, options.chart, {18, 14, 128, 104}, ask, options.thresholds);
+        Legend(driver, data, sweep, {140, 112}, 2, options.thresholds != nullptr);
     }
     driver.CadColor(0);
     driver.CadEndSection();

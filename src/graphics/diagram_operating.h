@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/operating_sweep.h"
+#include "core/thresholds.h"
 #include "graphics/drawing_data.h"
 #include "graphics/vektor.h"
 
@@ -30,6 +31,9 @@ struct OperatingChartOptions {
     // The limits dialog of the diagram frame opens for a single chart on outputs other than the
     // screen.
     bool askLimits = false;
+    // The case's thresholds, when known: where the swept input makes the film reach h0lim or the
+    // bearing tblim, each clearance's crossing is marked by a circle on the limit line.
+    const core::Thresholds* thresholds = nullptr;
 };
 
 // The sheet: 297 by 210 for every chart, 200 by 120 for one.
@@ -42,7 +46,8 @@ std::optional<real> TransitionValue(const core::OperatingSweep& sweep, core::Cle
 
 // The charts into an opened driver, from the limits to the end of the entity section: three curves
 // per chart (smallest, mean and largest clearance) that leave a gap at failed points, the limit
-// lines, the transition to mixed friction of each clearance, and a legend.
+// lines, the transition to mixed friction of each clearance, the thresholds' crossings when given,
+// and a legend.
 void WriteOperatingCharts(Driver& driver, ui::Dialogs& dialogs, const DrawingData& data,
                           const core::OperatingSweep& sweep, const OperatingChartOptions& options);
 

@@ -34,6 +34,7 @@ const std::array<ChartRow, kChartTextCount> kChartRows = {{
     {"fehlgeschlagen", "failed", "esuat"},
     {"Punkte", "points", "puncte"},
     {"Grenzwert", "limit", "limita"},
+    {"Reserven", "reserves", "rezerve"},
 }};
 
 }  // namespace

@@ -27,8 +27,9 @@ enum class ChartText : int {
     Fehlgeschlagen,    // a point whose run failed
     Punkte,            // points of a range
     Grenzwert,         // limit line
+    Reserven,          // the thresholds' crossings marked on the limit lines
 };
-inline constexpr int kChartTextCount = 18;
+inline constexpr int kChartTextCount = 19;
 
 // The text in the current calculation language.
 const std::string& Chart(const LanguageTexts& texts, ChartText id);

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "core/calculation.h"
 #include "core/clearance_range.h"
 #include "core/operating_sweep.h"
+#include "core/thresholds.h"
 #include "drawing_fixture.h"
 #include "graphics/diagram_operating.h"
 #include "graphics/drawing_clearance_range.h"
@@ -147,6 +149,68 @@ TEST(TransitionValue, InterpolatesBetweenThePointsOnEitherSideOfTheLimit) {
     EXPECT_FALSE(TransitionValue(FilmSweep({{0, 9}, {100, 11}}), Clearance::Smallest, 10).has_value());
 }
 
+// The thresholds' crossings sit on the limit line where each clearance's curve meets it: at the
+// sweep's own transition mark, which interpolates between the sweep's points.
+TEST_F(ChartsTest, ThresholdCrossingsAreCirclesOnTheLimitLineAtEachTransition) {
+    const core::OperatingSweep sweep =
+        core::RunOperatingSweep(record, {core::SweptQuantity::ShaftSpeed, 0.5L, 80, 80});
+    const core::Thresholds thresholds = core::FindThresholds(record);
+    OperatingChartOptions options;
+    options.chart = OperatingChart::FilmThickness;
+    options.thresholds = &thresholds;
+    const auto calls = Recorded([&] { WriteOperatingCharts(*driver, dialogs, Data(), sweep, options); });
+    std::map<int, std::vector<std::array<double, 3>>> circles;  // by pen
+    std::map<int, std::vector<double>> marks;                   // the x of vertical marks, by pen
+    double limitY = 0;
+    int pen = 0;
+    for (const std::string& call : calls) {
+        if (call.starts_with("Pen ")) pen = std::stoi(call.substr(4));
+        double a, b, c, d;
+        if (std::sscanf(call.c_str(), "Circle %lf %lf %lf", &a, &b, &c) == 3)
+            circles[pen].push_back({a, b, c});
+        if (std::sscanf(call.c_str(), "Line %lf %lf %lf %lf", &a, &b, &c, &d) == 4) {
+            if (pen == 16 && b == d && limitY == 0) limitY = b;  // the dashed limit line, before the legend
+            if (a == c) marks[pen].push_back(a);
+        }
+    }
+    ASSERT_NE(limitY, 0);
+    for (int curve : kCurvePens) {
+        // One crossing on the chart, and one circle for the legend in the mean clearance's pen.
+        const std::size_t legend = curve == 18 ? 1 : 0;
+        ASSERT_EQ(circles[curve].size(), 1 + legend) << "pen " << curve;
+        const auto& circle = circles[curve][0];
+        EXPECT_EQ(circle[1], limitY);
+        ASSERT_FALSE(marks[curve].empty());
+        EXPECT_NEAR(circle[0], marks[curve].front(), 0.3) << "pen " << curve;
+    }
+    EXPECT_THAT(Texts(calls), Contains(HasSubstr("Reserven: h0 = h0 lim, teff = tB lim")));
+
+    // The temperatures chart marks where the speed makes teff reach tB lim; without thresholds no
+    // circle is drawn.
+    options.chart = OperatingChart::Temperatures;
+    const auto hot = Recorded([&] { WriteOperatingCharts(*driver, dialogs, Data(), sweep, options); });
+    EXPECT_EQ(Count(CountByPen(hot), 20, "Circle"), 1);
+    EXPECT_EQ(Count(CountByPen(hot), 21, "Circle"), 1);
+    // At about 50 1/s for the smallest clearance, far to the right of its film transition near 10 1/s.
+    const auto hotCircle =
+        std::find_if(hot.begin(), hot.end(), [](const std::string& c) { return c.starts_with("Circle"); });
+    ASSERT_NE(hotCircle, hot.end());
+    double x = 0, y = 0, r = 0;
+    ASSERT_EQ(std::sscanf(hotCircle->c_str(), "Circle %lf %lf %lf", &x, &y, &r), 3);
+    EXPECT_GT(x, marks[20].front() + 40);
+    // Up to 55 1/s only the smallest clearance gets that hot: the others' crossings lie beyond the chart.
+    const core::OperatingSweep slower =
+        core::RunOperatingSweep(record, {core::SweptQuantity::ShaftSpeed, 0.5L, 55, 55});
+    const auto cut =
+        CountByPen(Recorded([&] { WriteOperatingCharts(*driver, dialogs, Data(), slower, options); }));
+    EXPECT_EQ(Count(cut, 20, "Circle"), 1);
+    EXPECT_EQ(Count(cut, 18, "Circle"), 1);  // the legend's
+    EXPECT_EQ(Count(cut, 21, "Circle"), 0);
+    options.thresholds = nullptr;
+    const auto plain = Recorded([&] { WriteOperatingCharts(*driver, dialogs, Data(), sweep, options); });
+    for (int curve : kCurvePens) EXPECT_EQ(Count(CountByPen(plain), curve, "Circle"), 0);
+}
+
 TEST_F(ChartsTest, ClearanceRangeSheetMarksTheGoverningRun) {
     const core::ClearanceRange range = core::RunClearanceRange(record);
     const auto written = Texts(Recorded([&] { DrawClearanceRange(*driver, Data(), range); }));
@@ -250,13 +314,16 @@ TEST_F(ChartsTest, ChartsAndSheetOpenInEzdxf) {
         EXPECT_THAT(report, HasSubstr("errors 0\n")) << what;
         return report;
     };
+    const core::Thresholds thresholds = core::FindThresholds(record);
     for (OperatingChart chart : {OperatingChart::All, OperatingChart::Temperatures}) {
         OperatingChartOptions options;
         options.chart = chart;
+        options.thresholds = &thresholds;
         DrawOperatingCharts(*driver, dialogs, Data(), sweep, kDeviceDxf, options);
         ASSERT_FALSE(abort);
         const std::string report = read("charts");
         EXPECT_THAT(report, HasSubstr("entity LINE"));
+        EXPECT_THAT(report, HasSubstr("entity CIRCLE"));  // the thresholds' crossings
         EXPECT_THAT(report, HasSubstr("tB lim"));
     }
     DrawClearanceRangeView(*driver, Data(), core::RunClearanceRange(record), kDeviceDxf);
