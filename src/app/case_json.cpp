@@ -194,6 +194,15 @@ const std::vector<std::string>& RecordFieldNames() {
     return names;
 }
 
+bool SameInputs(const core::TRBrecord& a, const core::TRBrecord& b) {
+    for (const Field& field : kFields) {
+        if (IsResult(field)) continue;
+        const bool same = std::visit([&](auto pointer) { return a.*pointer == b.*pointer; }, field.member);
+        if (!same) return false;
+    }
+    return true;
+}
+
 std::vector<ResultField> RecordResults(const core::TRBrecord& record) {
     std::vector<ResultField> results;
     for (const Field& field : kFields) {

@@ -23,6 +23,10 @@ std::string CaseJson(const core::TRBrecord& record, const core::RunStatus& statu
                      const core::ClearanceRange* range = nullptr,
                      const core::Thresholds* thresholds = nullptr);
 
+// Whether two records hold the same case: every input field equal (reals as numbers), whatever
+// their results.
+bool SameInputs(const core::TRBrecord& a, const core::TRBrecord& b);
+
 // The results of the record (the fields a calculation run writes) in record order, by name.
 struct ResultField {
     const char* name;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <regex>
 #include <sstream>
 
@@ -80,6 +81,26 @@ TEST(CaseJson, FailedRunKeepsItsMessagesInOrder) {
     const std::string json = CaseJson(record, status);
     EXPECT_EQ(ValueOf(json, "messages"), "[\"Fatal  : Dmax = 0 !\", \"Fehler : second\"]");
     EXPECT_EQ(ValueOf(json, "failed"), "true");
+}
+
+TEST(CaseJson, SameInputsLooksAtEveryInputAndNoResult) {
+    core::TRBrecord a;
+    core::LoadExampleCase(a);
+    core::TRBrecord b = a;
+    core::RunStatus status;
+    bool abort = false;
+    core::RunCalculation(b, status, abort);
+    EXPECT_TRUE(SameInputs(a, b)) << "results differ, inputs do not";
+    // The first and the last input, and one of each kind.
+    for (const auto& change : std::vector<std::function<void(core::TRBrecord&)>>{
+             [](core::TRBrecord& r) { r.db += 1e-9L; }, [](core::TRBrecord& r) { r.bfactor = 0.6L; },
+             [](core::TRBrecord& r) { r.tolds = "f7"; }, [](core::TRBrecord& r) { r.zufuhr = 2; },
+             [](core::TRBrecord& r) { r.druckschmierung = false; }, [](core::TRBrecord& r) { r.ta = 41; }}) {
+        core::TRBrecord c = b;
+        change(c);
+        EXPECT_FALSE(SameInputs(b, c));
+        EXPECT_FALSE(SameInputs(c, b));
+    }
 }
 
 TEST(CaseJson, ThresholdsFollowPerClearanceWithEveryListAndTheLoadAtPlim) {
