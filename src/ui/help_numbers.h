@@ -155,7 +155,8 @@
     X(SweepRange, 5630)            \
     X(SweepSteps, 5640)            \
     X(ChartChoice, 5650)           \
-    X(OperatingPoints, 5660)
+    X(OperatingPoints, 5660)       \
+    X(Reserves, 5670)
 
 #define TRB_HELP_NUMBERS(X)      \
     TRB_HELP_NUMBERS_INPUT(X)    \

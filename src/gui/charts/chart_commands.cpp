@@ -8,6 +8,7 @@
 #include "graphics/drawing_clearance_range.h"
 #include "graphics/driver.h"
 #include "graphics/driver_settings.h"
+#include "gui/charts/reserves_dialog.h"
 #include "gui/help/help_commands.h"
 #include "gui/printing/print_state.h"
 #include "gui/window/main_menu.h"
@@ -57,6 +58,7 @@ void ConnectChartCommands(Thh& window) {
     bind("mi_viewSpielbereich", [&commands] { commands.ShowClearanceRange(graphics::kDeviceScreen); });
     bind("mi_viewBetriebskennfeld", [&commands] { commands.ShowOperatingCharts(graphics::kDeviceScreen); });
     bind("mi_viewBetriebspunkte", [&commands] { commands.PrintOperatingPoints(); });
+    bind("mi_viewReserven", [&commands] { commands.ShowReserves(); });
     bind("mi_cadSpielbereich", [&commands] { commands.ShowClearanceRange(graphics::kDeviceAsk); });
     bind("mi_cadBetriebskennfeld", [&commands] { commands.ShowOperatingCharts(graphics::kDeviceAsk); });
 }
@@ -75,6 +77,13 @@ graphics::DrawingData DataOf(app::Program& program) {
 }
 
 }  // namespace
+
+ChartCommands::ChartCommands(Thh& window) : window_(window) {
+    QObject::connect(&search_, &ThresholdSearch::Ready, &window_, [this] {
+        if (shown_ == Shown::OperatingCharts && window_.Printing().shown == graphics::PrintoutKind::Drawing)
+            DrawCharts(graphics::kDeviceScreen);
+    });
+}
 
 void ChartCommands::DrawRange(int device) {
     app::Program& program = window_.Program();
@@ -98,6 +107,14 @@ void ChartCommands::DrawCharts(int device) {
     graphics::OperatingChartOptions options;
     options.chart = request_.chart;
     options.askLimits = true;
+    // The screen shows the crossings once the search has found them; a file is written with them.
+    if (device == graphics::kDeviceScreen) {
+        options.thresholds = search_.For(program.record);
+    } else {
+        program.dialogs.SetBusy(true);
+        options.thresholds = &search_.Now(program.record);
+        program.dialogs.SetBusy(false);
+    }
     graphics::DrawOperatingCharts(driver, program.dialogs, DataOf(program), sweep_, device, options);
     program.abort = false;
 }
@@ -143,6 +160,16 @@ void ChartCommands::PrintOperatingPoints() {
     program.abort = false;
     auto writer = program.Writer();
     report::WriteOperatingPointsReport(writer, sweep_, program.texts);
+    program.abort = false;
+}
+
+void ChartCommands::ShowReserves() {
+    app::Program& program = window_.Program();
+    TFreserven::Context context{
+        program, search_, window_.Printing().printer.Printer(),
+        [this](int number) { HelpCommandsOf(window_).ShowHelp(number, help::kTextOnly); }, &window_};
+    TFreserven dialog(context, &window_);
+    dialog.exec();
     program.abort = false;
 }
 

@@ -5,6 +5,7 @@
 #include "core/clearance_range.h"
 #include "core/operating_sweep.h"
 #include "gui/charts/chart_dialog.h"
+#include "gui/charts/threshold_search.h"
 
 namespace trb::gui {
 
@@ -15,7 +16,9 @@ class Thh;
 // recalculates and redraws it instead of the result view, until another view is drawn.
 class ChartCommands {
   public:
-    explicit ChartCommands(Thh& window) : window_(window) {}
+    // The operating charts shown on the screen are drawn again with the thresholds' crossings once
+    // the search for them ends.
+    explicit ChartCommands(Thh& window);
 
     // View → Spielbereich: the case at its three clearances, on the screen or (device 0) on the
     // chosen drawing device.
@@ -24,6 +27,8 @@ class ChartCommands {
     void ShowOperatingCharts(int device);
     // View → Betriebspunkte: the dialog, then the points table on the chosen report device.
     void PrintOperatingPoints();
+    // View → Reserven: the reserves dialog.
+    void ShowReserves();
 
     // After a calculation run: redraws the view these commands show; false when they show none.
     bool RedrawAfterRun();
@@ -33,6 +38,8 @@ class ChartCommands {
     // The last sweep calculated (its points), for the table and the tests.
     const core::OperatingSweep& Sweep() const { return sweep_; }
     const ChartRequest& LastRequest() const { return request_; }
+    // The thresholds of the case, searched off the window's thread for the charts and the reserves.
+    ThresholdSearch& Search() { return search_; }
 
   private:
     enum class Shown { None, ClearanceRange, OperatingCharts };
@@ -47,11 +54,12 @@ class ChartCommands {
     ChartRequest request_;
     bool haveRequest_ = false;
     core::OperatingSweep sweep_;
+    ThresholdSearch search_;
 };
 
 // The window's chart commands, created on first use and living as long as the window.
 ChartCommands& ChartCommandsOf(Thh& window);
-// Connects the View and CAD items of the clearance range and the operating charts.
+// Connects the View and CAD items of the clearance range, the operating charts and the reserves.
 void ConnectChartCommands(Thh& window);
 
 }  // namespace trb::gui

@@ -79,6 +79,7 @@ MainMenu::MainMenu(QMainWindow& window) : window_(window) {
     AddItem(view, "mi_viewSpielbereich");
     AddItem(view, "mi_viewBetriebskennfeld");
     AddItem(view, "mi_viewBetriebspunkte");
+    AddItem(view, "mi_viewReserven");
     view->addSeparator();
     AddItem(view, "mi_viewErrorMessages");
 
@@ -187,6 +188,7 @@ void MainMenu::RefreshCaptions(const text::LanguageTexts& texts, int messageCoun
     Set("mi_viewSpielbereich", menu(MenuCaption::Spielbereich));
     Set("mi_viewBetriebskennfeld", menu(MenuCaption::Betriebskennfeld));
     Set("mi_viewBetriebspunkte", menu(MenuCaption::Betriebspunkte));
+    Set("mi_viewReserven", menu(MenuCaption::Reserven));
     RefreshMessageItem(texts, messageCount);
 
     Menu("mi_CAD")->setTitle(menu(MenuCaption::Cad));
