@@ -100,6 +100,16 @@ void ConvertCoefficients(const core::TRBrecord& r, const FilmSolution& s, CaseFi
     f.stability.stable = StableAt(s.coefficients, ToDouble(f.stability.massParameter));
 }
 
+// A film that failed after it had numbers: none of them stays, only the DIN run's values beside.
+CaseFilm Failed(const CaseFilm& film, FilmFault fault) {
+    CaseFilm failed;
+    failed.fault = fault;
+    failed.grid = film.grid;
+    failed.hasDin = film.hasDin;
+    failed.din = film.din;
+    return failed;
+}
+
 }  // namespace
 
 std::string_view CoefficientFrameText() {
@@ -134,6 +144,10 @@ CaseFilm SolveCaseFilm(const core::TRBrecord& r, const core::RunStatus& status,
     CaseFilm f;
     f.grid = options.grid;
     const CaseProblem cp = CaseFilmProblem(r, status, options.grid);
+    if (cp.fault != FilmFault::DinRunFailed && cp.fault != FilmFault::BadInput) {
+        f.hasDin = true;
+        f.din = {r.epsilon, r.h0, r.so, r.mupsi, r.q};
+    }
     if (cp.fault != FilmFault::None) {
         f.fault = cp.fault;
         return f;
@@ -169,23 +183,14 @@ CaseFilm SolveCaseFilm(const core::TRBrecord& r, const core::RunStatus& status,
         return f;
     }
     Convert(r, cp, s, f);
-    f.din = {r.epsilon, r.h0, r.so, r.mupsi, r.q};
     if (options.coefficients) ConvertCoefficients(r, s, f);
-    if (!Representable(f)) {
-        CaseFilm failed;
-        failed.fault = FilmFault::NotFinite;
-        return failed;
-    }
+    if (!Representable(f)) return Failed(f, FilmFault::NotFinite);
     if (onset) {
         Progress onsetProgress;
         if (options.progress) onsetProgress = [&](double done) { return options.progress(0.1 + 0.9 * done); };
         FilmFault fault = FilmFault::None;
         f.onset = FindOnsetSpeed(r, options.grid, onsetProgress, fault);
-        if (fault == FilmFault::Cancelled) {
-            CaseFilm cancelled;
-            cancelled.fault = fault;
-            return cancelled;
-        }
+        if (fault == FilmFault::Cancelled) return Failed(f, fault);
     }
     return f;
 }

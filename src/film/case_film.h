@@ -85,7 +85,8 @@ struct CaseFilm {
     real pmaxAngle = 0;      // °, from the load direction in the direction of rotation
     real sideFlow = 0;       // mm³/s, out of both ends
     real mupsi = 0;
-    real so = 0;  // the DIN run's Sommerfeld number, which the film balances
+    real so = 0;          // the DIN run's Sommerfeld number, which the film balances
+    bool hasDin = false;  // whether the DIN run gave values (also when the film then failed)
     DinValues din;
     int solves = 0;
 

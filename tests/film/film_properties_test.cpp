@@ -115,6 +115,25 @@ TEST(FilmProperties, AFeatureSmallerThanACellStillHoldsOneCell) {
     }
 }
 
+TEST(FilmProperties, TheFilmDoesNotDependOnWhereTheCellsEndBesideASupplyArea) {
+    // Turning the features and the journal together by a fraction of a cell leaves the same bearing: its
+    // film may only change by the discretisation's second-order remainder, not by where the area's edge
+    // happens to fall between two cell centres.
+    const double cell = 2 * kPi / kDefaultGrid.circumferential;
+    const auto solve = [&](double turn) {
+        FilmProblem p = FedBearing();
+        for (SupplyArea& area : p.areas) area.centre += turn;
+        p.areas[1].halfAngle = 0.21;  // an edge that is no face of the grid
+        return SolveAtPosition(p, 0.6, 0.7 + turn, false).result;
+    };
+    const FilmResult reference = solve(0);
+    for (double fraction : {0.2, 0.37, 0.5, 0.8}) {
+        const FilmResult turned = solve(fraction * cell);
+        EXPECT_NEAR(turned.sommerfeld / reference.sommerfeld, 1, 5e-4) << fraction;
+        EXPECT_NEAR(turned.attitude, reference.attitude, 2e-4) << fraction;
+    }
+}
+
 TEST(FilmProperties, TheFilmIsTheMirrorImageOfItselfAboutTheMiddlePlane) {
     FilmProblem full = FedBearing();
     full.fullWidth = true;
