@@ -70,8 +70,12 @@ int RunJsonBatch(Program& program, const std::string& caseFile) {
     const std::string target = fs::path(caseFile).replace_extension(".json").string();
     const core::ClearanceRange range = core::RunClearanceRange(program.record);
     const core::Thresholds thresholds = core::FindThresholds(program.record);
+    // The film at the mean clearance, with its coefficients and the onset speed of whirl.
+    film::CaseFilmOptions options;
+    options.onsetSpeed = true;
+    const film::CaseFilm film = film::SolveCaseFilm(program.record, program.status, options);
     const bool written =
-        ui::WriteFileChecked(target, CaseJson(program.record, program.status, &range, &thresholds),
+        ui::WriteFileChecked(target, CaseJson(program.record, program.status, &range, &thresholds, &film),
                              program.dialogs, program.abort);
     return written ? kExitOk : kExitUnreadableCase;
 }

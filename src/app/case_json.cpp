@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "app/film_json.h"
 #include "app/json_text.h"
 #include "app/thresholds_json.h"
 #include "text/cp850.h"
@@ -215,7 +216,8 @@ std::vector<ResultField> RecordResults(const core::TRBrecord& record) {
 }
 
 std::string CaseJson(const core::TRBrecord& record, const core::RunStatus& status,
-                     const core::ClearanceRange* range, const core::Thresholds* thresholds) {
+                     const core::ClearanceRange* range, const core::Thresholds* thresholds,
+                     const film::CaseFilm* film) {
     std::string out = "{\n";
     AppendMembers(out, record, status, "  ", false);
     if (range != nullptr) {
@@ -232,6 +234,7 @@ std::string CaseJson(const core::TRBrecord& record, const core::RunStatus& statu
         out += "\n  }";
     }
     if (thresholds != nullptr) out += ",\n  \"thresholds\": " + ThresholdsJson(*thresholds, "  ");
+    if (film != nullptr) out += ",\n  \"film\": " + FilmJson(*film, "  ");
     out += "\n}\n";
     return out;
 }

@@ -8,6 +8,7 @@
 #include "core/record.h"
 #include "core/run_status.h"
 #include "core/thresholds.h"
+#include "film/case_film.h"
 
 namespace trb::app {
 
@@ -18,10 +19,10 @@ const std::vector<std::string>& RecordFieldNames();
 // texts in UTF-8), "messages" (the message list in order) and "failed" (the calculation-failed flag).
 // With a clearance range, "clearance_range" follows: "min", "mean" and "max", each holding that run's
 // results, messages and failed flag under the same names. With thresholds, "thresholds" follows
-// (see ThresholdsJson).
+// (see ThresholdsJson); with a film, "film" comes last (see FilmJson).
 std::string CaseJson(const core::TRBrecord& record, const core::RunStatus& status,
                      const core::ClearanceRange* range = nullptr,
-                     const core::Thresholds* thresholds = nullptr);
+                     const core::Thresholds* thresholds = nullptr, const film::CaseFilm* film = nullptr);
 
 // Whether two records hold the same case: every input field equal (reals as numbers), whatever
 // their results.

@@ -187,7 +187,7 @@ const std::vector<std::string>& CommandLineHelpLines() {
         "            i: 1=DXF, 2=IGS, 5=TXT",
         "            j: index (1,2,3, ..)",
         "/NOGUI   -> No GUI, exit on fatal error",
-        "/JSON    -> JSON file (inputs, results, messages)",
+        "/JSON    -> JSON file (inputs, results, messages, Reynolds film)",
         "/SWEEP:q=a:b:k -> q=n speed 1/s, q=F load N from a to b in k steps: CSV+JSON",
         "/PDF     -> PDF file: report, result sheet, production drawing",
         "/SVG:j   -> SVG file of view j (1 result sheet .. 7 production drawing)",

@@ -6,8 +6,13 @@
 #include <sstream>
 
 #include "app/case_json.h"
+#include "app/film_json.h"
+#include "app/json_text.h"
 #include "core/calculation.h"
 #include "core/thresholds.h"
+
+#include <algorithm>
+#include <limits>
 
 namespace trb::app {
 namespace {
@@ -149,6 +154,109 @@ TEST(CaseJson, ThresholdsFollowPerClearanceWithEveryListAndTheLoadAtPlim) {
                   "  }\n"
                   "}\n");
     EXPECT_EQ(CaseJson(record, status).find("thresholds"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace trb::app
+
+namespace trb::app {
+namespace {
+
+// The keys of a JSON object text in order (nested objects' keys included).
+std::vector<std::string> KeysOf(const std::string& json) {
+    std::vector<std::string> keys;
+    const std::regex key("\"(\\w+)\": ");
+    for (auto it = std::sregex_iterator(json.begin(), json.end(), key); it != std::sregex_iterator(); ++it) {
+        keys.push_back((*it)[1]);
+    }
+    return keys;
+}
+
+TEST(CaseJson, TheFilmComesLastWithTheDinValuesBesideIt) {
+    core::TRBrecord record;
+    core::LoadExampleCase(record);
+    core::RunStatus status;
+    bool abort = false;
+    core::RunCalculation(record, status, abort);
+    const film::CaseFilm film = film::SolveCaseFilm(record, status);
+    ASSERT_EQ(film.fault, film::FilmFault::None);
+    const std::string json = CaseJson(record, status, nullptr, nullptr, &film);
+    const auto at = json.find("\"film\": {");
+    ASSERT_NE(at, std::string::npos);
+    const std::string member = json.substr(at);
+    EXPECT_EQ(KeysOf(member), (std::vector<std::string>{"film",
+                                                        "reason",
+                                                        "grid",
+                                                        "eccentricity",
+                                                        "attitude_angle",
+                                                        "h0",
+                                                        "pmax",
+                                                        "pmax_angle",
+                                                        "side_flow",
+                                                        "mupsi",
+                                                        "so",
+                                                        "din",
+                                                        "epsilon",
+                                                        "h0",
+                                                        "so",
+                                                        "mupsi",
+                                                        "q",
+                                                        "frame",
+                                                        "stiffness",
+                                                        "damping",
+                                                        "stiffness_dimensionless",
+                                                        "damping_dimensionless",
+                                                        "whirl_ratio",
+                                                        "critical_mass_parameter",
+                                                        "mass_parameter",
+                                                        "stable",
+                                                        "onset_speed"}));
+    EXPECT_EQ(ValueOf(member, "reason"), "null");
+    EXPECT_EQ(ValueOf(member, "grid"), "[216, 20]");
+    EXPECT_EQ(std::strtold(ValueOf(member, "eccentricity").c_str(), nullptr), film.eccentricity);
+    EXPECT_EQ(std::strtold(ValueOf(member, "epsilon").c_str(), nullptr), record.epsilon);
+    EXPECT_EQ(std::strtold(ValueOf(member, "so").c_str(), nullptr), record.so);
+    EXPECT_EQ(ValueOf(member, "stable"), "true");
+    // Without the onset search it has no onset speed, and the example's heavy film no whirl threshold.
+    EXPECT_EQ(ValueOf(member, "onset_speed"), "null");
+    EXPECT_EQ(ValueOf(member, "whirl_ratio"), "null");
+    const std::string stiffness = ValueOf(member, "stiffness");
+    EXPECT_EQ(stiffness.front(), '[');
+    EXPECT_EQ(std::count(stiffness.begin(), stiffness.end(), ','), 3);
+    EXPECT_EQ(json.substr(json.size() - 6), "  }\n}\n");
+}
+
+TEST(CaseJson, AFilmWithoutResultHasNullsAndItsReason) {
+    core::TRBrecord record;
+    core::LoadExampleCase(record);
+    record.f = 5e7;  // beyond what the film carries
+    core::RunStatus status;
+    bool abort = false;
+    core::RunCalculation(record, status, abort);
+    const film::CaseFilm film = film::SolveCaseFilm(record, status);
+    ASSERT_EQ(film.fault, film::FilmFault::EccentricityTooLarge);
+    const std::string json = CaseJson(record, status, nullptr, nullptr, &film);
+    const std::string member = json.substr(json.find("\"film\": {"));
+    EXPECT_EQ(ValueOf(member, "reason"), JsonText(film::FilmFaultText(film.fault)));
+    for (const char* key :
+         {"eccentricity", "pmax", "so", "stiffness", "stable", "onset_speed", "mass_parameter"}) {
+        EXPECT_EQ(ValueOf(member, key), "null") << key;
+    }
+    // The DIN run itself has values, and they stay beside.
+    EXPECT_EQ(std::strtold(ValueOf(member, "epsilon").c_str(), nullptr), record.epsilon);
+}
+
+TEST(CaseJson, NumbersAFilmCannotHoldAreWrittenAsNull) {
+    film::CaseFilm film;
+    film.grid = film::kDefaultGrid;
+    film.eccentricity = std::numeric_limits<real>::quiet_NaN();
+    film.pmax = 1e400L;
+    film.hasCoefficients = true;
+    film.stiffness[0][1] = std::numeric_limits<real>::infinity();
+    const std::string member = FilmJson(film, "");
+    EXPECT_EQ(ValueOf(member, "eccentricity"), "null");
+    EXPECT_EQ(ValueOf(member, "pmax"), "null");
+    EXPECT_NE(member.find("[[0, null], [0, 0]]"), std::string::npos) << member;
 }
 
 }  // namespace

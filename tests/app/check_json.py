@@ -1,5 +1,5 @@
 """Checks a case JSON file: one object with every record field, "messages" and "failed", the
-clearance range and the thresholds."""
+clearance range, the thresholds and the film."""
 import json
 import math
 import sys
@@ -34,6 +34,46 @@ def threshold_errors(case, expect_failed):
     return errors
 
 
+def numbers(value):
+    """Every number in a JSON value, however deeply nested."""
+    if isinstance(value, dict):
+        for v in value.values():
+            yield from numbers(v)
+    elif isinstance(value, list):
+        for v in value:
+            yield from numbers(v)
+    elif isinstance(value, (int, float)) and not isinstance(value, bool):
+        yield value
+
+
+def film_errors(film, expect_failed):
+    """The Reynolds film beside the DIN run: solved for the example, a reason and no numbers otherwise."""
+    if not isinstance(film, dict):
+        return ["film is not an object"]
+    errors = []
+    for key in ("reason", "grid", "eccentricity", "attitude_angle", "h0", "pmax", "pmax_angle", "side_flow",
+                "mupsi", "so", "din", "frame", "stiffness", "damping", "stiffness_dimensionless",
+                "damping_dimensionless", "whirl_ratio", "critical_mass_parameter", "stable", "onset_speed"):
+        if key not in film:
+            errors.append(f"film.{key} missing")
+    if any(not math.isfinite(x) for x in numbers(film)):
+        errors.append("film holds a number that is not finite")
+    if expect_failed:
+        if not isinstance(film.get("reason"), str) or film.get("eccentricity") is not None:
+            errors.append(f"a failed run's film has no reason or has numbers: {film}")
+    else:
+        if film.get("reason") is not None:
+            errors.append(f"film not solved: {film.get('reason')}")
+        if not 0.5 < (film.get("eccentricity") or 0) < 0.98:
+            errors.append(f"film eccentricity {film.get('eccentricity')}")
+        stiffness = film.get("stiffness")
+        if not (isinstance(stiffness, list) and len(stiffness) == 2 and all(len(row) == 2 for row in stiffness)):
+            errors.append(f"film stiffness is not 2 x 2: {stiffness}")
+        if film.get("stable") is not True or not isinstance(film.get("onset_speed"), float):
+            errors.append(f"film stability: stable {film.get('stable')}, onset {film.get('onset_speed')}")
+    return errors
+
+
 def main():
     path, expect_failed = sys.argv[1], sys.argv[2] == "true"
     with open(path, encoding="utf-8") as f:
@@ -47,7 +87,8 @@ def main():
         if not isinstance(case.get("messages"), list):
             errors.append("messages is not a list")
         errors += threshold_errors(case, expect_failed)
-        fields = [k for k in case if k not in ("messages", "failed", "clearance_range", "thresholds")]
+        errors += film_errors(case.get("film"), expect_failed)
+        fields = [k for k in case if k not in ("messages", "failed", "clearance_range", "thresholds", "film")]
         if len(fields) < 80:
             errors.append(f"only {len(fields)} record fields")
         for key in ("db", "dbmax", "teff", "epsilon", "toldb", "schmier", "druckschmierung", "zufuhr"):
