@@ -24,7 +24,8 @@ bool EveryRunFailed(const core::OperatingSweep& sweep) {
 
 int RunSweepBatch(Program& program, const SweepBatch& request, std::ostream& errors) {
     core::SweepRange range;
-    const std::string fault = ParseSweepOption(request.range, range);
+    bool withFilm = false;
+    const std::string fault = ParseSweepOption(request.range, range, &withFilm);
     if (!fault.empty()) {
         errors << "Fehler : " << fault << '\n';
         return kExitBadArguments;
@@ -32,9 +33,13 @@ int RunSweepBatch(Program& program, const SweepBatch& request, std::ostream& err
     if (!ReadCommandLineCase(program, request.caseFile)) return kExitUnreadableCase;
 
     const core::OperatingSweep sweep = core::RunOperatingSweep(program.record, range);
+    const SweepFilms films = withFilm ? SolveSweepFilms(sweep) : SweepFilms{};
+    const SweepFilms* columns = withFilm ? &films : nullptr;
     const std::string base = std::filesystem::path(request.caseFile).replace_extension().string();
-    if (!ui::WriteFileChecked(base + ".sweep.csv", SweepCsv(sweep), program.dialogs, program.abort) ||
-        !ui::WriteFileChecked(base + ".sweep.json", SweepJson(sweep), program.dialogs, program.abort)) {
+    if (!ui::WriteFileChecked(base + ".sweep.csv", SweepCsv(sweep, columns), program.dialogs,
+                              program.abort) ||
+        !ui::WriteFileChecked(base + ".sweep.json", SweepJson(sweep, columns), program.dialogs,
+                              program.abort)) {
         return kExitUnreadableCase;
     }
     if (EveryRunFailed(sweep)) {

@@ -188,7 +188,7 @@ const std::vector<std::string>& CommandLineHelpLines() {
         "            j: index (1,2,3, ..)",
         "/NOGUI   -> No GUI, exit on fatal error",
         "/JSON    -> JSON file (inputs, results, messages, Reynolds film)",
-        "/SWEEP:q=a:b:k -> q=n speed 1/s, q=F load N from a to b in k steps: CSV+JSON",
+        "/SWEEP:q=a:b:k[:film] -> q=n 1/s, q=F N, a to b in k steps: CSV+JSON; film: K, D",
         "/PDF     -> PDF file: report, result sheet, production drawing",
         "/SVG:j   -> SVG file of view j (1 result sheet .. 7 production drawing)",
         "/PNG:j   -> PNG file of view j, /PNG:j:dpi at dpi (150 if not given)",

@@ -4,16 +4,22 @@
 #include <string_view>
 
 #include "app/case_json.h"
+#include "app/json_text.h"
 
 namespace trb::app {
 
 namespace {
 
-// Calls `row` for every point and clearance in file order.
+// Calls `row` for every point and clearance in file order, with the film of that row when there are
+// films.
 template <typename Row>
-void ForEachRow(const core::OperatingSweep& sweep, Row row) {
-    for (const core::SweepPoint& point : sweep.points) {
-        for (core::Clearance clearance : core::kClearances) row(point, clearance, point.At(clearance));
+void ForEachRow(const core::OperatingSweep& sweep, const SweepFilms* films, Row row) {
+    for (std::size_t i = 0; i < sweep.points.size(); ++i) {
+        const core::SweepPoint& point = sweep.points[i];
+        for (core::Clearance clearance : core::kClearances) {
+            row(point, clearance, point.At(clearance),
+                films ? &(*films)[i][core::Index(clearance)] : nullptr);
+        }
     }
 }
 
@@ -25,7 +31,7 @@ std::string ResultText(real value, bool failed) {
 
 }  // namespace
 
-std::string SweepCsv(const core::OperatingSweep& sweep) {
+std::string SweepCsv(const core::OperatingSweep& sweep, const SweepFilms* films) {
     const core::SweptQuantity quantity = sweep.range.quantity;
     std::string out = "clearance,";
     out += core::SweptKey(quantity);
@@ -33,21 +39,30 @@ std::string SweepCsv(const core::OperatingSweep& sweep) {
         out += ',';
         out += field.name;
     }
-    out += ",failed\n";
-    ForEachRow(sweep,
-               [&](const core::SweepPoint& point, core::Clearance clearance, const core::CaseRun& run) {
+    out += ",failed";
+    if (films != nullptr) {
+        for (const std::string& column : SweepFilmColumns()) out += ',' + column;
+    }
+    out += '\n';
+    ForEachRow(sweep, films,
+               [&](const core::SweepPoint& point, core::Clearance clearance, const core::CaseRun& run,
+                   const SweepFilmRow* film) {
                    const bool failed = core::PointFailed(run);
                    out += core::ClearanceKey(clearance);
                    out += ',' + JsonNumber(point.value);
                    for (const ResultField& field : RecordResults(run.record)) {
                        out += ',' + ResultText(field.value, failed);
                    }
-                   out += failed ? ",true\n" : ",false\n";
+                   out += failed ? ",true" : ",false";
+                   if (film != nullptr) {
+                       for (const std::string& value : SweepFilmValues(*film)) out += ',' + value;
+                   }
+                   out += '\n';
                });
     return out;
 }
 
-std::string SweepJson(const core::OperatingSweep& sweep) {
+std::string SweepJson(const core::OperatingSweep& sweep, const SweepFilms* films) {
     const core::SweepRange& range = sweep.range;
     const std::string key(core::SweptKey(range.quantity));
     std::string out = "{\n  \"quantity\": \"" + key + "\",\n";
@@ -56,8 +71,9 @@ std::string SweepJson(const core::OperatingSweep& sweep) {
     out += "  \"steps\": " + std::to_string(range.steps) + ",\n";
     out += "  \"rows\": [";
     bool first = true;
-    ForEachRow(sweep,
-               [&](const core::SweepPoint& point, core::Clearance clearance, const core::CaseRun& run) {
+    ForEachRow(sweep, films,
+               [&](const core::SweepPoint& point, core::Clearance clearance, const core::CaseRun& run,
+                   const SweepFilmRow* film) {
                    const bool failed = core::PointFailed(run);
                    out += first ? "\n    {" : ",\n    {";
                    first = false;
@@ -72,6 +88,17 @@ std::string SweepJson(const core::OperatingSweep& sweep) {
                    }
                    out += ", \"failed\": ";
                    out += failed ? "true" : "false";
+                   if (film != nullptr) {
+                       const std::vector<std::string> values = SweepFilmValues(*film);
+                       for (std::size_t c = 0; c < values.size(); ++c) {
+                           const std::string& column = SweepFilmColumns()[c];
+                           out += ", \"" + column + "\": " + (values[c].empty() ? "null" : values[c]);
+                       }
+                       out += ", \"film_reason\": ";
+                       out += film->fault == film::FilmFault::None
+                                  ? "null"
+                                  : JsonText(film::FilmFaultText(film->fault));
+                   }
                    out += ", \"messages\": [";
                    for (int i = 1; i <= run.status.MessageCount(); ++i) {
                        out += (i > 1 ? ", " : "") + JsonString(run.status.Message(i));

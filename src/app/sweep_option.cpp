@@ -1,5 +1,6 @@
 #include "app/sweep_option.h"
 
+#include <cctype>
 #include <vector>
 
 #include "text/cp850.h"
@@ -9,7 +10,7 @@ namespace trb::app {
 
 namespace {
 
-constexpr const char* kShape = " (n=von:bis:Schritte oder F=von:bis:Schritte)";
+constexpr const char* kShape = " (n=von:bis:Schritte oder F=von:bis:Schritte, mit :film dahinter)";
 
 std::vector<std::string_view> Split(std::string_view text, char separator) {
     std::vector<std::string_view> pieces;
@@ -21,13 +22,23 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     }
 }
 
+// "film" in any case.
+bool IsFilmSwitch(std::string_view part) {
+    constexpr std::string_view kFilm = "film";
+    if (part.size() != kFilm.size()) return false;
+    for (std::size_t i = 0; i < part.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(part[i])) != kFilm[i]) return false;
+    }
+    return true;
+}
+
 std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
 }  // namespace
 
-std::string ParseSweepOption(std::string_view text, core::SweepRange& range) {
+std::string ParseSweepOption(std::string_view text, core::SweepRange& range, bool* withFilm) {
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos) return "/SWEEP:" + std::string(text) + kShape;
     const std::string quantity = text::TrimText(text.substr(0, equals));
@@ -41,7 +52,11 @@ std::string ParseSweepOption(std::string_view text, core::SweepRange& range) {
                "e" +
                kShape;
     }
-    const std::vector<std::string_view> parts = Split(text.substr(equals + 1), ':');
+    std::vector<std::string_view> parts = Split(text.substr(equals + 1), ':');
+    if (withFilm != nullptr) {
+        *withFilm = parts.size() == 4 && IsFilmSwitch(parts[3]);
+        if (*withFilm) parts.pop_back();
+    }
     if (parts.size() != 3) return "/SWEEP:" + std::string(text) + kShape;
     if (!text::ParseReal(parts[0], range.from)) return "/SWEEP: von " + Quoted(parts[0]) + " ist keine Zahl";
     if (!text::ParseReal(parts[1], range.to)) return "/SWEEP: bis " + Quoted(parts[1]) + " ist keine Zahl";

@@ -2,10 +2,12 @@
 hold the same numbers, and that each checked point is exactly the single run of a case file written
 with that input and those limit sizes ("trb point.trb /JSON", its "clearance_range" runs).
 
-usage: check_sweep.py TRB WORK DATA CASE KEY FROM TO STEPS [EXIT]
+usage: check_sweep.py TRB WORK DATA CASE KEY FROM TO STEPS [EXIT] [film]
 
 With EXIT the sweep must end with that exit code, and a sweep that ends with 0 must not say that no
-point could be calculated.
+point could be calculated. With "film" the sweep is asked for the film columns too: a film that
+failed has none of them, a solved one all but the whirl threshold, and at the mean clearance they are
+the film of the single run's JSON file.
 """
 import csv
 import json
@@ -20,6 +22,16 @@ SWEPT_LINE = {"ns": 30, "f": 37}
 OPTION = {"ns": "n", "f": "F"}
 CLEARANCES = ("min", "mean", "max")
 RESULTS = ("so", "epsilon", "h0", "mu", "p0", "q", "teff", "t2")
+# The film columns and where the single run's "film" member holds each.
+FILM = {"film_eccentricity": ("eccentricity",), "film_attitude_angle": ("attitude_angle",)}
+for i, a in enumerate("xy"):
+    for j, b in enumerate("xy"):
+        FILM[f"k_{a}{b}"] = ("stiffness", i, j)
+        FILM[f"d_{a}{b}"] = ("damping", i, j)
+        FILM[f"kbar_{a}{b}"] = ("stiffness_dimensionless", i, j)
+        FILM[f"bbar_{a}{b}"] = ("damping_dimensionless", i, j)
+FILM_FLAGS = ("stable", "film_failed")
+FILM_OPTIONAL = ("whirl_ratio", "critical_mass_parameter")
 
 
 def run(trb, work, *arguments):
@@ -45,9 +57,19 @@ def write_point_case(source, target, key, value_text):
         f.write(b"\r\n".join(lines))
 
 
+def film_value(film, path):
+    value = film[path[0]]
+    for index in path[1:]:
+        value = value[index]
+    return value
+
+
 def main():
     trb, work, data, case, key, start, end, steps = sys.argv[1:9]
-    expected_exit = int(sys.argv[9]) if len(sys.argv) > 9 else None
+    extra = sys.argv[9:]
+    with_film = "film" in extra
+    extra = [a for a in extra if a != "film"]
+    expected_exit = int(extra[0]) if extra else None
     steps = int(steps)
     errors = []
     shutil.rmtree(work, ignore_errors=True)
@@ -56,7 +78,8 @@ def main():
     shutil.copy(os.path.join(data, case), work)
     base = os.path.splitext(case)[0]
 
-    rc, err = run(trb, work, case, f"/SWEEP:{OPTION[key]}={start}:{end}:{steps}", "/NOGUI")
+    switch = ":film" if with_film else ""
+    rc, err = run(trb, work, case, f"/SWEEP:{OPTION[key]}={start}:{end}:{steps}{switch}", "/NOGUI")
     if rc not in (0, 3) or (expected_exit is not None and rc != expected_exit):
         return print(f"exit code {rc}: {err}") or 1
     if rc == 0 and "kein Punkt" in err:
@@ -65,8 +88,12 @@ def main():
     with open(os.path.join(work, base + ".sweep.csv"), newline="", encoding="utf-8") as f:
         table = list(csv.reader(f))
     heading, rows = table[0], table[1:]
-    if heading[:2] != ["clearance", key] or heading[-1] != "failed":
+    failed_at = heading.index("failed") if "failed" in heading else len(heading) - 1
+    film_columns = heading[failed_at + 1:]
+    if heading[:2] != ["clearance", key] or (film_columns != [] and not with_film):
         errors.append(f"heading {heading[:2]} ... {heading[-1]}")
+    if with_film and set(film_columns) != set(FILM) | set(FILM_FLAGS) | set(FILM_OPTIONAL) | {"mass_parameter"}:
+        errors.append(f"film columns {film_columns}")
     for name in RESULTS:
         if name not in heading:
             errors.append(f"column {name} missing")
@@ -82,6 +109,14 @@ def main():
             errors.append(f"row {i}: a failed point with values")
         if row["failed"] == "false" and not all(row[name] for name in RESULTS):
             errors.append(f"row {i}: a point without values")
+        if with_film:
+            values = [row[name] for name in FILM]
+            if row["film_failed"] == "true" and (any(values) or row["stable"]):
+                errors.append(f"row {i}: a failed film with values")
+            if row["film_failed"] == "false" and not (all(values) and row["stable"] in ("true", "false")):
+                errors.append(f"row {i}: a solved film without values")
+            if row["failed"] == "true" and row["film_failed"] != "true":
+                errors.append(f"row {i}: a film of a failed run")
     if rows and (exact(rows[0][key]) != Decimal(start) or exact(rows[-1][key]) != Decimal(end)):
         errors.append(f"range {rows[0][key]} .. {rows[-1][key]}")
 
@@ -89,8 +124,13 @@ def main():
     if sweep["quantity"] != key or sweep["steps"] != steps or len(sweep["rows"]) != len(rows):
         errors.append(f"JSON head {sweep['quantity']} {sweep['steps']} {len(sweep['rows'])}")
     for i, (row, member) in enumerate(zip(rows, sweep["rows"])):
-        for name in heading[:-1]:
-            wanted = row[name] if name == "clearance" else exact(row[name])
+        for name in heading:
+            if name == "failed":
+                continue
+            if name in FILM_FLAGS:
+                wanted = None if row[name] == "" else row[name] == "true"
+            else:
+                wanted = row[name] if name == "clearance" else exact(row[name])
             if member.get(name) != wanted:
                 errors.append(f"row {i} {name}: CSV {row[name]!r}, JSON {member.get(name)!r}")
         if member["failed"] is not (row["failed"] == "true"):
@@ -115,13 +155,21 @@ def main():
         for c, clearance in enumerate(CLEARANCES):
             row = rows[3 * point + c]
             run_of = single["clearance_range"][clearance]
-            for result in heading[2:-1]:
+            for result in heading[2:failed_at]:
                 wanted = None if row["failed"] == "true" else run_of[result]
                 if exact(row[result]) != wanted and not (wanted is None and row[result] == ""):
                     errors.append(f"point {point} {clearance} {result}: sweep {row[result]}, single {wanted}")
             single_failed = run_of["failed"] or any(run_of[r] is None for r in RESULTS)
             if single_failed is not (row["failed"] == "true"):
                 errors.append(f"point {point} {clearance}: failed differs")
+        # The mean clearance's film is the film of the single run.
+        mean = rows[3 * point + 1]
+        if with_film and mean["film_failed"] == "false":
+            for column, path in FILM.items():
+                if exact(mean[column]) != film_value(single["film"], path):
+                    errors.append(f"point {point} {column}: sweep {mean[column]}, single {single['film']}")
+        elif with_film and single["film"]["reason"] is None:
+            errors.append(f"point {point}: the sweep's film failed, the single run's did not")
         # The mean clearance is the case as the plain run computes it.
         for result in RESULTS:
             if single[result] != single["clearance_range"]["mean"][result]:

@@ -8,6 +8,7 @@
 
 #include "app/case_json.h"
 #include "app/sweep_files.h"
+#include "app/sweep_film.h"
 #include "app/sweep_option.h"
 #include "casefile/case_format.h"
 #include "core/calculation.h"
@@ -76,6 +77,22 @@ TEST(SweepOption, ReadsBothQuantitiesAndRefusesEveryBadRange) {
         EXPECT_FALSE(message.empty()) << bad.text;
         EXPECT_NE(message.find(bad.says), std::string::npos) << bad.text << " -> " << message;
     }
+}
+
+TEST(SweepOption, FilmAtTheEndAsksForTheFilmColumns) {
+    core::SweepRange range;
+    bool film = false;
+    EXPECT_EQ(ParseSweepOption("n=5:50:9:film", range, &film), "");
+    EXPECT_TRUE(film);
+    EXPECT_EQ(range.steps, 9);
+    EXPECT_EQ(ParseSweepOption("F=100:2000:3:FILM", range, &film), "");
+    EXPECT_TRUE(film);
+    EXPECT_EQ(ParseSweepOption("n=5:50:9", range, &film), "");
+    EXPECT_FALSE(film);
+    EXPECT_NE(ParseSweepOption("n=5:50:9:films", range, &film), "");
+    EXPECT_NE(ParseSweepOption("n=5:50:9:film:film", range, &film), "");
+    // A caller that has no film columns to offer refuses the ending.
+    EXPECT_NE(ParseSweepOption("n=5:50:9:film", range), "");
 }
 
 // The speed sweep has enough points to be calculated on two threads, the load sweep too few.
@@ -192,6 +209,48 @@ TEST(SweepFiles, RowsPerPointAndClearanceWithFailedPointsLeftEmpty) {
     EXPECT_NE(json.find("\"quantity\": \"f\""), std::string::npos);
     EXPECT_NE(json.find("{\"clearance\": \"max\", \"f\": 0, "), std::string::npos);
     EXPECT_NE(json.find("\"h0\": null"), std::string::npos);
+}
+
+TEST(SweepFiles, FilmColumnsAreEachRowsOwnFilmAndAFailedFilmLeavesTheRowsResults) {
+    TRBrecord example;
+    core::LoadExampleCase(example);
+    // 36 kN and 1.2 MN: the film of the second point lies beyond the eccentricity it is given for.
+    const core::OperatingSweep sweep =
+        core::RunOperatingSweep(example, {core::SweptQuantity::Load, 36000, 1200000, 1});
+    const SweepFilms films = SolveSweepFilms(sweep);
+    ASSERT_EQ(films.size(), 2u);
+    for (Clearance clearance : core::kClearances) {
+        const core::CaseRun& run = sweep.points[0].At(clearance);
+        const film::CaseFilm single = film::SolveCaseFilm(run.record, run.status);
+        const SweepFilmRow& row = films[0][core::Index(clearance)];
+        ASSERT_EQ(row.fault, film::FilmFault::None);
+        EXPECT_EQ(row.eccentricity, single.eccentricity);
+        EXPECT_EQ(row.stiffness, single.stiffness);
+        EXPECT_EQ(row.damping, single.damping);
+        EXPECT_EQ(films[1][core::Index(clearance)].fault, film::FilmFault::EccentricityTooLarge);
+        EXPECT_FALSE(core::PointFailed(sweep.points[1].At(clearance)));
+    }
+    std::istringstream lines(SweepCsv(sweep, &films));
+    std::string line;
+    std::vector<std::string> rows;
+    while (std::getline(lines, line)) rows.push_back(line);
+    ASSERT_EQ(rows.size(), 1u + 2 * 3);
+    EXPECT_NE(rows[0].find(",failed,film_eccentricity,film_attitude_angle,k_xx,"), std::string::npos);
+    EXPECT_EQ(rows[0].substr(rows[0].size() - 19), ",stable,film_failed");
+    // The example's film has no whirl threshold: those two columns stay empty, the rest are numbers.
+    EXPECT_NE(rows[2].find(",false," + JsonNumber(films[0][1].eccentricity) + ","), std::string::npos);
+    EXPECT_EQ(rows[2].substr(rows[2].size() - 11), ",true,false");
+    // The heavy point: the run's results stay, its film columns are empty and marked.
+    const std::string h0 = "," + JsonNumber(sweep.points[1].At(Clearance::Mean).record.h0) + ",";
+    EXPECT_NE(rows[5].find(h0), std::string::npos);
+    const std::string emptyFilm = ",false" + std::string(SweepFilmColumns().size() - 1, ',') + ",true";
+    EXPECT_EQ(rows[5].substr(rows[5].size() - emptyFilm.size()), emptyFilm);
+
+    const std::string json = SweepJson(sweep, &films);
+    EXPECT_NE(json.find("\"film_failed\": true, \"film_reason\": \""), std::string::npos);
+    EXPECT_NE(json.find("\"stable\": true, \"film_failed\": false, \"film_reason\": null"),
+              std::string::npos);
+    EXPECT_NE(json.find("\"whirl_ratio\": null"), std::string::npos);
 }
 
 }  // namespace
