@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <random>
 
 #include "core/calculation.h"
 #include "core/clearance_range.h"
@@ -230,6 +231,47 @@ TEST(CaseFilm, ACancelledCaseFilmHasNoResult) {
     EXPECT_EQ(film.fault, FilmFault::Cancelled);
     EXPECT_TRUE(film.pressure.empty());
     EXPECT_EQ(film.eccentricity, 0);
+}
+
+TEST(CaseFilm, AnyCaseEndsInAFilmOrAReasonNeverInANumberThatIsNotOne) {
+    // Widths, loads, speeds, supply features and pressures drawn at random (a fixed seed), a rotating
+    // bore now and then: every film is either refused with a reason or has finite, non-negative
+    // pressures, a journal inside the bore and finite coefficients.
+    std::mt19937 random(31652);
+    std::uniform_real_distribution<double> unit(0, 1);
+    int solved = 0;
+    for (int n = 0; n < 40; ++n) {
+        core::CaseRun run;
+        core::LoadExampleCase(run.record);
+        core::TRBrecord& r = run.record;
+        r.b = 10 + 200 * unit(random);
+        r.f = std::exp(std::log(100.0) + unit(random) * std::log(1e6));
+        r.ns = 1 + 200 * unit(random);
+        r.nb = unit(random) < 0.2 ? -50 + 100 * unit(random) : 0;
+        r.zufuhr = static_cast<std::uint16_t>(1 + 8 * unit(random));
+        r.druckschmierung = unit(random) < 0.8;
+        r.pe = 2 * unit(random) * unit(random);
+        r.dh = 1 + 8 * unit(random);
+        r.bg = 2 + 20 * unit(random);
+        r.bp = 5 + 40 * unit(random);
+        r.phia = -180 * unit(random);
+        r.phie = 180 * unit(random);
+        core::Calculate(run);
+        const CaseFilm film = SolveCaseFilm(r, run.status);
+        if (film.fault != FilmFault::None) {
+            EXPECT_FALSE(FilmFaultText(film.fault).empty());
+            EXPECT_TRUE(film.pressure.empty());
+            continue;
+        }
+        ++solved;
+        for (double p : film.pressure) ASSERT_TRUE(std::isfinite(p) && p >= 0) << n;
+        EXPECT_LE(film.eccentricity, 0.98L) << n;
+        EXPECT_GT(film.h0, 0) << n;
+        for (const auto& row : film.stiffness) {
+            for (double k : row) EXPECT_TRUE(std::isfinite(k)) << n;
+        }
+    }
+    EXPECT_GT(solved, 8);
 }
 
 }  // namespace
