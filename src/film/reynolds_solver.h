@@ -30,10 +30,11 @@ struct ForceDerivatives {
 // What a cell of the film is after a solve.
 enum class CellState : std::uint8_t { Film = 0, Supply = 1, Cavitated = 2 };
 
-// The film solver of one problem. Finite volumes on the cell-centred grid: the flux through each face is
-// the face's conductance H³ (the exact film at the face) times the pressure difference; the axial ends
-// and a film-start line are half a cell from the nearest centre. Multiplying by −1 makes the operator A
-// a symmetric M-matrix, so the film is the linear complementarity problem
+// The film solver of one problem. Finite volumes on the grid of FilmGrid: the flux through each face is
+// its conductance (H³ of the exact film there, over the distance of the two cells it joins) times their
+// pressure difference; a film-start line lies half a column from its neighbours, the ends are nodes at
+// P = 0, and a supply area's edge where it is (SupplyCells::edge). Multiplying by −1 makes the operator
+// A a symmetric M-matrix, so the film is the linear complementarity problem
 //
 //     P ≥ 0,   w = A P − b ≥ 0,   P · w = 0,     b = −6 (H_east − H_west) dZ − 12 H' dφ dZ,
 //
@@ -41,7 +42,8 @@ enum class CellState : std::uint8_t { Film = 0, Supply = 1, Cavitated = 2 };
 // method: solve the film on the cells believed to carry pressure (a sparse LDLᵀ factorisation of A on
 // those cells), let cells with negative pressure cavitate and cavitated cells with negative residual
 // carry pressure again, and repeat until the sets stay. For an M-matrix the method ends after finitely
-// many steps; each solve starts from the cavitated zone of the last one.
+// many steps; each solve starts from the cavitated zone of the last one, a first one from that of the
+// same film on a grid half as fine.
 class ReynoldsSolver {
   public:
     explicit ReynoldsSolver(const FilmProblem& problem);
@@ -57,7 +59,7 @@ class ReynoldsSolver {
     double Y() const { return y_; }
     const FilmGrid& Grid() const { return grid_; }
     const FilmProblem& Problem() const { return problem_; }
-    // Pressure of every cell of the solved grid (mirrored grids: the half 0 < Z < 1).
+    // Pressure of every cell of the solved grid (mirrored grids: the half 0 ≤ Z < 1).
     const std::vector<double>& Pressure() const { return pressure_; }
     CellState State(int cell) const { return static_cast<CellState>(state_[static_cast<std::size_t>(cell)]); }
     // The residual A P − b of every cell (zero in the film, ≥ 0 where it cavitated).
