@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cmath>
 #include <numbers>
 
@@ -18,7 +19,8 @@ constexpr double kTwoPi = 2 * std::numbers::pi;
 double BytesNeeded(GridSize size) {
     const double cells = static_cast<double>(size.circumferential) * (size.axial / 2);
     const double band = size.axial / 2 + 4;
-    return cells * (30.0 * sizeof(double) + 2.0 * band * (sizeof(double) + sizeof(int)));
+    // The factor's entries carry an 8-byte index each (Eigen::Index, see ReynoldsSolver).
+    return cells * (30.0 * sizeof(double) + 2.0 * band * (sizeof(double) + sizeof(std::int64_t)));
 }
 
 double PhysicalMemory() {
