@@ -66,6 +66,7 @@ void DbfTable::Create(const std::filesystem::path& path, std::vector<DbfField> f
 void DbfTable::Open(const std::filesystem::path& path) {
     Close();
     FileHandle file = FileHandle::OpenReadWrite(path);
+    AnnouncePresence(file);
     std::string lead(kDbfHeaderSize, '\0');
     lead.resize(file.ReadAt(0, lead.data(), lead.size()));
     if (lead.size() < kDbfHeaderSize) throw DbfError(DbfErrorCode::NotDbase, path.string());
@@ -87,13 +88,24 @@ void DbfTable::Open(const std::filesystem::path& path) {
         static_cast<std::uint32_t>(std::min<std::uint64_t>(structure.recordCount, available));
 
     if (structure.HasMemo()) memo_.Open(MemoPathFor(path));
-    // Announces this process as a user of the table (see Pack); a file system without locks
-    // simply leaves that out.
-    ShareRange(file.Descriptor(), kPresenceOffset, 1);
     file_ = std::move(file);
     structure_ = std::move(structure);
     path_ = path;
     First();
+}
+
+// Announces this opening as a user of the table before anything of it is read, so that a pack can
+// neither start while it is in use nor renumber the records under a header read during the pack.
+// A pack in progress is waited for; one that outlasts the patience refuses the opening. A file
+// system without locks simply leaves the announcement out.
+void DbfTable::AnnouncePresence(const FileHandle& file) const {
+    bool present = false;
+    try {
+        present = LockRange(file.Descriptor(), kPresenceOffset, 1, lockPatience_, LockMode::Shared);
+    } catch (const DbfError&) {
+        return;
+    }
+    if (!present) throw DbfError(DbfErrorCode::AlreadyInUse, file.Name());
 }
 
 void DbfTable::Close() {

@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/real.h"
@@ -41,7 +42,8 @@ class DbfTable {
     static void Create(const std::filesystem::path& path, std::vector<DbfField> fields);
 
     // Opens for reading and writing (for reading only when the file is write-protected) and makes
-    // the first record current.
+    // the first record current. A pack in progress elsewhere is waited for as long as the lock
+    // patience; after that the table is refused with "Datenbank wird bereits benutzt".
     void Open(const std::filesystem::path& path);
     void Close();
     bool IsOpen() const { return file_.IsOpen(); }
@@ -54,8 +56,12 @@ class DbfTable {
     bool ShowDeleted() const { return showDeleted_; }
     // The engine's decimal character in the text form of numeric fields ("." unless set).
     void SetDecimalCharacter(char c) { decimalCharacter_ = c; }
-    // How long ALock and FLock wait for another process to release its lock.
+    // How long Open, ALock, FLock and every write wait for another process to release its lock.
     void SetLockPatience(std::chrono::milliseconds patience) { lockPatience_ = patience; }
+    // Called inside every write that reads what is stored and then writes it back under a lock (a
+    // posted edit, an append, a pack), after the reading and before the writing, while the lock is
+    // held. Tests act inside that window; nothing else sets it.
+    void SetLockedWriteHook(std::function<void()> hook) { lockedWriteHook_ = std::move(hook); }
 
     int RecordCount() const { return static_cast<int>(structure_.recordCount); }
     // Reads the record count again, to see what other processes appended.
@@ -145,6 +151,8 @@ class DbfTable {
     class WriteLock;
     using RecordVisitor = std::function<bool(std::uint32_t record, std::string_view bytes)>;
 
+    void AnnouncePresence(const FileHandle& file) const;
+    void InsideLockedWrite() const;
     void RequireOpen() const;
     void CheckRecord(int record) const;
     std::string ReadRecord(int record) const;
@@ -186,6 +194,7 @@ class DbfTable {
     std::chrono::milliseconds lockPatience_{5000};
     bool appendLocked_ = false;
     bool fileLocked_ = false;
+    std::function<void()> lockedWriteHook_;
 
     std::string buffer_;
     BufferState state_ = BufferState::Browse;

@@ -58,6 +58,10 @@ class DbfTable::WriteLock {
     bool taken_ = false;
 };
 
+void DbfTable::InsideLockedWrite() const {
+    if (lockedWriteHook_) lockedWriteHook_();
+}
+
 void DbfTable::WriteMemos() {
     for (const auto& [field, text] : pendingMemos_) {
         const DbfField& f = FieldInfo(field);
@@ -83,6 +87,7 @@ void DbfTable::AppendRecords(const std::vector<std::string>& records) {
     const WriteLock lock(*this, 0);
     // Another process may have appended since the header was read.
     Refresh();
+    InsideLockedWrite();
     std::string bytes;
     bytes.reserve(records.size() * structure_.recordLength + 1);
     for (const std::string& r : records) bytes += r;
@@ -131,6 +136,7 @@ void DbfTable::PostEdit() {
     }
     std::string stored = ReadRecord(recNo_);
     StoreChanged(buffer_, stored);
+    InsideLockedWrite();
     state_ = BufferState::Browse;
     const std::uint64_t offset =
         structure_.headerLength + static_cast<std::uint64_t>(recNo_ - 1) * structure_.recordLength;
@@ -178,7 +184,8 @@ void DbfTable::Pack() {
     RequireOpen();
     PostIfEditing();
     if (file_.IsReadOnly()) throw DbfError(DbfErrorCode::AccessDenied, path_.string());
-    // Packing moves records to other numbers under the feet of anyone else who has the table open.
+    // Packing moves records to other numbers under the feet of anyone else who has the table open
+    // (another process, or another opening in this one).
     if (!LockRange(file_.Descriptor(), kPresenceOffset, 1, std::chrono::milliseconds(0))) {
         ShareRange(file_.Descriptor(), kPresenceOffset, 1);
         throw DbfError(DbfErrorCode::ExclusiveRequired, path_.string());
@@ -191,6 +198,7 @@ void DbfTable::Pack() {
     }
     try {
         Refresh();
+        InsideLockedWrite();
         // Compacting forwards only overwrites slots already copied or deleted, so an interruption
         // can duplicate records but never lose one.
         std::uint32_t kept = 0;
@@ -354,7 +362,7 @@ void DbfTable::AppendFrom(const std::filesystem::path& other) {
     RequireOpen();
     PostIfEditing();
     if (file_.IsReadOnly()) throw DbfError(DbfErrorCode::AccessDenied, path_.string());
-    // A second descriptor on this very file would drop this process's locks when closed.
+    // A table appended to itself would have to read what it writes.
     if (SameFile(other, path_)) throw DbfError(DbfErrorCode::AlreadyInUse, other.string());
     DbfTable source;
     source.Open(other);

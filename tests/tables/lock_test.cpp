@@ -1,8 +1,10 @@
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 #include "tables/dbf_error.h"
@@ -13,6 +15,66 @@ namespace trb::tables {
 namespace {
 
 using test_support::TempFolder;
+
+// A forked process that runs `work` when told to and answers with the character `work` returns
+// ('x' when it threw). The parent tells it with Go and reads the answer with Answer.
+class Helper {
+  public:
+    explicit Helper(const std::function<char()>& work) {
+        if (::pipe(toChild_) != 0 || ::pipe(toParent_) != 0) throw std::runtime_error("pipe");
+        pid_ = ::fork();
+        if (pid_ < 0) throw std::runtime_error("fork");
+        if (pid_ == 0) {
+            char go = 0;
+            char answer = 'x';
+            if (::read(toChild_[0], &go, 1) == 1) {
+                try {
+                    answer = work();
+                } catch (...) {
+                    answer = 'x';
+                }
+            }
+            (void)!::write(toParent_[1], &answer, 1);
+            ::_exit(0);
+        }
+    }
+    ~Helper() {
+        ::close(toChild_[1]);
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        for (int fd : {toChild_[0], toParent_[0], toParent_[1]}) ::close(fd);
+    }
+    void Go() { (void)!::write(toChild_[1], "g", 1); }
+    // The answer, or 0 when none came within `wait`.
+    char Answer(std::chrono::milliseconds wait = std::chrono::milliseconds(20000)) {
+        pollfd ready{toParent_[0], POLLIN, 0};
+        if (::poll(&ready, 1, static_cast<int>(wait.count())) != 1) return 0;
+        char answer = 0;
+        return ::read(toParent_[0], &answer, 1) == 1 ? answer : 0;
+    }
+
+  private:
+    int toChild_[2]{};
+    int toParent_[2]{};
+    pid_t pid_ = -1;
+};
+
+// Long enough for a process that is not held back to have done its small write many times over.
+constexpr std::chrono::milliseconds kUnhindered(400);
+
+std::filesystem::path TableOfNumbers(const TempFolder& folder, int records) {
+    const auto path = folder / "numbers.dbf";
+    DbfTable::Create(path, {{"A", 'N', 6, 0}, {"B", 'N', 6, 0}});
+    DbfTable t;
+    t.Open(path);
+    for (int i = 1; i <= records; ++i) {
+        t.Insert();
+        t.SetFieldNumber(1, i);
+        t.SetFieldNumber(2, i);
+        t.Post();
+    }
+    return path;
+}
 
 // Two processes append to one table at the same time under the append lock; every record of both
 // must arrive, none twice.
@@ -216,6 +278,127 @@ TEST(LockTest, LocksHeldElsewhereAreRefused) {
     (void)!::write(toChild[1], "d", 1);
     int status = 0;
     ::waitpid(pid, &status, 0);
+}
+
+// The record lock is held from reading the stored record to writing it back: an edit of the same
+// record by another process, started inside that window, waits until the write is done, and both
+// changes are kept.
+TEST(LockTest, AnEditOfTheSameRecordElsewhereWaitsForThePostedEdit) {
+    TempFolder folder;
+    const auto path = TableOfNumbers(folder, 3);
+    Helper other([&] {
+        DbfTable t;
+        t.SetLockPatience(std::chrono::milliseconds(20000));
+        t.Open(path);
+        t.Go(2);
+        t.SetFieldNumber(2, 222);
+        t.Post();
+        return 'p';
+    });
+    DbfTable t;
+    t.Open(path);
+    t.Go(2);
+    t.SetFieldNumber(1, 111);
+    char inside = 1;
+    t.SetLockedWriteHook([&] {
+        other.Go();
+        inside = other.Answer(kUnhindered);
+    });
+    t.Post();
+    t.SetLockedWriteHook({});
+    EXPECT_EQ(inside, 0) << "the other edit was written while the record lock was held";
+    EXPECT_EQ(other.Answer(), 'p');
+    DbfTable check;
+    check.Open(path);
+    EXPECT_EQ(check.Peek(2, 1), "   111");
+    EXPECT_EQ(check.Peek(2, 2), "   222");
+    EXPECT_EQ(check.Peek(1, 2), "     1");
+}
+
+// An opening during a pack waits for the pack to end and then sees the packed table; one whose
+// patience runs out first is refused instead of working on records that are being renumbered.
+TEST(LockTest, OpeningDuringAPackWaitsOrIsRefused) {
+    TempFolder folder;
+    const auto path = TableOfNumbers(folder, 4);
+    auto opener = [&](std::chrono::milliseconds patience) {
+        return [&path, patience] {
+            DbfTable t;
+            t.SetLockPatience(patience);
+            try {
+                t.Open(path);
+            } catch (const DbfError& e) {
+                return e.Code() == DbfErrorCode::AlreadyInUse ? 'r' : 'e';
+            }
+            return static_cast<char>('0' + t.RecordCount());
+        };
+    };
+    Helper impatient(opener(std::chrono::milliseconds(50)));
+    Helper patient(opener(std::chrono::milliseconds(20000)));
+    DbfTable t;
+    t.Open(path);
+    t.Go(1);
+    t.Delete();
+    t.Go(3);
+    t.Delete();
+    char refused = 0, early = 1;
+    t.SetLockedWriteHook([&] {
+        impatient.Go();
+        refused = impatient.Answer();
+        patient.Go();
+        early = patient.Answer(kUnhindered);
+    });
+    t.Pack();
+    EXPECT_EQ(refused, 'r');
+    EXPECT_EQ(early, 0) << "opened while the pack was running";
+    EXPECT_EQ(patient.Answer(), '2');
+    EXPECT_EQ(t.RecordCount(), 2);
+}
+
+// Each opening owns its locks: closing a second opening of the table in this process keeps the
+// append lock and the presence of the first, so another process can neither append nor pack.
+TEST(LockTest, ClosingOneOpeningKeepsTheLocksOfAnother) {
+    TempFolder folder;
+    const auto path = TableOfNumbers(folder, 2);
+    DbfTable first;
+    first.Open(path);
+    ASSERT_TRUE(first.ALock());
+    {
+        DbfTable second;
+        second.Open(path);
+        EXPECT_EQ(second.RecordCount(), 2);
+    }
+    Helper other([&] {
+        DbfTable t;
+        t.SetLockPatience(std::chrono::milliseconds(50));
+        t.Open(path);
+        if (t.ALock()) return 'a';
+        try {
+            t.Pack();
+        } catch (const DbfError& e) {
+            return e.Code() == DbfErrorCode::ExclusiveRequired ? 'k' : 'e';
+        }
+        return 'p';
+    });
+    other.Go();
+    EXPECT_EQ(other.Answer(), 'k');
+    first.UnLock();
+}
+
+// Two openings in one process exclude each other as two processes would.
+TEST(LockTest, TwoOpeningsInOneProcessExcludeEachOther) {
+    TempFolder folder;
+    const auto path = TableOfNumbers(folder, 2);
+    DbfTable first, second;
+    first.Open(path);
+    second.Open(path);
+    second.SetLockPatience(std::chrono::milliseconds(20));
+    ASSERT_TRUE(first.ALock());
+    EXPECT_FALSE(second.ALock());
+    EXPECT_THROW(second.Pack(), DbfError);
+    first.UnLock();
+    first.Close();
+    EXPECT_TRUE(second.ALock());
+    second.UnLock();
 }
 
 }  // namespace
