@@ -36,12 +36,11 @@ int RunSweepBatch(Program& program, const SweepBatch& request, std::ostream& err
     const SweepFilms films = withFilm ? SolveSweepFilms(sweep) : SweepFilms{};
     const SweepFilms* columns = withFilm ? &films : nullptr;
     const std::string base = std::filesystem::path(request.caseFile).replace_extension().string();
-    if (!ui::WriteFileChecked(base + ".sweep.csv", SweepCsv(sweep, columns), program.dialogs,
-                              program.abort) ||
-        !ui::WriteFileChecked(base + ".sweep.json", SweepJson(sweep, columns), program.dialogs,
-                              program.abort)) {
+    // The JSON last: a reader who finds it finds the CSV of the same run.
+    if (!ui::WriteFilesTogether({{base + ".sweep.csv", SweepCsv(sweep, columns)},
+                                 {base + ".sweep.json", SweepJson(sweep, columns)}},
+                                program.dialogs, program.abort))
         return kExitUnreadableCase;
-    }
     if (EveryRunFailed(sweep)) {
         errors << "Fehler : kein Punkt des Bereichs ist berechenbar\n";
         const core::RunStatus& status = sweep.points.front().At(core::Clearance::Mean).status;

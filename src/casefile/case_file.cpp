@@ -22,11 +22,6 @@ std::string Shown(std::string_view path) {
     return text::DisplayToOem(path);
 }
 
-std::string FolderOf(std::string_view path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
-}
-
 // The file name without folder and without its last extension.
 std::string StemOf(std::string_view path) {
     const std::size_t slash = path.rfind('/');
@@ -80,7 +75,7 @@ void WriteCaseFile(CaseFileContext& context, std::string_view name) {
         if (!context.settings.archiveMode) {
             // From now on the case lives in a folder like any other, under its own extension.
             state.commandLineFile = false;
-            state.folder = FolderOf(state.name);
+            state.folder = text::FolderOfPath(state.name);
             state.extension = CaseExtensionOf(state.name);
             state.name = StemOf(state.name);
         }
@@ -99,7 +94,8 @@ void WriteCaseFile(CaseFileContext& context, std::string_view name) {
         context.abort = true;
         return;
     }
-    const std::string folder = FolderOf(*chosen).empty() ? state.folder : FolderOf(*chosen);
+    const std::string folder =
+        text::FolderOfPath(*chosen).empty() ? state.folder : text::FolderOfPath(*chosen);
     const std::string chosenName = StemOf(*chosen);
     const std::string path = InFolder(folder, chosenName + "." + kCaseExtension);
     ui::CheckNewFile(path, context.dialogs, context.abort);
@@ -143,7 +139,7 @@ void ReadCaseFile(CaseFileContext& context, std::string_view name) {
     const std::string problem = ReadingProblem(path, tooLarge, reading);
     if (!problem.empty()) context.dialogs.ShowErrorBox(problem);
     if (!context.state.commandLineFile) {
-        if (name.find('/') != std::string_view::npos) context.state.folder = FolderOf(path);
+        if (name.find('/') != std::string_view::npos) context.state.folder = text::FolderOfPath(path);
         context.state.name = StemOf(path);
         context.state.extension = CaseExtensionOf(path);
     }
@@ -197,7 +193,7 @@ RecentOpenResult OpenRecentFile(CaseFileContext& context, int i) {
     }
     state.commandLineFile = false;
     state.name = StemOf(path);
-    state.folder = FolderOf(path);
+    state.folder = text::FolderOfPath(path);
     ReadCaseFile(context, path);
     if (context.abort) return RecentOpenResult::ReadFailed;
     AddRecentPath(state.recent, path);

@@ -1,5 +1,6 @@
 #include "config/temporary_folder.h"
 
+#include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -8,9 +9,13 @@
 #include <map>
 #include <mutex>
 
+#include "config/stale_files.h"
+
 namespace trb::config {
 
 namespace {
+
+constexpr std::string_view kFolderPrefix = "trb-";
 
 std::string WithSlash(std::string folder) {
     if (folder.empty() || folder.back() != '/') folder += '/';
@@ -40,9 +45,14 @@ class PrivateFolders {
                 return found->second.path;
             folders_.erase(found);  // removed behind our back, or a parent's: make a fresh one
         }
-        std::string pattern = base + "trb-XXXXXX";
+        // What killed runs left in this base goes first; the folders of running ones are marked.
+        RemoveStaleEntries(base, EntryKind::Folder,
+                           [](std::string_view name) { return IsUniqueName(name, kFolderPrefix); });
+        std::string pattern = base + std::string(kFolderPrefix) + "XXXXXX";
         if (::mkdtemp(pattern.data()) == nullptr) return {};
-        return folders_.emplace(base, Folder{WithSlash(pattern), ::getpid()}).first->second.path;
+        const int mark = ::open(pattern.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (mark >= 0) MarkInUse(mark);
+        return folders_.emplace(base, Folder{WithSlash(pattern), ::getpid(), mark}).first->second.path;
     }
 
     void RemoveAll() {
@@ -54,6 +64,7 @@ class PrivateFolders {
             }
             std::error_code ignored;
             std::filesystem::remove_all(it->second.path, ignored);
+            if (it->second.mark >= 0) ::close(it->second.mark);
             it = folders_.erase(it);
         }
     }
@@ -62,6 +73,7 @@ class PrivateFolders {
     struct Folder {
         std::string path;
         pid_t owner;
+        int mark;  // the open folder, locked while this process uses it
     };
     std::mutex mutex_;
     std::map<std::string, Folder> folders_;

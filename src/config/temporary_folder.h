@@ -16,7 +16,9 @@ std::string TemporaryFolder(std::string_view configured = {});
 // This process's private folder inside TemporaryFolder(configured): "<base>trb-XXXXXX/", made with
 // mkdtemp (mode 0700) on first use and removed with everything in it when the process ends. Each
 // base gets its own folder. Empty when it cannot be made (the base is missing or not writable);
-// callers then refuse to write instead of falling back to a shared place.
+// callers then refuse to write instead of falling back to a shared place. The folder is locked
+// while the process uses it; making one removes the folders of this user that killed runs left in
+// the base (older than a day and not locked).
 std::string PrivateTemporaryFolder(std::string_view configured = {});
 
 // Removes the private folders made so far; a later PrivateTemporaryFolder makes a new one.

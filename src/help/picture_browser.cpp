@@ -38,7 +38,8 @@ bool WriteList(PictureBrowserContext& c, const std::vector<std::string>& lines) 
     std::string content;
     for (const std::string& line : lines) content += line + "\r\n";
     const std::string work = text::AddBackslash(c.pltFolder) + kPictureListWorkName;
-    if (!ui::WriteFileChecked(work, content, c.dialogs, c.abort)) return false;
+    // The work file is renamed afterwards: a link planted under its name is replaced, never followed.
+    if (!ui::WriteFileChecked(work, content, c.dialogs, c.abort, config::ExistingLink::Replace)) return false;
     std::error_code error;
     std::filesystem::rename(work, ListPath(c), error);
     if (error) {

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <utility>
 
+#include "config/output_file.h"
 #include "tables/dbf_error.h"
 
 namespace trb::tables {
@@ -54,14 +55,6 @@ FileHandle FileHandle::OpenReadOnly(const std::filesystem::path& path) {
     struct stat info {};
     if (::fstat(file.fd_, &info) == 0 && !S_ISREG(info.st_mode))
         throw DbfError(DbfErrorCode::NotDbase, file.name_);
-    return file;
-}
-
-FileHandle FileHandle::Create(const std::filesystem::path& path) {
-    FileHandle file;
-    file.name_ = path.string();
-    file.fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (file.fd_ < 0) ThrowErrno(errno, file.name_);
     return file;
 }
 
@@ -126,26 +119,12 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 }
 
 void WriteFileReplacing(const std::filesystem::path& target, const std::string& bytes, bool durable) {
-    std::filesystem::path temporary = target;
-    temporary += ".$$$";
-    {
-        FileHandle file = FileHandle::Create(temporary);
-        try {
-            file.WriteAt(0, bytes.data(), bytes.size());
-            if (durable) file.Sync();
-        } catch (...) {
-            file.Close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            throw;
-        }
-    }
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        ThrowErrno(error, target.string());
-    }
+    config::OutputFile file;
+    if (!durable) file.UseSync([](int) { return 0; });
+    int error = file.Create(target.string());
+    if (error == 0) error = file.Write(bytes);
+    if (error == 0) error = file.Commit();
+    if (error != 0) ThrowErrno(error, target.string());
 }
 
 }  // namespace trb::tables

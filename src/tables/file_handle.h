@@ -21,8 +21,6 @@ class FileHandle {
     // Opens for reading and writing; falls back to reading only when writing is refused.
     static FileHandle OpenReadWrite(const std::filesystem::path& path);
     static FileHandle OpenReadOnly(const std::filesystem::path& path);
-    // Creates or truncates a file for writing.
-    static FileHandle Create(const std::filesystem::path& path);
 
     bool IsOpen() const { return fd_ >= 0; }
     bool IsReadOnly() const { return readOnly_; }
@@ -48,9 +46,9 @@ class FileHandle {
 // True when both paths name one existing file (also through links).
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
-// Writes `bytes` to a temporary file beside `target` and renames it into place, so a failed write
-// never destroys the previous file. `durable` flushes the data to the disk before the rename;
-// files that are rebuilt on every use (sort indexes) skip that.
+// Writes `bytes` to a temporary file beside `target` (created exclusively, see config::OutputFile)
+// and renames it into place, so a failed write never destroys the previous file. `durable` flushes the data
+// to the disk before the rename; files that are rebuilt on every use (sort indexes) skip that.
 void WriteFileReplacing(const std::filesystem::path& target, const std::string& bytes, bool durable = true);
 
 }  // namespace trb::tables

@@ -29,10 +29,13 @@ bool SameStem(const std::filesystem::path& a, const std::filesystem::path& b) {
            std::equal(x.begin(), x.end(), y.begin(), [](char p, char q) { return Lower(p) == Lower(q); });
 }
 
-// Creates the test file in the folder and writes one line; true when the folder takes writes.
+// Creates the test file in the folder and writes one line; true when the folder takes writes. The
+// file is created exclusively, never opened over something that exists: a link planted under its
+// name would lead the write elsewhere. Whatever stands under the name fails the check, so the
+// table is used as a copy, which is always safe.
 bool FolderTakesWrites(const std::filesystem::path& folder) {
     const std::filesystem::path probe = folder / kWriteCheckFile;
-    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) return false;
     static constexpr char kLine[] = "DBF Write Check\n";
     const bool written = ::write(fd, kLine, sizeof kLine - 1) == static_cast<ssize_t>(sizeof kLine - 1);

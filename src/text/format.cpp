@@ -319,6 +319,16 @@ std::string AddBackslash(std::string_view folder) {
     return text;
 }
 
+std::string FolderOfPath(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
+}
+
+std::string NameOfPath(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
 std::string FolderWithoutBackslash(std::string_view folder) {
     std::string text = TrimText(folder);
     if (text.size() > 1 && text.back() == '/') text.pop_back();

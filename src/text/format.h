@@ -81,6 +81,9 @@ std::string TimeText();                              // now
 // Folder join: trimmed, and "/" appended when the last character is a letter, a digit or
 // one of "!" to ")", ";" to "@", "_", "`" (so not after "/", ":", "." or a blank).
 std::string AddBackslash(std::string_view folder);
+// The folder of a path with its final "/" ("" for a bare name), and the name after the last "/".
+std::string FolderOfPath(std::string_view path);
+std::string NameOfPath(std::string_view path);
 // Trimmed and a final separator removed (the root "/" stays).
 std::string FolderWithoutBackslash(std::string_view folder);
 

@@ -57,9 +57,10 @@ std::string FileErrorText(FileOperation operation, int error) {
     return "I/O-Error " + text::IntText(error);
 }
 
-bool CreateChecked(OutputFile& file, const std::string& path, Dialogs& dialogs, bool& abort) {
+bool CreateChecked(OutputFile& file, const std::string& path, Dialogs& dialogs, bool& abort,
+                   config::ExistingLink link) {
     for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
-        const int error = file.Create(path);
+        const int error = file.Create(path, link);
         if (error == 0) return true;
         dialogs.ShowErrorBox(FileErrorText(FileOperation::Create, error));
         // Trying again only helps where someone read the message and could act on it; a batch run
@@ -92,16 +93,44 @@ void CloseChecked(OutputFile& file, Dialogs& dialogs, bool& abort) {
         return;
     }
     const int error = file.Commit();
-    if (error == 0) return;
+    if (error == 0) {
+        if (file.BrokeHardLinks()) dialogs.ShowNoteBox(HardLinksNote(file.Path()));
+        return;
+    }
     dialogs.ShowErrorBox(FileErrorText(FileOperation::Close, error));
     abort = true;
 }
 
-bool WriteFileChecked(const std::string& path, std::string_view content, Dialogs& dialogs, bool& abort) {
+std::string HardLinksNote(const std::string& path) {
+    return "Datei " + Shown(path) + " hatte weitere Namen (harte Links); diese behalten den alten Inhalt.";
+}
+
+bool WriteFileChecked(const std::string& path, std::string_view content, Dialogs& dialogs, bool& abort,
+                      config::ExistingLink link) {
     OutputFile file;
-    if (!CreateChecked(file, path, dialogs, abort)) return false;
+    if (!CreateChecked(file, path, dialogs, abort, link)) return false;
     WriteChecked(file, content, dialogs, abort);
     CloseChecked(file, dialogs, abort);
+    return !abort;
+}
+
+bool WriteFilesTogether(const std::vector<FileContent>& files, Dialogs& dialogs, bool& abort,
+                        const OutputFile::SyncFunction& sync) {
+    std::vector<OutputFile> outputs(files.size());
+    for (std::size_t i = 0; i < files.size() && !abort; ++i) {
+        outputs[i].UseSync(sync);
+        if (CreateChecked(outputs[i], files[i].path, dialogs, abort))
+            WriteChecked(outputs[i], files[i].content, dialogs, abort);
+    }
+    if (abort) return false;  // the temporary files go with `outputs`; the previous files stay
+    for (OutputFile& output : outputs) {
+        if (const int error = output.RemoveReplaced()) {
+            dialogs.ShowErrorBox(FileErrorText(FileOperation::Close, error));
+            abort = true;
+            return false;
+        }
+    }
+    for (OutputFile& output : outputs) CloseChecked(output, dialogs, abort);
     return !abort;
 }
 
@@ -131,18 +160,22 @@ void AskOverwrite(const std::string& name, Dialogs& dialogs, bool& abort) {
 void CheckNewFile(const std::string& name, Dialogs& dialogs, bool& abort) {
     AskOverwrite(name, dialogs, abort);
     if (abort) return;
+    // A link stands for the file it names, which is where the file will be written.
+    std::string target;
+    const bool followed = config::FollowLinks(name, target) == 0;
     struct stat info {};
-    const bool exists = ::stat(name.c_str(), &info) == 0;
-    // An existing file is only tested for writing, never truncated or removed here: the old
-    // content must survive until the new file is complete.
+    const bool exists = followed && ::stat(target.c_str(), &info) == 0;
+    // An existing file is never truncated or removed here: the old content must survive until the
+    // new file is complete. One that is write-protected is refused when it is created, with the
+    // message that says so.
     bool valid = false;
     if (exists) {
-        valid = S_ISREG(info.st_mode) && ::access(name.c_str(), W_OK) == 0;
-    } else {
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        valid = S_ISREG(info.st_mode);
+    } else if (followed) {
+        const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             ::close(fd);
-            valid = ::unlink(name.c_str()) == 0;
+            valid = ::unlink(target.c_str()) == 0;
         }
     }
     if (valid) return;

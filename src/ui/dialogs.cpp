@@ -17,16 +17,6 @@ std::string_view BoxCaption(int kind) {
     return "Meldung:";
 }
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string NameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 bool FileExists(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
@@ -198,8 +188,8 @@ void Dialogs::AskOpenFile(int kind, std::string& folder, std::string_view filter
         result.clear();
         return;
     }
-    folder = FolderOf(*chosen);
-    const std::string name = NameOf(*chosen);
+    folder = text::FolderOfPath(*chosen);
+    const std::string name = text::NameOfPath(*chosen);
     result = kind == 5 ? *chosen : name;
     if (kind == 4 && caseExtension) {
         const auto dot = name.rfind('.');
@@ -210,7 +200,7 @@ void Dialogs::AskOpenFile(int kind, std::string& folder, std::string_view filter
 void Dialogs::AskProgramFile(std::string_view currentPath, std::string_view filter, std::string& result,
                              bool& abort) {
     const std::string current(currentPath);
-    const auto chosen = ChooseOpenFile({FolderOf(current), std::string(filter), {}});
+    const auto chosen = ChooseOpenFile({text::FolderOfPath(current), std::string(filter), {}});
     if (!chosen || chosen->empty()) {
         result = current;
         abort = true;

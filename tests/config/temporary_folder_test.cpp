@@ -1,10 +1,13 @@
 #include "config/temporary_folder.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -98,6 +101,41 @@ TEST_F(TemporaryFolderTest, GoneWhenTheProcessEnds) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_TRUE(fs::is_directory(parents));
     EXPECT_TRUE(fs::is_empty(childBase));
+}
+
+// Private folders that killed runs left are removed when a run makes its own: those older than a
+// day that nobody holds locked. A running process's folder is locked, however old it is.
+TEST_F(TemporaryFolderTest, StaleFoldersOfKilledRunsAreRemoved) {
+    const auto make = [&](const std::string& name, int hours) {
+        fs::create_directory(base_ + name);
+        std::ofstream(base_ + name + "/$$$1.txt") << "left";
+        fs::last_write_time(base_ + name, fs::file_time_type::clock::now() - std::chrono::hours(hours));
+    };
+    make("trb-Ab12cD", 30);    // stale
+    make("trb-young1", 2);     // perhaps a run that is still starting
+    make("trb-locked", 72);    // a run that works for days
+    make("trb-notone7", 72);   // not a name of ours
+    make("other-Ab12cD", 72);  // nor this
+    const int held = ::open((base_ + "trb-locked").c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_SH), 0);
+    const std::string own = PrivateTemporaryFolder(base_);
+    ::close(held);
+    EXPECT_FALSE(fs::exists(base_ + "trb-Ab12cD"));
+    for (const char* kept : {"trb-young1", "trb-locked", "trb-notone7", "other-Ab12cD"})
+        EXPECT_TRUE(fs::exists(base_ + kept + "/$$$1.txt")) << kept;
+
+    // This process's own folder, made old, is locked and survives another process's start.
+    fs::last_write_time(own, fs::file_time_type::clock::now() - std::chrono::hours(48));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        RemovePrivateTemporaryFolders();  // the parent's entry is not the child's to remove
+        std::exit(PrivateTemporaryFolder(base_).empty() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(fs::is_directory(own));
 }
 
 }  // namespace

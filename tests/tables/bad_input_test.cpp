@@ -145,5 +145,29 @@ TEST_F(BadInputTest, CorruptIndexFiles) {
     EXPECT_THROW(t.SetIndexTo(folder / "missing.ndx"), DbfError);
 }
 
+// Links planted beside the files the engine writes (under the old fixed temporary names and under
+// the write check's name) never lead a write outside the folder: creating a table with its memo
+// file, building an index, writing a delimited copy and the write check leave the files they point
+// to as they were.
+TEST_F(BadInputTest, PlantedLinksBesideWrittenFilesAreNeverWrittenThrough) {
+    TempFolder outside;
+    const std::vector<std::string> written = {"printout.dbf", "printout.dbt", "t.ndx", "t.txt"};
+    for (const std::string& name : written) {
+        WriteWholeFile(outside / (name + ".victim"), "keep");
+        std::filesystem::create_symlink(outside / (name + ".victim"), folder / (name + ".$$$"));
+    }
+    DbfTable::Create(folder / "printout.dbf", {{"NAME", 'C', 10, 0}, {"NOTE", 'M', 10, 0}});
+    DbfTable t;
+    t.Open(path);
+    t.IndexOn("NAME", folder / "t.ndx");
+    t.CopyToDelimited(folder / "t.txt");
+    for (const std::string& name : written) {
+        EXPECT_EQ(ReadWholeFile(outside / (name + ".victim")), "keep") << name;
+        EXPECT_TRUE(std::filesystem::is_symlink(folder / (name + ".$$$"))) << name;
+        EXPECT_TRUE(std::filesystem::is_regular_file(folder / name)) << name;
+    }
+    EXPECT_EQ(ReadWholeFile(folder / "t.txt").substr(0, 6), "\"row0\"");
+}
+
 }  // namespace
 }  // namespace trb::tables

@@ -112,6 +112,20 @@ TEST_F(TableAccessTest, WriteProtectedDbfFolder) {
     EXPECT_EQ(access.PeekText(1, 2, abort), " 1.320");
 }
 
+// A link planted under the write check's name is never written through: the file it names keeps
+// its content and the table is worked on as a copy.
+TEST_F(TableAccessTest, TheWriteCheckNeverWritesThroughAPlantedLink) {
+    TempFolder outside;
+    WriteWholeFile(outside / "victim", "keep");
+    std::filesystem::create_symlink(outside / "victim", dbf / "TEST.$$$");
+    auto access = Access();
+    access.OpenTable("psi_m", abort);
+    EXPECT_FALSE(abort);
+    EXPECT_TRUE(access.WorkingOnCopy());
+    EXPECT_EQ(test_support::ReadWholeFile(outside / "victim"), "keep");
+    EXPECT_TRUE(std::filesystem::is_symlink(dbf / "TEST.$$$")) << "only what the check made is removed";
+}
+
 TEST_F(TableAccessTest, WriteProtectedTablesInAWritableFolder) {
     auto access = Access();
     std::filesystem::permissions(dbf / "din1850g.dbf", std::filesystem::perms::owner_read);

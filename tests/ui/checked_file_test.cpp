@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 #include <cerrno>
+#include <filesystem>
 #include <sstream>
 
 #include "temp_folder_fixture.h"
@@ -93,6 +94,88 @@ TEST_F(CheckedFile, ABatchRunReportsAFailedCreateOnce) {
     EXPECT_FALSE(WriteFileChecked(Path("missing/out.txt"), "x", d, abort));
     EXPECT_TRUE(abort);
     EXPECT_EQ(errors.str(), "Fehler : I/O-Error 2\n");
+}
+
+// Files that belong together are never seen beside a file of another run: the writing is stopped
+// at each of its flushes in turn, and what stands under the names then is always of one run.
+TEST_F(CheckedFile, FilesWrittenTogetherAreNeverMixedWithAnotherRun) {
+    const std::vector<FileContent> run{{Path("x.sweep.csv"), "csv 2"}, {Path("x.sweep.json"), "json 2"}};
+    for (int stop = 1; stop <= 2; ++stop) {
+        WriteWholeFile(Path("x.sweep.csv"), "csv 1");
+        WriteWholeFile(Path("x.sweep.json"), "json 1");
+        ScriptedDialogs d;
+        bool abort = false;
+        int syncs = 0;
+        const bool written = WriteFilesTogether(run, d, abort, [&](int descriptor) {
+            if (++syncs == stop) {
+                errno = EIO;
+                return -1;
+            }
+            return ::fsync(descriptor);
+        });
+        const bool json = std::filesystem::exists(Path("x.sweep.json"));
+        const std::string csv =
+            std::filesystem::exists(Path("x.sweep.csv")) ? ReadWholeFile(Path("x.sweep.csv")) : "";
+        EXPECT_FALSE(written) << stop;
+        EXPECT_TRUE(abort) << stop;
+        if (json) {
+            EXPECT_EQ(ReadWholeFile(Path("x.sweep.json")).back(), csv.back()) << "stopped at flush " << stop;
+        }
+        EXPECT_EQ(FileCount(), (csv.empty() ? 0u : 1u) + (json ? 1u : 0u)) << "temporary files left";
+    }
+    ScriptedDialogs d;
+    bool abort = false;
+    EXPECT_TRUE(WriteFilesTogether(run, d, abort));
+    EXPECT_EQ(ReadWholeFile(Path("x.sweep.csv")), "csv 2");
+    EXPECT_EQ(ReadWholeFile(Path("x.sweep.json")), "json 2");
+}
+
+// A write-protected file is refused with the message that says so, and stays as it was.
+TEST_F(CheckedFile, AWriteProtectedFileIsRefusedAndKept) {
+    WriteWholeFile(Path("case.trb"), "protected");
+    chmod(Path("case.trb").c_str(), 0444);
+    ScriptedDialogs d;
+    d.Reply("yes");  // overwrite it
+    bool abort = false;
+    CheckNewFile(Path("case.trb"), d, abort);
+    EXPECT_FALSE(abort) << "the name is valid";
+    EXPECT_FALSE(WriteFileChecked(Path("case.trb"), "new", d, abort));
+    EXPECT_TRUE(abort);
+    ASSERT_FALSE(d.Entries("box").empty());
+    EXPECT_EQ(d.Entries("box").front().text, "Schreibschutz entfernen !");
+    EXPECT_EQ(ReadWholeFile(Path("case.trb")), "protected");
+    EXPECT_EQ(FileCount(), 1u);
+}
+
+// Saving a hard-linked file gives the new content to the saved name and says that the other names
+// keep the old one.
+TEST_F(CheckedFile, SavingAHardLinkedFileSaysTheOtherNamesKeepTheOldContent) {
+    WriteWholeFile(Path("case.trb"), "old");
+    std::filesystem::create_hard_link(Path("case.trb"), Path("copy.trb"));
+    ScriptedDialogs d;
+    bool abort = false;
+    EXPECT_TRUE(WriteFileChecked(Path("case.trb"), "new", d, abort));
+    EXPECT_EQ(ReadWholeFile(Path("copy.trb")), "old");
+    ASSERT_EQ(d.Entries("box").size(), 1u);
+    EXPECT_EQ(
+        d.Entries("box").front().text,
+        "Datei " + Path("case.trb") + " hatte weitere Namen (harte Links); diese behalten den alten Inhalt.");
+}
+
+// A name that is a link is checked where it leads: a dangling link into a folder that exists is a
+// valid name, one into a missing folder is not.
+TEST_F(CheckedFile, ALinkedNameIsCheckedWhereItLeads) {
+    std::filesystem::create_symlink(Path("real.trb"), Path("link.trb"));
+    std::filesystem::create_symlink(Path("gone/real.trb"), Path("broken.trb"));
+    ScriptedDialogs d;
+    bool abort = false;
+    CheckNewFile(Path("link.trb"), d, abort);
+    EXPECT_FALSE(abort);
+    EXPECT_TRUE(WriteFileChecked(Path("link.trb"), "through", d, abort));
+    EXPECT_EQ(ReadWholeFile(Path("real.trb")), "through");
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("link.trb")));
+    CheckNewFile(Path("broken.trb"), d, abort);
+    EXPECT_TRUE(abort);
 }
 
 TEST_F(CheckedFile, CheckReadableRefusesMissingFilesAndFolders) {
