@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/characteristic.h"
+#include "core/input_bounds.h"
 #include "core/iteration_cycles.h"
 #include "core/lubricant.h"
 #include "core/messages.h"
@@ -29,6 +30,9 @@ bool Fatal(RunStatus& status, bool& abort, std::string_view text, bool setsAbort
 
 // The input checks before any result is written; false when one of them was fatal.
 bool CheckInputs(const TRBrecord& r, RunStatus& status, bool& abort) {
+    // Checked first: a value no bearing can have would otherwise be echoed as a number of hundreds
+    // of digits, or carried into results that look sound.
+    if (InputOutOfBounds(r) != nullptr) return Fatal(status, abort, kMsgInputOutOfBounds, true);
     if (!(r.db > 0)) return Fatal(status, abort, kMsgBoreDiameterZero, true);
     if (!(r.dbmax > 0)) return Fatal(status, abort, kMsgBoreMaxZero, true);
     if (!(r.dbmin > 0)) return Fatal(status, abort, kMsgBoreMinZero, true);

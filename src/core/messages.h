@@ -72,7 +72,10 @@
     X(ArcThroughEqualPoints, "GetArcCenter l12=0")          \
     X(BlockFolderInvalid, "Invalid temp directory")         \
     X(BlockFileError, "Error in DXF File")                  \
-    X(OutOfRange, "Fatal  : Zahlenbereich !")
+    X(OutOfRange, "Fatal  : Zahlenbereich !")               \
+    X(InputOutOfBounds,                                     \
+      "Fatal  : Eingabe au\xE1"                             \
+      "erhalb Bereich !")
 
 namespace trb::core {
 

@@ -4,7 +4,13 @@
 #include <string>
 #include <vector>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <tuple>
+
 #include "core/calculation.h"
+#include "core/input_bounds.h"
 
 namespace trb::core {
 namespace {
@@ -134,9 +140,12 @@ const std::vector<Check> kChecks = {
      {"Fatal  : psi eff <= 0 !"},
      true,
      true},
+    // A temperature below absolute zero, and a negative supply pressure, mean nothing: they stop
+    // the run before the viscosity or the flow is calculated from them.
     {"ViscosityBelowAbsoluteZero",
      [](TRBrecord& r) { r.alpha1b = r.alpha1s, r.t1 = -400; },
-     {"Fatal  : Sommerfeld = 0 !"},
+     {"Fatal  : Eingabe au\xE1"
+      "erhalb Bereich !"},
      true,
      true},
     {"EccentricityNotFound",
@@ -144,7 +153,12 @@ const std::vector<Check> kChecks = {
      {"Fehler : Iter ep from So", "Fatal  : epsilon = 0 !"},
      true,
      true},
-    {"NoFlow", [](TRBrecord& r) { r.pe = -5; }, {"Fatal  : q <= 0 !"}, true, true},
+    {"NoFlow",
+     [](TRBrecord& r) { r.pe = -5; },
+     {"Fatal  : Eingabe au\xE1"
+      "erhalb Bereich !"},
+     true,
+     true},
     {"NoHeatTransfer",
      [](TRBrecord& r) { r.druckschmierung = false, r.k = 0; },
      {"Fatal  : k <= 0 !"},
@@ -198,37 +212,58 @@ INSTANTIATE_TEST_SUITE_P(Calculation, CalculationCheck, testing::ValuesIn(kCheck
                              return std::string(info.param.name);
                          });
 
-// Inputs that overflow the results to infinity, or that a double cannot hold themselves, leave no
-// result to print: the run ends with its fatal text after whatever else it found.
-TEST(Calculation, ValuesBeyondWhatADoubleHoldsStopTheRun) {
-    const std::vector<std::pair<const char*, std::function<void(TRBrecord&)>>> changes = {
-        {"supply pressure 1e4932", [](TRBrecord& r) { r.pe = 1e4932L; }},
-        {"specific heat 1e4932", [](TRBrecord& r) { r.c = 1e4932L; }},
-        {"supply pressure 1e400", [](TRBrecord& r) { r.pe = 1e400L; }},
-        {"heat transfer 1e4000 by convection",
-         [](TRBrecord& r) { r.druckschmierung = false, r.k = 1e4000L; }},
-        {"limit 1e309", [](TRBrecord& r) { r.plim = 1e309L; }},
-    };
-    for (const auto& [name, change] : changes) {
+// An input beyond what its field can mean (a roughness of 1e300 µm, a heat capacity of 1e308, a
+// value a double cannot hold, NaN) stops the run before anything else is looked at: it would be
+// echoed as a number of hundreds of digits or carried into results that look sound. Each bound is
+// tried from both sides; a value on the bound is taken.
+TEST(Calculation, InputsBeyondWhatTheirFieldsCanMeanStopTheRun) {
+    const std::string outside =
+        "Fatal  : Eingabe au\xE1"
+        "erhalb Bereich !";
+    const auto run = [](const InputBound& bound, real value) {
         TRBrecord record;
         LoadExampleCase(record);
-        change(record);
+        record.*bound.field = value;
         RunStatus status;
         bool abort = false;
         RunCalculation(record, status, abort);
-        ASSERT_GT(status.MessageCount(), 0) << name;
-        EXPECT_EQ(status.Message(status.MessageCount()), "Fatal  : Zahlenbereich !") << name;
-        EXPECT_TRUE(status.calculationFailed) << name;
-        EXPECT_TRUE(abort) << name;
+        return std::make_tuple(Messages(status), status.calculationFailed, abort);
+    };
+    const real infinity = std::numeric_limits<real>::infinity();
+    int tried = 0;
+    for (const InputBound& bound : InputBounds()) {
+        std::vector<real> beyond{std::nextafter(bound.highest, infinity), 1e308L, 1e4932L,
+                                 std::numeric_limits<real>::quiet_NaN()};
+        std::vector<real> within{bound.highest};
+        if (std::isfinite(bound.lowest)) {
+            beyond.push_back(std::nextafter(bound.lowest, -infinity));
+            beyond.push_back(-1e308L);
+            within.push_back(bound.lowest);
+        }
+        for (const real value : beyond) {
+            const auto [messages, failed, abort] = run(bound, value);
+            EXPECT_EQ(messages, std::vector<std::string>{outside}) << bound.name << " = " << value;
+            EXPECT_TRUE(failed) << bound.name;
+            EXPECT_TRUE(abort) << bound.name;
+            ++tried;
+        }
+        for (const real value : within) {
+            const auto [messages, failed, abort] = run(bound, value);
+            EXPECT_EQ(std::count(messages.begin(), messages.end(), outside), 0)
+                << bound.name << " = " << value;
+        }
     }
-    // The largest double itself is still a number.
-    TRBrecord record;
-    LoadExampleCase(record);
-    record.plim = 1.7e308L;
-    RunStatus status;
-    bool abort = false;
-    RunCalculation(record, status, abort);
-    EXPECT_FALSE(status.calculationFailed);
+    EXPECT_GE(tried, 4 * 32);
+    // The bounds of the example: what DIN 31652 and the field's unit make of them.
+    const auto bound = [](real TRBrecord::*field) {
+        for (const InputBound& b : InputBounds())
+            if (b.field == field) return std::make_pair(b.lowest, b.highest);
+        return std::make_pair(real{0}, real{0});
+    };
+    EXPECT_EQ(bound(&TRBrecord::rzb), std::make_pair(real{0}, real{1000}));
+    EXPECT_EQ(bound(&TRBrecord::c).second, 100000);
+    EXPECT_EQ(bound(&TRBrecord::t1).first, -273.15L);
+    EXPECT_EQ(bound(&TRBrecord::bfactor), std::make_pair(real{0}, real{100}));
 }
 
 TEST(Calculation, FatalStepKeepsTheResultsItDidNotReach) {
