@@ -112,14 +112,16 @@ bool ReadText(docs::CaseLineReader& in, std::string& target, std::size_t length)
 
 std::string CaseReal(real x, const text::FormatOptions& format) {
     if (std::fabs(x) >= text::kExponentFormFrom) return text::FormatExponent(x, format);
-    if (x < 1 && std::fabs(x - std::round(x)) < 1e-10L) return text::FormatShort(x, format);
     // Seven decimals at least: fewer decimals setting would cut small inputs such as expansion
     // coefficients (23e-6) in the saved file.
     text::FormatOptions fileFormat = format;
     fileFormat.decimals = std::max(fileFormat.decimals, 3);
     const std::string fixed = text::FormatDecimals(x, 7, fileFormat);
-    // A value too small to show is written as the 0 it reads back as.
-    return text::TextToReal(fixed) == 0 ? text::FormatShort(0, format) : fixed;
+    // A value whose long form reads back as a whole number below 1 (0, "-20.0000000") is written in
+    // the short form that number is saved in, so that a saved case saves again unchanged.
+    const real held = text::TextToReal(fixed);
+    if (held < 1 && held == std::round(held)) return text::FormatShort(held, format);
+    return fixed;
 }
 
 void WriteCaseContent(std::ostream& out, const CaseContent& content, const text::FormatOptions& format,

@@ -54,6 +54,20 @@ TEST(CaseReal, EncodingsOfTypicalValues) {
     EXPECT_EQ(CaseReal(0.00000002L, Format(1)), "0");
     EXPECT_EQ(CaseReal(-0.00000004L, Format(2)), "0");
     EXPECT_EQ(CaseReal(0.00000006L, Format(1)), "0.0000001");
+    // Likewise a value the seven decimals show as a whole number below 1: "-20.0000000" would read
+    // back as -20, which saves as "-20".
+    EXPECT_EQ(CaseReal(-19.99999999999L, Format(1)), "-20");
+    EXPECT_EQ(CaseReal(-20.00000001L, Format(1)), "-20");
+    EXPECT_EQ(CaseReal(-20.00000001L, Format(2, 5)), "-20,000000010") << "more decimals keep the value";
+    EXPECT_EQ(CaseReal(0.99999996L, Format(1)), "1.0000000");
+    EXPECT_EQ(CaseReal(-0.99999996L, Format(1)), "-1");
+    EXPECT_EQ(CaseReal(-12345, Format(1)), "-12345");
+    for (const real x : {-20.00000001L, -19.99999996L, -0.00000004L, 0.99999996L, -1.5L, 7.00000004L}) {
+        for (const int separator : {1, 2}) {
+            const std::string once = CaseReal(x, Format(separator));
+            EXPECT_EQ(CaseReal(text::TextToReal(once), Format(separator)), once) << once;
+        }
+    }
 }
 
 TEST(CaseFormat, LinesAreWhereTheLayoutPutsThem) {
