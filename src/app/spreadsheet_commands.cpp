@@ -5,6 +5,7 @@
 #include "app/case_sheet.h"
 #include "app/overview_export.h"
 #include "casefile/case_file.h"
+#include "casefile/case_format.h"
 #include "config/input_file.h"
 #include "core/calculation.h"
 #include "report/report_writer.h"
@@ -23,6 +24,12 @@ constexpr std::string_view kCannotStart = "Excel kann nicht gestartet werden";
 constexpr std::string_view kNoCaseFile = "File not found. Use \"File->Save\"";
 // The tab-separated copy of a report is read up to this size.
 constexpr std::size_t kMaxReportSize = 16u << 20;
+// A case sheet as large as a case file can be: a line in each row (two bytes of a case file at the
+// least), each character taking at most three bytes as UTF-8, each row its place.
+constexpr std::size_t kMostCaseSheetRows = casefile::kMaxCaseFileSize / 2;
+constexpr std::size_t kMostCaseSheetBytes =
+    3 * casefile::kMaxCaseFileSize +
+    kMostCaseSheetRows * (sizeof(std::vector<std::string>) + sizeof(std::string));
 
 std::string WithoutExtension(const std::string& path) {
     return std::filesystem::path(path).replace_extension().string();
@@ -170,7 +177,13 @@ bool SpreadsheetCommands::ImportCaseFromSpreadsheet() {
         program_.abort = true;
         return false;
     }
-    const workbook::SheetCells sheet = workbook::ReadFirstSheet(input.content);
+    // A case sheet holds the case file's lines in column A: more than a case file can hold is no
+    // case, and reading it must not fill the memory.
+    workbook::SheetLimits limits;
+    limits.rows = kMostCaseSheetRows;
+    limits.columns = 1;
+    limits.bytes = kMostCaseSheetBytes;
+    const workbook::SheetCells sheet = workbook::ReadFirstSheet(input.content, limits);
     if (sheet.problem != workbook::ReadProblem::None) {
         program_.dialogs.ShowErrorBox(ReadProblemText(path, sheet.problem));
         program_.abort = true;

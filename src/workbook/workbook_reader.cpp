@@ -141,6 +141,8 @@ class XmlReader {
     virtual void Start(std::string_view name, const char** attributes) = 0;
     virtual void End(std::string_view name) = 0;
     virtual void Text(std::string_view /*text*/) {}
+    // True once the reader has built all it may: the parsing stops and the part is too large.
+    virtual bool Full() const { return false; }
 };
 
 ReadProblem ParseXml(Archive& archive, const std::string& part, XmlReader& reader) {
@@ -157,12 +159,13 @@ ReadProblem ParseXml(Archive& archive, const std::string& part, XmlReader& reade
         static_cast<XmlReader*>(data)->Text(std::string_view(text, static_cast<std::size_t>(length)));
     });
     ReadProblem problem = archive.Unpack(part, [&](std::string_view piece) {
-        return XML_Parse(parser, piece.data(), static_cast<int>(piece.size()), XML_FALSE) == XML_STATUS_OK;
+        return XML_Parse(parser, piece.data(), static_cast<int>(piece.size()), XML_FALSE) == XML_STATUS_OK &&
+               !reader.Full();
     });
     if (problem == ReadProblem::None && XML_Parse(parser, "", 0, XML_TRUE) != XML_STATUS_OK)
         problem = ReadProblem::Damaged;
     XML_ParserFree(parser);
-    return problem;
+    return reader.Full() ? ReadProblem::TooLarge : problem;
 }
 
 // The relationship id of the first sheet in "xl/workbook.xml".
@@ -193,9 +196,15 @@ class RelationshipReader : public XmlReader {
 // The texts of "xl/sharedStrings.xml": each <si> joins its <t> pieces, leaving out phonetic runs.
 class SharedStringReader : public XmlReader {
   public:
+    explicit SharedStringReader(std::size_t budget) : budget_(budget) {}
+    // The texts and their places count as the cells do: a part of a million empty items is too large.
+    bool Full() const override { return built_ > budget_; }
+
     void Start(std::string_view name, const char**) override {
+        if (Full()) return;
         if (name == "si") {
             inItem_ = true;
+            built_ += sizeof(std::string);
             strings.emplace_back();
         } else if (name == "rPh") {
             ++phonetic_;
@@ -209,11 +218,15 @@ class SharedStringReader : public XmlReader {
         if (name == "t") inText_ = false;
     }
     void Text(std::string_view text) override {
-        if (inItem_ && inText_ && phonetic_ == 0) strings.back() += text;
+        if (!inItem_ || !inText_ || phonetic_ != 0 || Full()) return;
+        built_ += text.size();
+        if (!Full()) strings.back() += text;
     }
     std::vector<std::string> strings;
 
   private:
+    std::size_t budget_;
+    std::size_t built_ = 0;
     bool inItem_ = false;
     bool inText_ = false;
     int phonetic_ = 0;
@@ -246,7 +259,10 @@ std::string NumberText(std::string_view stored) {
 
 class SheetReader : public XmlReader {
   public:
-    explicit SheetReader(const std::vector<std::string>& shared) : shared_(shared) {}
+    SheetReader(const std::vector<std::string>& shared, const SheetLimits& limits)
+        : shared_(shared), limits_(limits) {}
+
+    bool Full() const override { return built_ > limits_.bytes; }
 
     void Start(std::string_view name, const char** attributes) override {
         if (name == "row") {
@@ -304,8 +320,15 @@ class SheetReader : public XmlReader {
         return NumberText(value_);
     }
 
+    // Counts what the cell costs before anything is built for it: the rows up to its row, the
+    // places up to its column, its text.
     void Store(std::string value) {
-        if (row_ == 0 || row_ > kMaxRows || column_ == 0 || column_ > kMaxColumns) return;
+        if (Full() || row_ == 0 || row_ > limits_.rows || column_ == 0 || column_ > limits_.columns) return;
+        if (rows.size() < row_) built_ += (row_ - rows.size()) * sizeof(rows.front());
+        const std::size_t have = rows.size() < row_ ? 0 : rows[row_ - 1].size();
+        if (have < column_) built_ += (column_ - have) * sizeof(std::string);
+        built_ += value.size();
+        if (Full()) return;
         if (rows.size() < row_) rows.resize(row_);
         auto& cells = rows[row_ - 1];
         if (cells.size() < column_) cells.resize(column_);
@@ -313,6 +336,8 @@ class SheetReader : public XmlReader {
     }
 
     const std::vector<std::string>& shared_;
+    const SheetLimits& limits_;
+    std::size_t built_ = 0;  // bytes the cells take so far
     std::size_t row_ = 0;
     std::size_t column_ = 0;
     bool inCell_ = false;
@@ -339,7 +364,7 @@ std::string FirstSheetPart(Archive& archive) {
 
 }  // namespace
 
-SheetCells ReadFirstSheet(std::string_view bytes) {
+SheetCells ReadFirstSheet(std::string_view bytes, const SheetLimits& limits) {
     SheetCells result;
     Archive archive(bytes);
     if (!archive.IsOpen()) {
@@ -351,12 +376,12 @@ SheetCells ReadFirstSheet(std::string_view bytes) {
         result.problem = ReadProblem::NotAWorkbook;
         return result;
     }
-    SharedStringReader shared;
+    SharedStringReader shared(limits.bytes);
     if (archive.Has("xl/sharedStrings.xml")) {
         result.problem = ParseXml(archive, "xl/sharedStrings.xml", shared);
         if (result.problem != ReadProblem::None) return result;
     }
-    SheetReader sheet(shared.strings);
+    SheetReader sheet(shared.strings, limits);
     result.problem = ParseXml(archive, part, sheet);
     if (result.problem == ReadProblem::None) result.rows = std::move(sheet.rows);
     return result;

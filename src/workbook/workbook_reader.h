@@ -20,7 +20,7 @@ enum class ReadProblem {
     None,
     NotAWorkbook,  // not a zip archive, or no worksheet inside
     Damaged,       // a part that does not unpack or is not well-formed XML
-    TooLarge,      // a part beyond kMaxPartSize
+    TooLarge,      // a part beyond kMaxPartSize, or cells beyond the limits' memory
 };
 
 struct SheetCells {
@@ -31,7 +31,17 @@ struct SheetCells {
     std::vector<std::vector<std::string>> rows;
 };
 
+// What reading a sheet may build. Cells beyond the rows and columns are left out; a sheet whose
+// cells take more memory than `bytes` (their texts and their places in the rows) is refused as too
+// large: a small file can name one long shared text from every cell, or place single cells so far
+// apart that the rows between them fill the memory.
+struct SheetLimits {
+    std::size_t rows = kMaxRows;
+    std::size_t columns = kMaxColumns;
+    std::size_t bytes = 64u << 20;
+};
+
 // The first worksheet of the workbook whose file content is `bytes`.
-SheetCells ReadFirstSheet(std::string_view bytes);
+SheetCells ReadFirstSheet(std::string_view bytes, const SheetLimits& limits = {});
 
 }  // namespace trb::workbook

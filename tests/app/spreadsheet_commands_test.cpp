@@ -174,6 +174,28 @@ TEST_F(SpreadsheetCommandsTest, ImportRefusesWhatIsNoCaseWorkbookAndChangesNothi
     EXPECT_FALSE(program.caseFile.modified);
 }
 
+// A hostile case workbook: a 60 KB file whose one shared text of a megabyte is named from 100 cells
+// of column A would build a sheet far larger than any case file. It is refused with a message, and
+// the case stays as it was.
+TEST_F(SpreadsheetCommandsTest, ImportRefusesAWorkbookLargerThanAnyCaseAndChangesNothing) {
+    SaveAs("lager");
+    const core::TRBrecord before = program.record;
+    std::string sheet = "<worksheet><sheetData>";
+    for (int r = 1; r <= 100; ++r)
+        sheet += "<row><c r=\"A" + std::to_string(r) + "\" t=\"s\"><v>0</v></c></row>";
+    sheet += "</sheetData></worksheet>";
+    const std::string bytes = workbook::testing::ZipArchive(
+        {{"xl/sharedStrings.xml", "<sst><si><t>" + std::string(1 << 20, '-') + "</t></si></sst>"},
+         {"xl/worksheets/sheet1.xml", sheet}});
+    ASSERT_LT(bytes.size(), 64u << 10);
+    test_support::WriteWholeFile(folder.Path() / "lager.xlsx", bytes);
+    EXPECT_FALSE(commands.ImportCaseFromSpreadsheet());
+    EXPECT_TRUE(program.abort);
+    EXPECT_THAT(Boxes().back(), HasSubstr("lager.xlsx ist zu gro\xC3\x9F"));
+    EXPECT_EQ(program.record.f, before.f);
+    EXPECT_FALSE(program.caseFile.modified);
+}
+
 TEST_F(SpreadsheetCommandsTest, PrintoutGoesThroughTheTabDeviceIntoAWorkbookWithNumbersAsNumbers) {
     SaveAs("lager");
     program.settings.textDevice = report::kScreen;

@@ -103,5 +103,50 @@ TEST(WorkbookReader, CellsFarOutsideTheLimitsAreLeftOut) {
     EXPECT_LE(cells.rows.size(), kMaxRows);
 }
 
+// A small file that makes the reader build much: one long shared text named from many cells, cells
+// spread so far that the rows between them fill the memory, a million empty shared texts. Each is
+// refused as too large instead of being built; within the limits the same sheets are read.
+TEST(WorkbookReader, SheetsThatWouldFillTheMemoryAreRefused) {
+    const std::string longText(256 << 10, 'x');
+    std::string named = "<worksheet><sheetData>";
+    for (int r = 1; r <= 100; ++r)
+        named += "<row r=\"" + std::to_string(r) + "\"><c r=\"A" + std::to_string(r) +
+                 "\" t=\"s\"><v>0</v></c></row>";
+    named += "</sheetData></worksheet>";
+    const std::string sharedLong = "<sst><si><t>" + longText + "</t></si></sst>";
+    const std::string one =
+        ZipArchive({{"xl/sharedStrings.xml", sharedLong}, {"xl/worksheets/sheet1.xml", named}});
+    EXPECT_LT(one.size(), 16u << 10) << "a small file";
+    SheetLimits limits;
+    limits.bytes = 20u << 20;
+    EXPECT_EQ(ReadFirstSheet(one, limits).problem, ReadProblem::TooLarge);
+    limits.bytes = 40u << 20;
+    const SheetCells read = ReadFirstSheet(one, limits);
+    ASSERT_EQ(read.problem, ReadProblem::None);
+    ASSERT_EQ(read.rows.size(), 100u);
+    EXPECT_EQ(read.rows[99][0].size(), longText.size());
+
+    std::string spread = "<worksheet><sheetData>";
+    for (int r = 1; r <= 20000; ++r) spread += "<row><c r=\"IV" + std::to_string(r) + "\"><v>1</v></c></row>";
+    spread += "</sheetData></worksheet>";
+    const std::string far = ZipArchive({{"xl/worksheets/sheet1.xml", spread}});
+    EXPECT_EQ(ReadFirstSheet(far).problem, ReadProblem::TooLarge) << "20000 rows of 256 places";
+    SheetLimits columnA;
+    columnA.columns = 1;
+    const SheetCells onlyA = ReadFirstSheet(far, columnA);
+    EXPECT_EQ(onlyA.problem, ReadProblem::None);
+    EXPECT_TRUE(onlyA.rows.empty()) << "column IV is left out";
+
+    std::string items = "<sst>";
+    for (int i = 0; i < 1000000; ++i) items += "<si/>";
+    items += "</sst>";
+    const std::string many =
+        ZipArchive({{"xl/sharedStrings.xml", items}, {"xl/worksheets/sheet1.xml", "<worksheet/>"}});
+    limits.bytes = 16u << 20;
+    EXPECT_EQ(ReadFirstSheet(many, limits).problem, ReadProblem::TooLarge);
+    limits.bytes = 64u << 20;
+    EXPECT_EQ(ReadFirstSheet(many, limits).problem, ReadProblem::None);
+}
+
 }  // namespace
 }  // namespace trb::workbook
