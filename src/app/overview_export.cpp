@@ -51,13 +51,15 @@ workbook::Sheet OverviewSheet(const overview::Overview& overview) {
 
 std::string OverviewJson(const overview::Overview& overview) {
     const auto& columns = overview::Columns();
-    std::string out = "{\n  \"folder\": " + JsonText(overview.folder) + ",\n  \"columns\": [";
+    // File names are bytes: they are written so that distinct names stay distinct.
+    std::string out =
+        "{\n  \"folder\": " + JsonText(text::FileNameText(overview.folder)) + ",\n  \"columns\": [";
     for (std::size_t c = 0; c < columns.size(); ++c) out += (c > 0 ? ", " : "") + JsonText(columns[c].title);
     out += "],\n  \"rows\": [";
     for (std::size_t r = 0; r < overview.rows.size(); ++r) {
         const overview::Row& row = overview.rows[r];
         out += r > 0 ? ",\n    {" : "\n    {";
-        out += "\"file\": " + JsonText(row.file);
+        out += "\"file\": " + JsonText(text::FileNameText(row.file));
         out += ", \"state\": " + JsonText(overview::StateName(row.state));
         out += ", \"messages\": [";
         for (std::size_t m = 0; m < row.messages.size(); ++m)

@@ -1,6 +1,7 @@
 #include "config/config_file.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
@@ -51,10 +52,13 @@ std::string ReadBounded(std::istream& in, std::size_t limit) {
 }
 
 // The message for a settings file that exists but could not be read whole; empty for a file that
-// simply is not there.
+// simply is not there. A name that is there but leads nowhere (a link loop, a broken link) is said.
 std::string InputFileProblem(const std::string& path, const InputFile& file) {
     if (file.status == InputStatus::Ok) return {};
-    if (file.status == InputStatus::NotFound && file.error != EACCES && file.error != EPERM) return {};
+    struct stat entry {};
+    if (file.status == InputStatus::NotFound && file.error != EACCES && file.error != EPERM &&
+        ::lstat(path.c_str(), &entry) != 0)
+        return {};
     std::string problem = InputProblem(text::DisplayToOem(path), file);
     if (file.status == InputStatus::TooLarge) problem += " Nur der Anfang wurde gelesen.";
     return problem;

@@ -78,6 +78,9 @@ std::string InputProblem(const std::string& path, const InputFile& file) {
         case InputStatus::Ok:
             return {};
         case InputStatus::NotFound:
+            // A name that leads nowhere says why (a link loop, a name too long).
+            if (file.error != 0 && file.error != ENOENT && file.error != EACCES && file.error != EPERM)
+                return "Datei " + path + " nicht lesbar: " + std::strerror(file.error);
             return "Datei " + path + " nicht gefunden oder kein Zugriffsrecht !";
         case InputStatus::NotRegular:
             return "Datei " + path + " ist keine normale Datei !";

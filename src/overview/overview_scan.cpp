@@ -93,8 +93,10 @@ std::optional<std::vector<std::string>> CaseFilesOf(const std::string& folder, i
     std::vector<std::string> names;
     for (; !code && it != fs::directory_iterator(); it.increment(code)) {
         const std::string name = it->path().filename().string();
+        // Every file of the name gets its row, also one that cannot be read (a FIFO, a broken link):
+        // the row says what is wrong with it. Only folders are no files.
         std::error_code kind;
-        if (IsCaseFileName(name) && it->is_regular_file(kind)) names.push_back(name);
+        if (IsCaseFileName(name) && !it->is_directory(kind)) names.push_back(name);
     }
     if (code) {
         error = code.value();
@@ -107,7 +109,7 @@ std::optional<std::vector<std::string>> CaseFilesOf(const std::string& folder, i
 Row ReadRow(const std::string& folder, const std::string& file, const text::FormatOptions& format) {
     Row row;
     row.file = file;
-    row.cells[kFileColumn] = text::ValidUtf8(file);
+    row.cells[kFileColumn] = text::FileNameText(file);
     const std::string path = casefile::InFolder(folder, file);
     row.cells[kDateColumn] = DateOf(path);
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "config/input_file.h"
+#include "text/cp850.h"
 #include "text/format.h"
 #include "ui/checked_file.h"
 
@@ -78,6 +79,12 @@ Lookup LookUpMessage(const std::string& catalogue, std::string_view message,
     const std::optional<std::string> content = ReadCatalogue(catalogue);
     if (!content) return Lookup::Unreadable;
     return LookUpMessageIn(*content, message, description);
+}
+
+std::string CatalogueProblem(const std::string& catalogue) {
+    const config::InputFile file = config::ReadInputFile(catalogue, kMaxCatalogueSize);
+    if (file.status == config::InputStatus::Ok || file.status == config::InputStatus::TooLarge) return {};
+    return config::InputProblem(text::DisplayToOem(catalogue), file) + " Ursache und Abhilfe fehlen.";
 }
 
 std::string GetCause(const std::string& catalogue, std::string_view message) {

@@ -33,6 +33,10 @@ Lookup LookUpMessageIn(std::string_view content, std::string_view message, Messa
 // the message is found.
 Lookup LookUpMessage(const std::string& catalogue, std::string_view message, MessageDescription& description);
 
+// Why the catalogue cannot be read (code page 850, naming the file and what a report then lacks),
+// or "" when it can.
+std::string CatalogueProblem(const std::string& catalogue);
+
 // Cause of the message: "" without a catalogue, kNoDescription when it is not listed.
 std::string GetCause(const std::string& catalogue, std::string_view message);
 // Remedy of the message: "" without a catalogue or when it is not listed.

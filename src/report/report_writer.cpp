@@ -382,6 +382,9 @@ void ReportWriter::WriteMessageSection() {
     const core::RunStatus& status = context_.status;
     if (context_.abort || status.MessageCount() == 0) return;
     if (!AskPause()) return;
+    // Without the catalogue the messages stand without cause and remedy: the reader is told why.
+    if (const std::string problem = CatalogueProblem(context_.catalogue); !problem.empty())
+        context_.dialogs.ShowErrorBox(problem);
     PageHeader(0);
     WriteRawLine("");
     WriteLine(kMessageHeading);

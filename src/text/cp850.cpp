@@ -114,6 +114,30 @@ std::string ValidUtf8(std::string_view text) {
     return out;
 }
 
+std::string FileNameText(std::string_view name) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+    std::string out;
+    out.reserve(name.size());
+    for (std::size_t i = 0; i < name.size();) {
+        const std::size_t start = i;
+        const char32_t c = NextCodePoint(name, i);
+        if (c == 0xFFFD && name.substr(start, i - start) != kReplacement) {
+            // Only the first byte is told; decoding starts again after it.
+            const auto byte = static_cast<unsigned char>(name[start]);
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+            i = start + 1;
+        } else if (c == '\\') {
+            out += "\\\\";
+        } else {
+            out.append(name.substr(start, i - start));
+        }
+    }
+    return out;
+}
+
 char32_t Cp850ToUnicode(unsigned char c) {
     return c < 128 ? char32_t{c} : char32_t{kUpperHalf[c - 128u]};
 }

@@ -37,4 +37,9 @@ void AppendUtf8(std::string& out, char32_t c);
 // be UTF-8, but workbooks and JSON files must be).
 std::string ValidUtf8(std::string_view text);
 
+// A file name (bytes that need not be UTF-8) as UTF-8 text that keeps distinct names distinct: each
+// byte that is not part of valid UTF-8 is written "\xNN" (two lower-case hex digits) and each
+// backslash is doubled, so that the bytes can be told back from the text.
+std::string FileNameText(std::string_view name);
+
 }  // namespace trb::text

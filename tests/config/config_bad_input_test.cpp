@@ -74,6 +74,43 @@ TEST_F(BadSettingsFiles, AFifoOrADeviceIsPassedOverWithAMessage) {
     EXPECT_FALSE(outcome.problem.empty());
 }
 
+// A configuration file whose name leads nowhere (a link loop, a broken link) is passed over with a
+// message that names it, as an odd file is; a file that is simply not there is no problem.
+TEST_F(BadSettingsFiles, ALinkLoopOrABrokenLinkIsSaid) {
+    ConfigSettings good;
+    good.format.dateCode = 3;
+    std::ofstream(File("user", kConfigFileName), std::ios::binary) << ConfigText(good);
+    const std::string path = File("start", kConfigFileName);
+    for (const char* kind : {"loop", "broken", "missing"}) {
+        fs::remove(path);
+        fs::remove(Folder("start") + "other.cfg");
+        if (std::string(kind) == "loop") {
+            fs::create_symlink("other.cfg", path);
+            fs::create_symlink(kConfigFileName, Folder("start") + "other.cfg");
+        } else if (std::string(kind) == "broken") {
+            fs::create_symlink("gone.cfg", path);
+        }
+        ConfigPlaces places = places_;
+        ConfigSettings s;
+        bool abort = false;
+        const ReadOutcome outcome = ReadConfig(s, places, kScreen, abort);
+        EXPECT_TRUE(outcome.read) << kind;
+        EXPECT_EQ(s.format.dateCode, 3) << kind;
+        if (std::string(kind) == "missing") {
+            EXPECT_EQ(outcome.problem, "") << kind;
+        } else {
+            EXPECT_NE(outcome.problem.find(path), std::string::npos) << kind << ": " << outcome.problem;
+        }
+    }
+    fs::remove(path);
+    fs::create_symlink(kConfigFileName, path);  // a link to itself
+    ConfigPlaces places = places_;
+    ConfigSettings s;
+    bool abort = false;
+    EXPECT_NE(ReadConfig(s, places, kScreen, abort).problem.find("Too many levels of symbolic links"),
+              std::string::npos);
+}
+
 TEST_F(BadSettingsFiles, AHugeFileIsReadOnlyToItsLimitAndLongLinesAreCut) {
     ConfigSettings written;
     written.cadTextStyle = "ROMANS";

@@ -224,5 +224,33 @@ TEST_F(ResultReportTest, FailedRunInBatchUseWritesTheMessagesAsTheReport) {
     EXPECT_EQ(ReadWholeFile(folder / "case.txt").find("Lagerkraft"), std::string::npos) << "no results";
 }
 
+// Without a readable catalogue the messages are printed without cause and remedy, and the user is
+// told why: a catalogue that is missing or is a folder gives its own message; a readable one none.
+TEST_F(ResultReportTest, AnUnreadableCatalogueIsSaidAndTheReportKeepsItsMessages) {
+    core::RunCalculation(record, status, abort);
+    abort = false;
+    fs::create_directories(folder / "plt" / "trb.err");
+    for (const std::string& unreadable :
+         {(folder / "none" / "trb.err").string(), (folder / "plt" / "trb.err").string()}) {
+        catalogue = unreadable;
+        ui::ScriptedDialogs seen;
+        ReportWriter w(state, WriterContext{settings, seen, launcher, abort, status, title, "TRB - Test",
+                                            "1.6", CaseName{folder.string() + "/", "case", "trb"},
+                                            folder.string() + "/", catalogue, "24.12.2026", "9:05"});
+        WriteFailedRunReport(w, texts, kTabFileForCase);
+        EXPECT_FALSE(abort);
+        const auto boxes = seen.Entries("box");
+        ASSERT_EQ(boxes.size(), 1u) << unreadable;
+        EXPECT_NE(boxes[0].text.find(unreadable), std::string::npos) << boxes[0].text;
+        EXPECT_NE(boxes[0].text.find("Ursache und Abhilfe fehlen"), std::string::npos) << boxes[0].text;
+        const std::string report = ReadWholeFile(folder / "case.txt");
+        EXPECT_NE(report.find("Fatal  : Dmax = 0 !\t\t"), std::string::npos) << "the message, without cause";
+    }
+    catalogue = CataloguePath(TRB_SOURCE_DATA_DIR);
+    ReportWriter w = Writer();
+    WriteFailedRunReport(w, texts, kTabFileForCase);
+    EXPECT_TRUE(dialogs.Entries("box").empty());
+}
+
 }  // namespace
 }  // namespace trb::report::testing

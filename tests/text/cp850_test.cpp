@@ -99,5 +99,20 @@ TEST(CadTextCode, FollowsTheCadTextMode) {
     EXPECT_EQ(OemToWindows1252("\xE1\x9A"), "\xDF\xDC");  // ß Ü
 }
 
+// File names are bytes: as text each stays distinct and can be told back. Bytes that are not UTF-8
+// are written \xNN, a backslash is doubled, valid UTF-8 (the replacement character too) stays.
+TEST(FileNameText, KeepsDistinctNamesDistinct) {
+    EXPECT_EQ(FileNameText("lager.trb"), "lager.trb");
+    EXPECT_EQ(FileNameText("\xC3\xA4.trb"), "\xC3\xA4.trb");
+    EXPECT_EQ(FileNameText("a\xE4.trb"), "a\\xe4.trb");
+    EXPECT_EQ(FileNameText("a\xF6.trb"), "a\\xf6.trb");
+    EXPECT_EQ(FileNameText("a\\xe4.trb"), "a\\\\xe4.trb");
+    EXPECT_EQ(FileNameText("\xEF\xBF\xBD"), "\xEF\xBF\xBD");
+    // A sequence broken after its first bytes: each byte that is no character is told on its own.
+    EXPECT_EQ(FileNameText("\xE2\x82x"), "\\xe2\\x82x");
+    EXPECT_EQ(FileNameText("\xC0\xAF"), "\\xc0\\xaf") << "an overlong form";
+    EXPECT_EQ(ValidUtf8(FileNameText("a\xFF\xFE")), FileNameText("a\xFF\xFE")) << "the text is UTF-8";
+}
+
 }  // namespace
 }  // namespace trb::text
