@@ -52,7 +52,14 @@ void WriteConfig(const config::ConfigSettings& settings, const config::ConfigPla
                      abort);
 }
 
-void ValidateFolders(config::ConfigSettings& s, const std::string& startFolder, Dialogs& dialogs) {
+void ValidateFolders(config::ConfigSettings& s, const std::string& startFolder, Dialogs& dialogs,
+                     FolderCheck check) {
+    // Whether a folder is to be checked: every one, or only one the configuration names.
+    const auto checked = [check](const std::string& folder) {
+        return check == FolderCheck::All || !text::TrimText(folder).empty();
+    };
+    const bool cad = checked(s.cadFolder), dbf = checked(s.dbfFolder), plt = checked(s.pltFolder),
+               temp = checked(s.tempFolder), edi = checked(s.ediFolder), data = checked(s.defaultDataFolder);
     const std::string dataFolder = config::DataFolder();
     s.cadFolder = text::AddBackslash(s.cadFolder);
     s.tempFolder = Completed(s.tempFolder, config::TemporaryFolder());
@@ -61,18 +68,19 @@ void ValidateFolders(config::ConfigSettings& s, const std::string& startFolder, 
     s.ediFolder = Completed(s.ediFolder, startFolder);
     s.defaultDataFolder = Completed(s.defaultDataFolder, startFolder);
 
-    if (!FolderWritable(s.cadFolder)) dialogs.ShowErrorBox("ung\x81ltiger CAD Ordner konfiguriert");
-    if (!FolderReadable(s.dbfFolder)) dialogs.ShowErrorBox("ung\x81ltiger DBF Ordner konfiguriert");
-    if (!FolderReadable(s.pltFolder)) dialogs.ShowErrorBox("ung\x81ltiger PLT Ordner konfiguriert");
-    if (!FolderWritable(s.tempFolder)) {
+    if (cad && !FolderWritable(s.cadFolder)) dialogs.ShowErrorBox("ung\x81ltiger CAD Ordner konfiguriert");
+    if (dbf && !FolderReadable(s.dbfFolder)) dialogs.ShowErrorBox("ung\x81ltiger DBF Ordner konfiguriert");
+    if (plt && !FolderReadable(s.pltFolder)) dialogs.ShowErrorBox("ung\x81ltiger PLT Ordner konfiguriert");
+    if (temp && !FolderWritable(s.tempFolder)) {
         dialogs.ShowErrorBox("ung\x81ltiger Ordner f\x81r tempor\x84re Dateien konfiguriert");
         std::string answer = s.tempFolder;
         bool abort = false;
         dialogs.AskText("Ordner f\x81r tempor\x84re Dateien", 60, answer, abort);
         if (!abort) s.tempFolder = text::AddBackslash(answer);
     }
-    if (!FolderWritable(s.ediFolder)) dialogs.ShowErrorBox("ung\x81ltiger EDI Ordner konfiguriert");
-    if (!FolderWritable(s.defaultDataFolder)) dialogs.ShowErrorBox("ung\x81ltiger Data Ordner konfiguriert");
+    if (edi && !FolderWritable(s.ediFolder)) dialogs.ShowErrorBox("ung\x81ltiger EDI Ordner konfiguriert");
+    if (data && !FolderWritable(s.defaultDataFolder))
+        dialogs.ShowErrorBox("ung\x81ltiger Data Ordner konfiguriert");
 }
 
 bool AskUserFolder(const config::ConfigSettings& settings, std::string& userPart, Dialogs& dialogs) {

@@ -19,7 +19,12 @@ void WriteConfig(const config::ConfigSettings& settings, const config::ConfigPla
 // Completes empty folders (temporary folder from $TMPDIR, else /tmp; the others the start
 // folder), checks that the CAD, temporary, EDI and data folders are writable and the DBF and
 // PLT folders readable, reports each failure once and asks for a new temporary folder.
-void ValidateFolders(config::ConfigSettings& settings, const std::string& startFolder, Dialogs& dialogs);
+// `ConfiguredOnly` (the batch modes, which write beside the case or into the current folder)
+// checks only the folders the configuration names: a folder nobody configured is no fault to
+// report there.
+enum class FolderCheck { All, ConfiguredOnly };
+void ValidateFolders(config::ConfigSettings& settings, const std::string& startFolder, Dialogs& dialogs,
+                     FolderCheck check = FolderCheck::All);
 
 // Asks for the user name at start; the user folder below the default data folder. Returns
 // false when the program must end (cancelled or invalid). The user part is stored in userPart.

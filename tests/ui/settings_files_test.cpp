@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <sstream>
+#include <vector>
 
 #include "temp_folder_fixture.h"
 #include "text/format.h"
@@ -74,6 +75,30 @@ TEST_F(SettingsFiles, ValidateFoldersCompletesAndChecksEveryFolder) {
     EXPECT_EQ(boxes[0].text, "ungültiger CAD Ordner konfiguriert");
     EXPECT_EQ(ReadWholeFile(Path("x.$$$")), "user data");  // the write test never touches user files
     EXPECT_EQ(FileCount(), 1u);
+}
+
+// A batch run checks only the folders the configuration names: the defaults of the others (the
+// start folder, here one that is gone) are no fault to report, a configured folder still is.
+TEST_F(SettingsFiles, BatchRunsCheckOnlyConfiguredFolders) {
+    const std::string gone = Path("gone") + "/";
+    for (const FolderCheck check : {FolderCheck::All, FolderCheck::ConfiguredOnly}) {
+        ScriptedDialogs d;
+        config::ConfigSettings s;
+        s.cadFolder = Folder();
+        s.dbfFolder = Path("no-dbf");
+        s.tempFolder = Folder();
+        ValidateFolders(s, gone, d, check);
+        std::vector<std::string> boxes;
+        for (const auto& box : d.Entries("box")) boxes.push_back(box.text);
+        if (check == FolderCheck::All) {
+            EXPECT_EQ(boxes, (std::vector<std::string>{"ungültiger DBF Ordner konfiguriert",
+                                                       "ungültiger EDI Ordner konfiguriert",
+                                                       "ungültiger Data Ordner konfiguriert"}));
+        } else {
+            EXPECT_EQ(boxes, std::vector<std::string>{"ungültiger DBF Ordner konfiguriert"});
+        }
+        EXPECT_EQ(s.ediFolder, gone) << "completed all the same";
+    }
 }
 
 TEST_F(SettingsFiles, AnUnusableTemporaryFolderIsAskedForAgain) {
