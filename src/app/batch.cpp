@@ -33,7 +33,9 @@ bool ReadCommandLineCase(Program& program, const std::string& caseFile) {
     auto context = program.CaseFiles();
     casefile::ReadCaseFile(context, caseFile);
     if (program.abort) return false;
-    program.caseFile.name = fs::path(caseFile).stem().string();
+    // The case is named by its file, as given but without a folder: the report of "/I" goes into the
+    // current folder, under the file name without its last extension (x.v1.trb: x.v1.txt).
+    program.caseFile.name = fs::path(caseFile).filename().string();
     program.caseFile.folder.clear();
     program.caseFile.commandLineFile = true;
     core::RunCalculation(program.record, program.status, program.abort);
@@ -47,7 +49,8 @@ void PrepareBatchProgram(Program& program) {
         config::ReadConfig(program.settings, program.places, config::ScreenInfo{}, program.abort);
     program.abort = false;
     if (!configuration.problem.empty()) program.dialogs.ShowErrorBox(configuration.problem);
-    ui::ValidateFolders(program.settings, program.places.startFolder, program.dialogs);
+    ui::ValidateFolders(program.settings, program.places.startFolder, program.dialogs,
+                        ui::FolderCheck::ConfiguredOnly);
     program.abort = false;
     if (program.settings.language > 0) program.texts.SwitchLanguage(program.settings.language);
     program.dialogs.programTitle = program.texts.ProgramTitle();

@@ -17,15 +17,12 @@ inline constexpr int kExitBadArguments = 2;    // unknown option, missing extens
 inline constexpr int kExitCalculationFailed = 3;  // a fatal calculation error ("/I": the report shows it)
 
 // Reads and calculates the case named on the command line; false (with the message shown) when it
-// cannot be read.
+// cannot be read. The case is named by the file name; its outputs by the file name without its last
+// extension.
 bool ReadCommandLineCase(Program& program, const std::string& caseFile);
 
 // Start-up of a batch run: configuration, folder checks and the stored language.
 void PrepareBatchProgram(Program& program);
-
-// Reads the case named on the command line and calculates it; false (with the message shown) when
-// it cannot be read.
-bool ReadCommandLineCase(Program& program, const std::string& caseFile);
 
 // "/I": reads the case, calculates it and writes the result report as "<case name>.txt" in the
 // current folder (tab-separated, UTF-8).

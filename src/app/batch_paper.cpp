@@ -53,9 +53,8 @@ int RunPaperBatch(Program& program, const PaperBatch& request) {
         return kExitBadArguments;
     }
     // A resolution given must be one the window would take; a mistyped one is not replaced silently.
-    if (request.format == PaperFormat::Png && request.resolution != 0 &&
-        (request.resolution < graphics::kLowestPngResolution ||
-         request.resolution > graphics::kHighestPngResolution)) {
+    if (request.resolution && (*request.resolution < graphics::kLowestPngResolution ||
+                               *request.resolution > graphics::kHighestPngResolution)) {
         program.dialogs.ShowErrorBox("PNG-Aufl\x94sung (" + std::to_string(graphics::kLowestPngResolution) +
                                      ".." + std::to_string(graphics::kHighestPngResolution) + " dpi)");
         return kExitBadArguments;
@@ -67,7 +66,7 @@ int RunPaperBatch(Program& program, const PaperBatch& request) {
         return kExitCalculationFailed;
     }
     const int device = request.format == PaperFormat::Svg ? graphics::kDeviceSvg : graphics::kDevicePng;
-    const int resolution = request.resolution > 0 ? request.resolution : kBatchPngResolution;
+    const int resolution = request.resolution.value_or(kBatchPngResolution);
     DrawBatchView(program, request.caseFile, device, request.view, resolution);
     return program.abort ? kExitUnreadableCase : kExitOk;
 }

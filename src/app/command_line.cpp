@@ -34,26 +34,39 @@ bool HasExtension(const std::string& name) {
     return dot != std::string::npos;
 }
 
-// "/PDF", "/SVG:j", "/PNG:j" and "/PNG:j:dpi" (upper case); nothing for other options.
+// A whole number of at most six digits, or nothing for any other text.
+std::optional<int> PlainNumber(std::string_view digits) {
+    if (digits.empty() || digits.size() > 6 ||
+        !std::all_of(digits.begin(), digits.end(), [](unsigned char c) { return std::isdigit(c) != 0; }))
+        return std::nullopt;
+    int value = 0;
+    for (const char c : digits) value = value * 10 + (c - '0');
+    return value;
+}
+
+// "/PDF", "/SVG:j", "/PNG:j" and "/PNG:j:dpi" (upper case); nothing for other options, for a view
+// that is not a plain number ("/SVG:7x", "/PNG:7x:150") and for an SVG with a resolution. A missing
+// view stays 0 and a resolution that is no number -1, so that the mode refuses them with the range.
 std::optional<PaperBatch> PaperOption(const std::string& name, const std::string& option) {
-    if (option == "/PDF") return PaperBatch{name, PaperFormat::Pdf, 0, 0};
+    if (option == "/PDF") return PaperBatch{name, PaperFormat::Pdf, 0, std::nullopt};
     const bool svg = option.rfind("/SVG:", 0) == 0;
     if (!svg && option.rfind("/PNG:", 0) != 0) return std::nullopt;
-    const std::size_t second = option.find(':', 5);
-    // A resolution that is not a plain number stays visible as -1, so the mode can refuse it.
-    int resolution = 0;
-    if (second != std::string::npos) {
-        const std::string_view digits = std::string_view(option).substr(second + 1);
-        const bool number =
-            !digits.empty() && digits.size() <= 6 &&
-            std::all_of(digits.begin(), digits.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
-        resolution = number ? NumberFrom(option, second + 1) : -1;
+    const std::string_view rest = std::string_view(option).substr(5);
+    const std::size_t colon = rest.find(':');
+    const std::string_view viewText = rest.substr(0, colon);
+    const std::optional<int> view = viewText.empty() ? 0 : PlainNumber(viewText);
+    if (!view) return std::nullopt;
+    std::optional<int> resolution;
+    if (colon != std::string_view::npos) {
+        if (svg) return std::nullopt;
+        resolution = PlainNumber(rest.substr(colon + 1)).value_or(-1);
     }
-    return PaperBatch{name, svg ? PaperFormat::Svg : PaperFormat::Png, NumberFrom(option, 5), resolution};
+    return PaperBatch{name, svg ? PaperFormat::Svg : PaperFormat::Png, *view, resolution};
 }
 
 CommandLineMode PaperMode(const std::string& caseFile, const std::string& option) {
-    return *PaperOption(caseFile, Upper(option));
+    if (auto paper = PaperOption(caseFile, Upper(option))) return *paper;
+    return BadArguments{option};
 }
 
 // An option that stands first and names a folder, or none for the current folder.
@@ -182,7 +195,7 @@ const std::vector<std::string>& CommandLineHelpLines() {
         "",
         "trb Filename [/I] [/CADi:j] [/JSON] [/SWEEP:q=a:b:k] [/NOGUI]",
         "             [/PDF] [/SVG:j] [/PNG:j]",
-        "/I       -> TXT file",
+        "/I       -> TXT file in the current folder (all other files beside the case)",
         "/CADi:j  -> CAD File",
         "            i: 1=DXF, 2=IGS, 5=TXT",
         "            j: index (1,2,3, ..)",
@@ -197,7 +210,7 @@ const std::vector<std::string>& CommandLineHelpLines() {
         "Example: trb test.trb             ->  GUI",
         "Example: trb test.trb /I /NOGUI   ->  test.txt",
         "Example: trb test.trb /CAD1:1     ->  test.dxf",
-        "Example: trb test.trb /JSON       ->  test.json",
+        "Example: trb test.v1.trb /JSON    ->  test.v1.json",
         "Example: trb test.trb /PDF        ->  test.pdf",
         "Example: trb test.edi /E /NOGUI   ->  test.edi",
     };

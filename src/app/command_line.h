@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -53,7 +54,7 @@ struct PaperBatch {
     std::string caseFile;
     PaperFormat format = PaperFormat::Pdf;
     int view = 0;
-    int resolution = 0;  // PNG dots per inch; 0: the usual resolution
+    std::optional<int> resolution{};  // PNG dots per inch as given; none: the usual resolution
 };
 // The case file name has no extension: "Erweiterung .trb muß mit angegeben werden".
 struct MissingExtension {

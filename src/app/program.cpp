@@ -48,6 +48,7 @@ report::ReportWriter Program::Writer() {
     } else {
         name.folder = caseFile.folder.empty() ? std::string() : text::AddBackslash(caseFile.folder);
         name.name = caseFile.name;
+        if (!caseFile.extension.empty()) name.extension = caseFile.extension;
     }
     return report::ReportWriter(
         writer,

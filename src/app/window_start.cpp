@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/batch.h"
+#include "app/display_check.h"
 
 namespace trb::app {
 
@@ -26,6 +27,10 @@ std::filesystem::path WindowProgramPath() {
 }  // namespace
 
 int StartWindow(char** argv) {
+    if (const std::string problem = DisplayProblem(ProcessEnvironment); !problem.empty()) {
+        std::cerr << problem << '\n';
+        return kExitBadArguments;
+    }
     const std::filesystem::path program = WindowProgramPath();
     if (!program.empty() && ::access(program.c_str(), X_OK) == 0) {
         ::execv(program.c_str(), argv);

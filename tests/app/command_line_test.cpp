@@ -92,7 +92,12 @@ TEST(CommandLine, PaperOptionsCarryTheViewAndTheResolution) {
     EXPECT_EQ(png->format, PaperFormat::Png);
     EXPECT_EQ(png->view, 2);
     EXPECT_EQ(png->resolution, 300);
-    EXPECT_EQ(As<PaperBatch>({"lager.trb", "/PNG:1"})->resolution, 0) << "none given";
+    EXPECT_EQ(As<PaperBatch>({"lager.trb", "/PNG:1"})->resolution, std::nullopt) << "none given";
+    EXPECT_EQ(As<PaperBatch>({"lager.trb", "/PNG:1:0"})->resolution, 0) << "given, refused when run";
+    EXPECT_EQ(As<PaperBatch>({"lager.trb", "/PNG:1:x"})->resolution, -1) << "no number";
+    // A view that is not a plain number, or an SVG with a resolution, is no option of ours.
+    for (const char* option : {"/SVG:7x", "/PNG:7x:150", "/SVG:7:300", "/PNG:+7", "/SVG: 7"})
+        EXPECT_TRUE(std::holds_alternative<BadArguments>(Parse({"lager.trb", option}).mode)) << option;
     EXPECT_EQ(As<PaperBatch>({"lager.trb", "/SVG:"})->view, 0) << "no view: refused when run";
     EXPECT_TRUE(std::holds_alternative<BadArguments>(Parse({"lager.trb", "/PDFX"}).mode));
     EXPECT_TRUE(std::holds_alternative<BadArguments>(Parse({"lager.trb", "/SVG"}).mode));

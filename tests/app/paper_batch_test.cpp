@@ -110,6 +110,20 @@ TEST_F(PaperBatchTest, SvgAndPngOfAViewAtItsSizeAndResolution) {
     EXPECT_GT(small.InkedPixels(), 10000);
     EXPECT_EQ(small.R(0, 0), 255);
 
+    // The lowest and the highest resolution the window takes are taken here too (the section, view 5).
+    Trb(example, {"/PNG:5:36"});
+    ASSERT_EQ(exitCode, 0);
+    const paper::test::Image lowest =
+        paper::test::DecodePng(test_support::ReadWholeFile(folder.Path() / "example.png"));
+    EXPECT_EQ(lowest.width, 119);
+    EXPECT_EQ(lowest.height, 298);
+    Trb(example, {"/PNG:5:1200"});
+    ASSERT_EQ(exitCode, 0);
+    const paper::test::Image highest =
+        paper::test::DecodePng(test_support::ReadWholeFile(folder.Path() / "example.png"));
+    EXPECT_EQ(highest.width, 3969);
+    EXPECT_EQ(highest.height, 9921);
+
     Trb(example, {"/PNG:1"});
     const paper::test::Image usual =
         paper::test::DecodePng(test_support::ReadWholeFile(folder.Path() / "example.png"));
@@ -121,8 +135,14 @@ TEST_F(PaperBatchTest, FailuresWriteNothingAndSayWhy) {
     EXPECT_THAT(Trb(example, {"/SVG:8"}), HasSubstr("8"));
     EXPECT_EQ(exitCode, 2);
     // A resolution the window would not take, or one that is no number, is refused, not replaced.
-    for (const char* option : {"/PNG:7:5", "/PNG:7:abc", "/PNG:7:5000", "/PNG:7:"}) {
+    for (const char* option :
+         {"/PNG:7:5", "/PNG:7:abc", "/PNG:7:5000", "/PNG:7:", "/PNG:7:0", "/PNG:7:35", "/PNG:7:1201"}) {
         EXPECT_THAT(Trb(example, {option}), HasSubstr("36..1200")) << option;
+        EXPECT_EQ(exitCode, 2) << option;
+    }
+    // A view that is no plain number is no option.
+    for (const char* option : {"/SVG:7x", "/PNG:7x:150"}) {
+        EXPECT_THAT(Trb(example, {option}), HasSubstr("unbekannter Parameter")) << option;
         EXPECT_EQ(exitCode, 2) << option;
     }
     EXPECT_EQ(Files(), 1u) << "the case alone";
