@@ -22,9 +22,9 @@ constexpr InputBound kBounds[] = {
     {&TRBrecord::dsmin, "dsmin", kNone, kLongest},
     {&TRBrecord::de, "de", kNone, 2 * kLongest},
     {&TRBrecord::b, "b", kNone, kLongest},
-    {&TRBrecord::dh, "dh", 0, kLongest},
-    {&TRBrecord::bg, "bg", 0, kLongest},
-    {&TRBrecord::bp, "bp", 0, kLongest},
+    {&TRBrecord::dh, "dh", kNone, kLongest},
+    {&TRBrecord::bg, "bg", kNone, kLongest},
+    {&TRBrecord::bp, "bp", kNone, kLongest},
     // Peak-to-valley roughness Rz in µm: a rough casting has a few hundred.
     {&TRBrecord::rzb, "rzb", 0, 1000},
     {&TRBrecord::rzs, "rzs", 0, 1000},
@@ -46,8 +46,8 @@ constexpr InputBound kBounds[] = {
     // Load in N: 1e10 N is a million tonnes.
     {&TRBrecord::f, "f", kNone, 1e10L},
     // Housing surface in m² and heat transfer coefficient in W/(m² K) (water cooling reaches 1e4).
-    {&TRBrecord::a, "a", 0, 10000},
-    {&TRBrecord::k, "k", 0, 100000},
+    {&TRBrecord::a, "a", kNone, 10000},
+    {&TRBrecord::k, "k", kNone, 100000},
     // Groove angles in °, one turn either way beyond the circle.
     {&TRBrecord::phia, "phia", -720, 720},
     {&TRBrecord::phie, "phie", -720, 720},

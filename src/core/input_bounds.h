@@ -10,7 +10,8 @@ namespace trb::core {
 // can have, generous enough for every machine the standard covers and tight enough that a value
 // beyond it can only be a typing error or a damaged case file (a roughness of 1e300 µm, a heat
 // capacity of 1e308 J/(kg K)). Inputs whose value 0 or below the run already refuses with a message
-// of its own (diameters, width, density, heat capacity, load, film limit) have no lower bound here.
+// of its own where it uses them (diameters, width, density, heat capacity, load, film limit, the
+// hole, groove and pocket sizes, the housing's surface and heat transfer) have no lower bound here.
 struct InputBound {
     real TRBrecord::*field;
     const char* name;  // the field's name in case files and JSON

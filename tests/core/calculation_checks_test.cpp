@@ -232,6 +232,9 @@ TEST(Calculation, InputsBeyondWhatTheirFieldsCanMeanStopTheRun) {
     const real infinity = std::numeric_limits<real>::infinity();
     int tried = 0;
     for (const InputBound& bound : InputBounds()) {
+        // A sane bound: no field of a bearing means anything near what a double holds.
+        EXPECT_LE(bound.highest, 1e10L) << bound.name;
+        EXPECT_LT(bound.lowest, bound.highest) << bound.name;
         std::vector<real> beyond{std::nextafter(bound.highest, infinity), 1e308L, 1e4932L,
                                  std::numeric_limits<real>::quiet_NaN()};
         std::vector<real> within{bound.highest};
@@ -261,6 +264,7 @@ TEST(Calculation, InputsBeyondWhatTheirFieldsCanMeanStopTheRun) {
         return std::make_pair(real{0}, real{0});
     };
     EXPECT_EQ(bound(&TRBrecord::rzb), std::make_pair(real{0}, real{1000}));
+    EXPECT_EQ(bound(&TRBrecord::rzs), std::make_pair(real{0}, real{1000}));
     EXPECT_EQ(bound(&TRBrecord::c).second, 100000);
     EXPECT_EQ(bound(&TRBrecord::t1).first, -273.15L);
     EXPECT_EQ(bound(&TRBrecord::bfactor), std::make_pair(real{0}, real{100}));
