@@ -196,6 +196,7 @@ bool ReadDocumentsSection(CaseLineReader& in, LinkedDocuments& documents) {
     // The layout always holds five entries; the count line is not trusted to shift the fields after it.
     if (!in.Skip(3)) return false;
     for (LinkedDocument& d : documents.entries) {
+        d.confirmed = false;  // a program from a file is the file's, not the user's
         if (!ReadField(in, d.program, LinkedDocument::kFieldLength) ||
             !ReadField(in, d.file, LinkedDocument::kFieldLength) || !in.Skip(1)) {
             return false;

@@ -10,18 +10,30 @@ namespace trb::docs {
 
 void SetLinkedDocument(LinkedDocuments& documents, int i, std::string_view program, std::string_view file) {
     LinkedDocument& d = documents.Entry(i);
-    d.program = CutTo(program, LinkedDocument::kFieldLength);
+    const std::string chosen = CutTo(program, LinkedDocument::kFieldLength);
+    if (chosen != d.program) d.confirmed = true;
+    d.program = chosen;
     d.file = CutTo(file, LinkedDocument::kFieldLength);
 }
 
-bool OpenLinkedDocument(const LinkedDocuments& documents, int i, ui::Launcher& launcher,
-                        ui::Dialogs& dialogs) {
+std::string StartProgramQuestion(int i, std::string_view program, std::string_view file) {
+    return "Dokument " + text::IntText(i) + " startet ein Programm, das mit der Falldatei kam:\n\n" +
+           std::string(program) + (file.empty() ? std::string() : " " + std::string(file)) +
+           "\n\nDieses Programm starten ?";
+}
+
+bool OpenLinkedDocument(LinkedDocuments& documents, int i, ui::Launcher& launcher, ui::Dialogs& dialogs) {
     if (i < 1 || i > LinkedDocuments::kCount) return false;
     const std::string document = "Document " + text::IntText(i);
-    const LinkedDocument& d = documents.Entry(i);
+    LinkedDocument& d = documents.Entry(i);
     if (d.program.empty() && d.file.empty()) {
         dialogs.ShowErrorBox(document + " has neither a program nor a file (Document Setup).");
         return false;
+    }
+    if (!d.program.empty() && !d.confirmed) {
+        bool cancelled = false;
+        if (!dialogs.AskYesNoCancel(StartProgramQuestion(i, d.program, d.file), cancelled)) return false;
+        d.confirmed = true;
     }
     // The stored texts are code page 850; the file system speaks UTF-8.
     const text::FormatOptions plain;

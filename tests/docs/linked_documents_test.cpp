@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "docs/case_lines.h"
+#include "docs/documentation_section.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
 
@@ -62,6 +66,59 @@ TEST(LinkedDocuments, AMissingProgramIsReportedByTheRealLauncher) {
     EXPECT_FALSE(OpenLinkedDocument(documents, 1, launcher, dialogs));
     ASSERT_EQ(dialogs.Entries("box").size(), 1u);
     EXPECT_EQ(dialogs.Entries("box")[0].text, "Document 1: file not found: /nonexistent/viewer");
+}
+
+// A program that came with a case file (or a workbook read as one) is shown with its argument and
+// started only when the user agrees, once; the desktop's opener and the user's own entries are not
+// asked about. Reading a case again takes the agreement back.
+TEST(LinkedDocuments, AProgramFromACaseFileIsStartedOnlyWhenTheUserAgrees) {
+    LinkedDocuments documents;
+    SetLinkedDocument(documents, 5, "gedit", "notes.txt");  // the user's own, then replaced by the file
+    std::ostringstream written;
+    {
+        CaseLineWriter out(written);
+        LinkedDocuments planted;
+        planted.Entry(1) = {"/bin/sh", "-c"};
+        planted.Entry(2) = {"", "/data/lager.pdf"};
+        planted.Entry(3) = {"/usr/bin/evil", "x"};
+        planted.Entry(5) = {"gedit", "notes.txt"};
+        WriteDocumentsSection(out, planted);
+    }
+    const std::string text = written.str();
+    CaseLineReader in(text);
+    ASSERT_TRUE(ReadDocumentsSection(in, documents));
+
+    ui::RecordingLauncher launcher;
+    ui::ScriptedDialogs dialogs;
+    dialogs.Reply("no").Reply("yes");
+    EXPECT_FALSE(OpenLinkedDocument(documents, 1, launcher, dialogs));
+    EXPECT_TRUE(launcher.calls.empty());
+    ASSERT_EQ(dialogs.Entries("question").size(), 1u);
+    EXPECT_EQ(dialogs.Entries("question")[0].text,
+              "Dokument 1 startet ein Programm, das mit der Falldatei kam:\n\n/bin/sh -c\n\nDieses Programm "
+              "starten ?");
+    EXPECT_TRUE(OpenLinkedDocument(documents, 1, launcher, dialogs));
+    EXPECT_TRUE(OpenLinkedDocument(documents, 1, launcher, dialogs)) << "asked once";
+    EXPECT_TRUE(OpenLinkedDocument(documents, 2, launcher, dialogs)) << "the desktop's opener";
+    EXPECT_EQ(dialogs.Entries("question").size(), 2u);
+    ASSERT_EQ(launcher.calls.size(), 3u);
+    EXPECT_EQ(launcher.calls[0].program, "/bin/sh");
+
+    // Document 5 came with the file too, though it names what the user once typed.
+    dialogs.Reply("cancel");
+    EXPECT_FALSE(OpenLinkedDocument(documents, 5, launcher, dialogs));
+    EXPECT_EQ(dialogs.Entries("question").size(), 3u);
+    // What the user types in the setup form is theirs; an entry left as it was is not.
+    SetLinkedDocument(documents, 5, "kate", "notes.txt");
+    SetLinkedDocument(documents, 3, "/usr/bin/evil", "x");  // the form stores all five as they stand
+    EXPECT_TRUE(OpenLinkedDocument(documents, 5, launcher, dialogs));
+    EXPECT_EQ(dialogs.Entries("question").size(), 3u);
+    EXPECT_FALSE(OpenLinkedDocument(documents, 3, launcher, dialogs)) << "left as it came: asked, no reply";
+    EXPECT_EQ(dialogs.Entries("question").size(), 4u);
+    CaseLineReader again(text);
+    ASSERT_TRUE(ReadDocumentsSection(again, documents));
+    EXPECT_FALSE(OpenLinkedDocument(documents, 1, launcher, dialogs)) << "asked again, no reply: cancelled";
+    EXPECT_EQ(dialogs.Entries("question").size(), 5u);
 }
 
 }  // namespace
