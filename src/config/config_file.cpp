@@ -386,10 +386,14 @@ void WriteSessionTo(std::ostream& out, const std::string& dataFolder, const Rece
     for (const auto& file : files) out << OneLine(file) << kLineEnd;
 }
 
-bool WriteSession(const std::string& configFolder, const std::string& dataFolder, const RecentFiles& files) {
+int WriteSession(const std::string& configFolder, const std::string& dataFolder, const RecentFiles& files) {
     std::ostringstream out;
     WriteSessionTo(out, dataFolder, files);
-    return WriteWholeFile(text::AddBackslash(configFolder) + std::string(kSessionFileName), out.str()) == 0;
+    return WriteWholeFile(SessionFilePath(configFolder), out.str());
+}
+
+std::string SessionFilePath(const std::string& configFolder) {
+    return text::AddBackslash(configFolder) + std::string(kSessionFileName);
 }
 
 bool PrepareConfigFolder(const ConfigPlaces& places) {

@@ -86,8 +86,11 @@ RecentFiles ReadSessionFrom(std::istream& in);
 // Makes sure the configuration folder exists: the per-user folder is created when missing (any
 // other folder is never created). False when the folder is not there afterwards.
 bool PrepareConfigFolder(const ConfigPlaces& places);
-// Writes the session file (to a temporary name, renamed into place). False on failure.
-bool WriteSession(const std::string& configFolder, const std::string& dataFolder, const RecentFiles& files);
+// Writes the session file (to a temporary name, renamed into place). 0, or the errno value of the
+// failure.
+int WriteSession(const std::string& configFolder, const std::string& dataFolder, const RecentFiles& files);
+// The session file in the configuration folder.
+std::string SessionFilePath(const std::string& configFolder);
 void WriteSessionTo(std::ostream& out, const std::string& dataFolder, const RecentFiles& files);
 
 // The user's login name: $USER, else $LOGNAME, else the account name.

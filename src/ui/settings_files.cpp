@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 
@@ -81,6 +82,19 @@ void ValidateFolders(config::ConfigSettings& s, const std::string& startFolder, 
     if (edi && !FolderWritable(s.ediFolder)) dialogs.ShowErrorBox("ung\x81ltiger EDI Ordner konfiguriert");
     if (data && !FolderWritable(s.defaultDataFolder))
         dialogs.ShowErrorBox("ung\x81ltiger Data Ordner konfiguriert");
+}
+
+bool WriteSessionChecked(const config::ConfigPlaces& places, const std::string& dataFolder,
+                         const config::RecentFiles& files, Dialogs& dialogs) {
+    const std::string path = config::SessionFilePath(places.configFolder);
+    int error = config::PrepareConfigFolder(places) ? 0 : ENOENT;
+    if (error == 0) error = config::WriteSession(places.configFolder, dataFolder, files);
+    if (error == 0) return true;
+    dialogs.ShowErrorBox(
+        "Liste der zuletzt ge\x94"
+        "ffneten Dateien nicht gespeichert: Datei " +
+        text::DisplayToOem(path) + ": " + FileErrorText(FileOperation::Write, error));
+    return false;
 }
 
 bool AskUserFolder(const config::ConfigSettings& settings, std::string& userPart, Dialogs& dialogs) {

@@ -26,6 +26,12 @@ enum class FolderCheck { All, ConfiguredOnly };
 void ValidateFolders(config::ConfigSettings& settings, const std::string& startFolder, Dialogs& dialogs,
                      FolderCheck check = FolderCheck::All);
 
+// Writes the session file (the recent case files) into the configuration folder, made when it is
+// the per-user one. A failure (a full disk, a folder that cannot be made) is said in an error box:
+// the list would otherwise be lost without a word. True when it was written.
+bool WriteSessionChecked(const config::ConfigPlaces& places, const std::string& dataFolder,
+                         const config::RecentFiles& files, Dialogs& dialogs);
+
 // Asks for the user name at start; the user folder below the default data folder. Returns
 // false when the program must end (cancelled or invalid). The user part is stored in userPart.
 bool AskUserFolder(const config::ConfigSettings& settings, std::string& userPart, Dialogs& dialogs);

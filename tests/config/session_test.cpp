@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,7 +15,7 @@ TEST(Session, RoundTripsTheRecentFiles) {
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     const RecentFiles files = {"/data/a.trb", "", "/data/c.trb", "/data/d d.trb"};
-    ASSERT_TRUE(WriteSession(folder.string(), "/data/", files));
+    ASSERT_EQ(WriteSession(folder.string(), "/data/", files), 0);
     std::ifstream in(folder / "trb.cff", std::ios::binary);
     std::string first;
     std::getline(in, first);
@@ -38,7 +39,7 @@ TEST(Session, AFailedWriteKeepsThePreviousFile) {
     // A folder below a regular file cannot be created, not even by root.
     const auto file = std::filesystem::temp_directory_path() / "trb_session_not_a_folder";
     std::ofstream(file) << "x";
-    EXPECT_FALSE(WriteSession((file / "folder/").string(), "/data/", RecentFiles{}));
+    EXPECT_EQ(WriteSession((file / "folder/").string(), "/data/", RecentFiles{}), ENOTDIR);
     std::filesystem::remove(file);
 }
 

@@ -101,6 +101,24 @@ TEST_F(SettingsFiles, BatchRunsCheckOnlyConfiguredFolders) {
     }
 }
 
+// The recent-files list that cannot be written is said, naming the file and why, instead of being
+// lost without a word; one that can be written says nothing.
+TEST_F(SettingsFiles, ASessionFileThatCannotBeWrittenIsSaid) {
+    WriteWholeFile(Path("blocked"), "a file where the folder should be");
+    config::ConfigPlaces places{Folder(), Path("blocked") + "/trb/", Path("blocked") + "/trb/"};
+    const config::RecentFiles recent = {"/data/a.trb", "", "", ""};
+    ScriptedDialogs d;
+    EXPECT_FALSE(WriteSessionChecked(places, "/data/", recent, d));
+    ASSERT_EQ(d.Entries("box").size(), 1u);
+    EXPECT_EQ(d.Entries("box")[0].text, "Liste der zuletzt geöffneten Dateien nicht gespeichert: Datei " +
+                                            Path("blocked") +
+                                            "/trb/trb.cff: Fehler bei Zugriff auf Diskette/Platte");
+    places.configFolder = Folder();
+    EXPECT_TRUE(WriteSessionChecked(places, "/data/", recent, d));
+    EXPECT_EQ(d.Entries("box").size(), 1u);
+    EXPECT_EQ(config::ReadSession(Folder()), recent);
+}
+
 TEST_F(SettingsFiles, AnUnusableTemporaryFolderIsAskedForAgain) {
     ScriptedDialogs d;
     config::ConfigSettings s;
