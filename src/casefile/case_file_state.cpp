@@ -29,6 +29,11 @@ std::string CurrentCaseFile(const CaseFileState& state) {
     return InFolder(state.folder, state.name + "." + state.extension);
 }
 
+std::string CaseTitleName(const CaseFileState& state) {
+    if (state.name.empty() || state.commandLineFile) return state.name;
+    return state.name + "." + state.extension;
+}
+
 void AddRecentFile(CaseFileState& state, std::string_view name) {
     if (state.commandLineFile) {
         AddRecentPath(state.recent, CaseFilePath({}, name));

@@ -37,6 +37,10 @@ std::string CaseFilePath(std::string_view folder, std::string_view name);
 // The file of the current case: folder + name + ".trb", or the full path of a command-line file.
 std::string CurrentCaseFile(const CaseFileState& state);
 
+// How the window title names the case: its file name with its extension ("x.v1.trb", also when the
+// name holds a dot), the path as given for a command-line file; empty for an unnamed case.
+std::string CaseTitleName(const CaseFileState& state);
+
 // Puts the case `name` of the current folder (folder + name + ".trb") into entry 1 of the recent list.
 void AddRecentFile(CaseFileState& state, std::string_view name);
 

@@ -26,8 +26,10 @@ import random
 import re
 import shutil
 import signal
+import socket
 import subprocess
 import sys
+import threading
 import time
 
 ROUNDS = int(os.environ.get("TRB_CONCURRENT_ROUNDS", "200"))  # fewer in the sanitizer pass
@@ -349,6 +351,28 @@ def check_no_display(r):
             done = subprocess.run(start, cwd=folder, env=run_env, capture_output=True, text=True, timeout=60)
             if done.returncode != 2 or "no display" not in done.stderr:
                 fail(f"{start[1:]} with DISPLAY={display}: exit {done.returncode}: {done.stderr}")
+    # A display whose socket answers but that is no X server: the window library gives up, and the
+    # program ends with its message and exit code 2, not on a signal.
+    if not os.path.exists(window):
+        return
+    server = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    server.bind("\0/tmp/.X11-unix/X54331")
+    server.listen(8)
+
+    def refuse():
+        while True:
+            try:
+                connection, _ = server.accept()
+            except OSError:
+                return
+            connection.close()
+
+    threading.Thread(target=refuse, daemon=True).start()
+    done = subprocess.run([window, "example.trb"], cwd=folder, env=dict(env, DISPLAY=":54331"),
+                          capture_output=True, text=True, timeout=60)
+    server.close()
+    if done.returncode != 2 or "the window cannot start" not in done.stderr:
+        fail(f"trb-window with a display that is no X server: exit {done.returncode}: {done.stderr}")
 
 
 def check_quiet(r):

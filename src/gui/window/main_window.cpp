@@ -8,6 +8,7 @@
 
 #include "app/case_start.h"
 #include "casefile/case_file.h"
+#include "casefile/case_file_state.h"
 #include "config/config_file.h"
 #include "core/calculation.h"
 #include "graphics/driver.h"
@@ -85,8 +86,12 @@ Thh::Thh(app::Program& program, const app::CommandLine& commandLine, QWidget* pa
 
 Thh::~Thh() {
     program_.descriptionEditor = {};  // it refers to this window
-    config::PrepareConfigFolder(program_.places);
-    config::WriteSession(program_.places.configFolder, program_.caseFile.folder, program_.caseFile.recent);
+    // A window closed by the user wrote the session then, where a failure could still be shown.
+    if (!sessionWritten_) {
+        config::PrepareConfigFolder(program_.places);
+        config::WriteSession(program_.places.configFolder, program_.caseFile.folder,
+                             program_.caseFile.recent);
+    }
 }
 
 void Thh::StartRoutine(const app::CommandLine& commandLine) {
@@ -138,12 +143,8 @@ void Thh::Calculate() {
 void Thh::RefreshTitle() {
     QString title =
         QString::fromStdString(text::OemToDisplay(program_.texts.ProgramTitle(), program_.settings.format));
-    const std::string& name = program_.caseFile.name;
-    if (!name.empty()) {
-        title += "  -  " + QString::fromStdString(name);
-        if (name.find('.') == std::string::npos)
-            title += "." + QString::fromStdString(program_.caseFile.extension);
-    }
+    const std::string name = casefile::CaseTitleName(program_.caseFile);
+    if (!name.empty()) title += "  -  " + QString::fromStdString(name);
     setWindowTitle(title);
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
     menu_->RefreshRecentItems(program_.caseFile.recent);
@@ -185,6 +186,10 @@ void Thh::closeEvent(QCloseEvent* event) {
         return;
     }
     graphics::ScreenDevice::DeleteBlockFiles(graphics::DriverSettingsFrom(program_.settings));
+    // Written while the window is there to say when it fails (a full disk would lose the list).
+    ui::WriteSessionChecked(program_.places, program_.caseFile.folder, program_.caseFile.recent,
+                            program_.dialogs);
+    sessionWritten_ = true;
     event->accept();
 }
 

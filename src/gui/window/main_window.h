@@ -104,6 +104,7 @@ class Thh : public TFkorvgra {
         int diagram = 0;
     } screenView_;
     bool endRequested_ = false;
+    bool sessionWritten_ = false;  // by closeEvent, so the destructor does not write it again
 };
 
 }  // namespace trb::gui

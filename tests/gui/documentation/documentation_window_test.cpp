@@ -233,6 +233,34 @@ TEST_F(DocumentationWindowTest, LinkedDocumentsSurviveNew) {
     EXPECT_EQ(launcher_.calls[1].arguments, std::vector<std::string>{"/daten/pruefbericht.pdf"});
 }
 
+// A case file someone else wrote names programs for its documents. The window shows such a program
+// with its argument and starts it only when the user agrees; what the user sets up is not asked about.
+TEST_F(DocumentationWindowTest, AProgramThatCameWithACaseFileIsShownAndStartedOnlyWhenAgreed) {
+    Start();
+    docs::SetLinkedDocument(program_.documents, 1, "/bin/sh", "-c");
+    docs::SetLinkedDocument(program_.documents, 2, "", "/daten/lager.pdf");
+    dialogs_.Reply(Path("fremd.trb"));
+    Trigger("mi_FileSaveAs");
+    program_.documents = {};
+    dialogs_.Reply(Path("fremd.trb"));
+    Trigger("mi_fileOpen");
+    ASSERT_EQ(program_.documents.Entry(1).program, "/bin/sh");
+
+    dialogs_.Reply("no");
+    Trigger("mi_Document1");
+    EXPECT_TRUE(launcher_.calls.empty()) << "refused";
+    ASSERT_EQ(dialogs_.Entries("question").size(), 1u);
+    EXPECT_THAT(dialogs_.Entries("question")[0].text, HasSubstr("/bin/sh -c"));
+    dialogs_.Reply("yes");
+    Trigger("mi_Document1");
+    Trigger("mi_Document1");
+    Trigger("mi_Document2");
+    EXPECT_EQ(dialogs_.Entries("question").size(), 2u) << "asked once; the desktop's opener never";
+    ASSERT_EQ(launcher_.calls.size(), 3u);
+    EXPECT_EQ(launcher_.calls[0].program, "/bin/sh");
+    EXPECT_EQ(launcher_.calls[0].arguments, std::vector<std::string>{"-c"});
+}
+
 // The real launcher behind the window.
 using MissingProgramTest = WindowTest<ui::ProcessLauncher>;
 

@@ -26,6 +26,7 @@
 #include "report/run_messages.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
+#include "whole_file.h"
 #include "window_fixture.h"
 
 namespace trb::gui {
@@ -63,9 +64,43 @@ TEST_F(MainWindowTest, TitleShowsTheCaseNameWithItsExtension) {
     program_.caseFile.name = "welle";
     window.RefreshTitle();
     EXPECT_EQ(window.windowTitle(), "TRB - Hydrodynamische Radial-Gleitlager  -  welle.trb");
-    program_.caseFile.name = "pumpe.edi";
+    // A case opened from pumpe.edi keeps its extension; one opened from x.v1.trb is x.v1.trb, not x.v1.
+    program_.caseFile.name = "pumpe";
+    program_.caseFile.extension = "edi";
     window.RefreshTitle();
     EXPECT_EQ(window.windowTitle(), "TRB - Hydrodynamische Radial-Gleitlager  -  pumpe.edi");
+    program_.caseFile.name = "x.v1";
+    program_.caseFile.extension = "trb";
+    window.RefreshTitle();
+    EXPECT_EQ(window.windowTitle(), "TRB - Hydrodynamische Radial-Gleitlager  -  x.v1.trb");
+    // A file named on the command line is shown as it was given.
+    program_.caseFile.name = "cases/pumpe.edi";
+    program_.caseFile.commandLineFile = true;
+    window.RefreshTitle();
+    EXPECT_EQ(window.windowTitle(), "TRB - Hydrodynamische Radial-Gleitlager  -  cases/pumpe.edi");
+}
+
+// The recent-files list that cannot be written when the window closes is said, not lost without a
+// word: here the configuration folder cannot be made, as on a full disk it could not be written.
+TEST_F(MainWindowTest, ARecentFilesListThatCannotBeWrittenIsSaid) {
+    Thh& window = Start();
+    window.show();
+    std::ofstream(Path("blocked")) << "a file where the folder should be";
+    program_.places.configFolder = Path("blocked") + "/trb/";
+    program_.places.fallbackFolder = program_.places.configFolder;
+    EXPECT_TRUE(window.close());
+    ASSERT_EQ(dialogs_.Entries("box").size(), 1u);
+    EXPECT_EQ(
+        dialogs_.Entries("box")[0].text.rfind("Liste der zuletzt geöffneten Dateien nicht gespeichert", 0),
+        0u)
+        << dialogs_.Entries("box")[0].text;
+    // A window that could write it says nothing.
+    window_.reset();
+    Thh& again = Start();
+    again.show();
+    EXPECT_TRUE(again.close());
+    EXPECT_EQ(dialogs_.Entries("box").size(), 1u);
+    EXPECT_TRUE(fs::exists(program_.places.configFolder + "trb.cff"));
 }
 
 TEST_F(MainWindowTest, LanguageItemsRecaptionTheMenus) {
@@ -181,6 +216,36 @@ TEST_F(MainWindowTest, EachRecentItemOpensTheCaseItNames) {
     open("mi_file4", "c.trb", 120);
     open("mi_file1", "c.trb", 120);
     EXPECT_TRUE(dialogs_.Entries("box").empty()) << dialogs_.Entries("box").at(0).text;
+}
+
+// Saving from the window: a write-protected case file is refused with the message that says so and
+// keeps its content; a case file that is a link is written where the link leads and stays a link.
+TEST_F(MainWindowTest, SaveRespectsWriteProtectionAndWritesThroughLinks) {
+    Start();
+    dialogs_.Reply(Path("lager.trb"));
+    Item("mi_FileSaveAs")->trigger();
+    ASSERT_TRUE(fs::exists(Path("lager.trb")));
+    const std::string saved = test_support::ReadWholeFile(Path("lager.trb"));
+    fs::permissions(Path("lager.trb"),
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    program_.record.f = 4711;
+    program_.caseFile.modified = true;
+    Item("mi_FileSave")->trigger();
+    const auto boxes = dialogs_.Entries("box");
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.back().text, "Schreibschutz entfernen !");
+    EXPECT_EQ(test_support::ReadWholeFile(Path("lager.trb")), saved);
+    EXPECT_TRUE(program_.caseFile.modified) << "not saved";
+
+    fs::create_directory(Path("archiv"));
+    fs::permissions(Path("lager.trb"), fs::perms::owner_read | fs::perms::owner_write);
+    fs::rename(Path("lager.trb"), Path("archiv/lager.trb"));
+    fs::create_symlink("archiv/lager.trb", Path("lager.trb"));
+    Item("mi_FileSave")->trigger();
+    EXPECT_TRUE(fs::is_symlink(Path("lager.trb")));
+    EXPECT_NE(test_support::ReadWholeFile(Path("archiv/lager.trb")), saved)
+        << "the new case went where the link leads";
+    EXPECT_NE(test_support::ReadWholeFile(Path("archiv/lager.trb")).find("4711.0000000"), std::string::npos);
 }
 
 TEST_F(MainWindowTest, ClosingAChangedUnnamedCaseAsksFirst) {

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <new>
 #include <sstream>
 
 #include "casefile/case_file.h"
@@ -23,6 +24,7 @@
 #include "graphics/drawing_views.h"
 #include "graphics/driver_settings.h"
 #include "gui/common/file_filter.h"
+#include "gui/window/application.h"
 #include "gui/window/graphics_canvas.h"
 #include "gui/window/interface_language.h"
 #include "input_test_support.h"
@@ -495,6 +497,41 @@ TEST_F(RealWindowTest, QtTextsFollowTheMenuLanguageAndKoreanHasAHangulFont) {
         << "the Korean File menu's first letter";
     Trigger("mi_languageGerman");
     EXPECT_NE(QApplication::font().families().value(0), hangul);
+}
+
+// A command that throws (a failed allocation, a fault in a library) is caught where the event loop
+// handed it its event: the user reads why, the window goes on with the case as it stands, nothing
+// unsaved is lost. Here a menu item reached by its shortcut, as a user presses it.
+TEST_F(RealWindowTest, ACommandThatThrowsIsReportedAndTheUnsavedCaseStays) {
+    Start();
+    auto* application = dynamic_cast<Application*>(QCoreApplication::instance());
+    ASSERT_NE(application, nullptr);
+    application->SetFailureReport([this](const std::string& text) { dialogs_.ShowErrorBox(text); });
+    program_.record.f = 12345;
+    program_.caseFile.modified = true;
+    auto* failing = new QAction(window_.get());
+    failing->setShortcut(QKeySequence("Ctrl+Shift+F12"));
+    window_->addAction(failing);
+    QObject::connect(failing, &QAction::triggered, [] { throw std::bad_alloc(); });
+    QString shown;
+    {
+        ModalScript script;
+        script.Then([&shown](QWidget& box) {
+            shown = dynamic_cast<QMessageBox&>(box).text();
+            dynamic_cast<QDialog&>(box).accept();
+        });
+        window_->activateWindow();
+        QTest::keyClick(window_.get(), Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);
+        QApplication::processEvents();
+    }
+    application->SetFailureReport({});
+    EXPECT_EQ(
+        shown.toStdString(),
+        "Der Befehl wurde abgebrochen (zu wenig Speicher). Die Eingaben des Falls bleiben, wie sie sind; "
+        "speichern Sie sie.");
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_EQ(program_.record.f, 12345);
+    EXPECT_TRUE(program_.caseFile.modified);
 }
 
 }  // namespace
