@@ -52,6 +52,7 @@ TEST(DisplayCheck, AWindowStartNeedsADisplayThatAnswers) {
     EXPECT_NE(Problem({}).find("trb /?"), std::string::npos);
     EXPECT_NE(Problem({{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}), "");
     EXPECT_NE(Problem({{"DISPLAY", ":54321"}}), "") << "nobody listens there";
+    EXPECT_NE(Problem({{"DISPLAY", "unix:54321"}}), "") << "nor on the local socket named so";
     EXPECT_NE(Problem({{"DISPLAY", "garbage"}}), "");
     EXPECT_EQ(Problem({{"DISPLAY", "remote.example:10.0"}}), "") << "another host is not asked";
     EXPECT_EQ(Problem({{"QT_QPA_PLATFORM", "offscreen"}}), "");
