@@ -11,7 +11,10 @@ namespace trb::gui {
 InterfaceLanguage::InterfaceLanguage() : defaultFont_(QApplication::font()) {}
 
 InterfaceLanguage::~InterfaceLanguage() {
+    // The translators and the font are the application's: what this window changed goes back, so
+    // that a window made later starts from the application's own texts and font.
     RemoveTranslators();
+    QApplication::setFont(defaultFont_);
 }
 
 QString InterfaceLanguage::LocaleName(int code) {

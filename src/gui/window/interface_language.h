@@ -11,6 +11,8 @@ namespace trb::gui {
 // What the menus speak decides what Qt's own dialogs speak (question boxes, file and print
 // dialogs): Qt's translations for German, French, Romanian and Korean are installed, English needs
 // none. Korean also needs a font with Hangul; the application font becomes one that has it.
+// Translators and font are the application's, shared by every window: they are given back as
+// they were found when this object goes.
 class InterfaceLanguage {
   public:
     InterfaceLanguage();

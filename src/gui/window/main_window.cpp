@@ -20,6 +20,7 @@
 #include "gui/window/main_menu.h"
 #include "text/cp850.h"
 #include "text/format.h"
+#include "text/language.h"
 #include "ui/settings_files.h"
 
 namespace trb::gui {
@@ -59,6 +60,9 @@ Thh::Thh(app::Program& program, const app::CommandLine& commandLine, QWidget* pa
     program_.caseFile.recent = config::ReadSession(program_.places.configFolder, &sessionProblem);
     if (!sessionProblem.empty()) program_.dialogs.ShowErrorBox(sessionProblem);
     program_.abort = false;
+    // Qt's own texts (question buttons, file and print dialogs) speak the stored language from the
+    // start, also in the questions the start itself may ask; a stored 0 means German.
+    interfaceLanguage_.Apply(program_.settings.language > 0 ? program_.settings.language : text::kGerman);
     ApplySettings();
     editors_ = std::make_unique<DrawingEditors>(program_, this, HelpCommandsOf(*this).ForInputDialogs());
     driver_ = std::make_unique<graphics::Driver>(
@@ -78,7 +82,6 @@ Thh::Thh(app::Program& program, const app::CommandLine& commandLine, QWidget* pa
         program_.texts.SwitchLanguage(program_.settings.language);
         program_.dialogs.programTitle = program_.texts.ProgramTitle();
         RefreshCaptions();
-        interfaceLanguage_.Apply(program_.settings.language);
     }
     RefreshAfterRun();
     RefreshTitle();
