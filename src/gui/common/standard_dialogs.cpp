@@ -75,6 +75,8 @@ Tin_codedialog::Tin_codedialog(const QString& prompt, const std::vector<std::str
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     connect(list_, &QListWidget::itemActivated, this, &QDialog::accept);
     Body()->addWidget(list_);
+    // The arrow keys move in the list and Enter takes the highlighted item.
+    list_->setFocus();
 }
 
 int Tin_codedialog::Choice() const {
@@ -94,7 +96,11 @@ Tin_radiodialog::Tin_radiodialog(const QString& prompt, const std::vector<std::s
         group_->addButton(button, static_cast<int>(i) + 1);
         layout->addWidget(button);
     }
-    if (!items.empty()) group_->button(Clamp(preselected, items.size()))->setChecked(true);
+    if (!items.empty()) {
+        QAbstractButton* checked = group_->button(Clamp(preselected, items.size()));
+        checked->setChecked(true);
+        checked->setFocus();  // the arrow keys step through the items
+    }
     box->setFixedHeight(static_cast<int>(items.size()) * 25 + 25);
     Body()->addWidget(box);
 }
@@ -115,6 +121,8 @@ Tin_textdialog::Tin_textdialog(const QString& prompt, const QString& preset, int
     edit_->setText(preset);
     edit_->selectAll();
     Body()->addWidget(edit_);
+    // What the user types replaces the preset, and Enter takes it.
+    edit_->setFocus();
 }
 
 QString Tin_textdialog::Text() const {
@@ -134,7 +142,9 @@ Tin_janeindialog::Tin_janeindialog(const QString& prompt, bool presetYes, const 
     auto* no = new QRadioButton("&Nein", box);
     layout->addWidget(yes_);
     layout->addWidget(no);
-    (presetYes ? yes_ : no)->setChecked(true);
+    QRadioButton* preset = presetYes ? yes_ : no;
+    preset->setChecked(true);
+    preset->setFocus();
     Body()->addWidget(box);
 }
 

@@ -134,6 +134,84 @@ TEST_F(DialogsTest, TextDialogRefusesTypingBeyondItsLength) {
     EXPECT_EQ(text, "\x8Ender") << "typed text is stored in code page 850";
 }
 
+// Every question opens with the keyboard where the answer goes: what the user types replaces the
+// preset of a text question, the arrow keys move in a list or through radio buttons, and Enter
+// takes what is shown. The keys go to the dialog's focus widget, as the user's keys do; the dialog is
+// made the active window, as a dialog the user sees is.
+void Activate(QWidget* dialog) {
+    dialog->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+}
+
+// The dialog's focus widget as a W; without one the dialog is cancelled, so that nothing waits.
+template <class W>
+W* FocusOf(QWidget* dialog) {
+    auto* focus = qobject_cast<W*>(dialog->focusWidget());
+    if (focus == nullptr) {
+        ADD_FAILURE() << "the focus is on "
+                      << (dialog->focusWidget() ? dialog->focusWidget()->objectName().toStdString()
+                                                : "nothing");
+        static_cast<QDialog*>(dialog)->reject();
+    }
+    return focus;
+}
+
+TEST_F(DialogsTest, TypingAndArrowKeysGoWhereTheAnswerIs) {
+    real value = 33.3L;
+    WhenModal([](QWidget* dialog) {
+        Activate(dialog);
+        auto* focus = FocusOf<QLineEdit>(dialog);
+        if (focus == nullptr) return;
+        EXPECT_EQ(focus->objectName(), "EditEinText");
+        EXPECT_EQ(focus->selectedText(), "33.3") << "the preset is selected";
+        QTest::keyClicks(focus, "1500");
+        QTest::keyClick(focus, Qt::Key_Return);
+    });
+    dialogs_.AskReal("Drehzahl [1/min]", value, 100000, 0.001L, abort_);
+    EXPECT_FALSE(abort_);
+    EXPECT_EQ(value, 1500) << "the typed value, not the preset";
+
+    FillChoices(9);
+    int selection = 3;
+    WhenModal([](QWidget* dialog) {
+        Activate(dialog);
+        auto* focus = FocusOf<QListWidget>(dialog);
+        if (focus == nullptr) return;
+        EXPECT_EQ(focus->objectName(), "ListBox1");
+        QTest::keyClick(focus, Qt::Key_Down);
+        QTest::keyClick(focus, Qt::Key_Down);
+        QTest::keyClick(focus, Qt::Key_Return);
+    });
+    dialogs_.ChooseFromList("Bitte w\x84hlen", 9, selection, abort_);
+    EXPECT_FALSE(abort_);
+    EXPECT_EQ(selection, 5);
+
+    selection = 2;
+    WhenModal([](QWidget* dialog) {
+        Activate(dialog);
+        auto* focus = FocusOf<QRadioButton>(dialog);
+        if (focus == nullptr) return;
+        EXPECT_TRUE(focus->isChecked()) << "the preselected item";
+        QTest::keyClick(focus, Qt::Key_Down);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    });
+    dialogs_.ChooseFromList("Bitte w\x84hlen", 4, selection, abort_);
+    EXPECT_FALSE(abort_);
+    EXPECT_EQ(selection, 3);
+
+    char answer = 'J';
+    WhenModal([](QWidget* dialog) {
+        Activate(dialog);
+        auto* focus = FocusOf<QRadioButton>(dialog);
+        if (focus == nullptr) return;
+        EXPECT_EQ(focus->text(), "&Ja");
+        QTest::keyClick(focus, Qt::Key_Down);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    });
+    dialogs_.AskYesNo("Weiter ?", answer, abort_);
+    EXPECT_EQ(answer, 'N');
+}
+
 TEST_F(DialogsTest, BoxesCarryTheirFixedCaptions) {
     QStringList captions;
     const auto note = [&captions](QWidget* box) {
