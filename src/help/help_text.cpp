@@ -43,8 +43,9 @@ std::string NotFoundText(int number) {
 }
 
 // Collects the entry after its header and first text line: up to four further lines, each a plain
-// text line (continuing the count) or a numbered line n+i followed by the text of line i; a numbered
-// line that is a multiple of 5 is the next entry's header.
+// text line (continuing the count) or a numbered line n+i followed by the text of line i (lines
+// counted from 1, the first text line being line 1); a numbered line that is a multiple of 5 is the
+// next entry's header.
 void CollectEntry(config::LineSplitter& lines, int number, HelpEntry& entry) {
     std::string line;
     std::size_t next = 1;
@@ -59,8 +60,8 @@ void CollectEntry(config::LineSplitter& lines, int number, HelpEntry& entry) {
         lines.Next(textLine);
         const int i = n - number;
         if (i >= 1 && i < kHelpLines) {
-            entry.lines[static_cast<std::size_t>(i)] = textLine;
-            next = static_cast<std::size_t>(i) + 1;
+            entry.lines[static_cast<std::size_t>(i - 1)] = textLine;
+            next = static_cast<std::size_t>(i);
         }
     }
 }

@@ -42,20 +42,28 @@ TEST_F(HelpTextTest, PlainAndNumberedLinesFillTheEntry) {
           "Heading line\r\n"
           "1000\r\nfirst\r\nsecond\r\nthird\r\n1005\r\nnext entry\r\n"
           "1010\r\none\r\ntwo\r\n1013\r\nthree\r\n"
-          "1020\r\nalone\r\n");
+          "1020\r\nalone\r\n"
+          "1030\r\nA\r\n1032\r\nB\r\nC\r\n");
     const HelpEntry plain = LookupHelp(folder_, 1000);
     EXPECT_EQ(plain.lines[0], "first");
     EXPECT_EQ(plain.lines[1], "second");
     EXPECT_EQ(plain.lines[2], "third");
     EXPECT_EQ(plain.lines[3], "");
 
+    // Line 1013 supplies text line 3 (index 2) and keeps lines 1 and 2 from the lines before it.
     const HelpEntry numbered = LookupHelp(folder_, 1010);
     EXPECT_EQ(numbered.lines[0], "one");
     EXPECT_EQ(numbered.lines[1], "two");
-    EXPECT_EQ(numbered.lines[3], "three");
+    EXPECT_EQ(numbered.lines[2], "three");
+    EXPECT_EQ(numbered.lines[3], "");
     EXPECT_EQ(GetHelpText(folder_, 1010, {}), "one two three");
 
     EXPECT_EQ(LookupHelp(folder_, 1020).lines[0], "alone");
+
+    // A plain line after numbered line n+2 continues with line 3.
+    const HelpEntry mixed = LookupHelp(folder_, 1030);
+    EXPECT_EQ(mixed.lines[1], "B");
+    EXPECT_EQ(mixed.lines[2], "C");
 }
 
 TEST_F(HelpTextTest, MissingFilesAndNumbersGiveTheirTexts) {

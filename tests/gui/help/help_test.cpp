@@ -63,6 +63,24 @@ TEST_F(HelpWindowTest, CaseDialogShowsHintsAndItsHelpButtonShowsText1000) {
     EXPECT_NE(boxes[0].text.find("Eingabe eines Lagerfalls"), std::string::npos) << boxes[0].text;
 }
 
+// A help text written with numbered lines shows its lines in their order: line 1002 supplies the
+// second text line, line 1003 the third.
+TEST_F(HelpWindowTest, NumberedHelpLinesShowInTheirPlace) {
+    fs::create_directories(Path("plt"));
+    std::ofstream(Path("plt/korvane.hlp"), std::ios::binary)
+        << "1000\r\nerste Zeile\r\n1002\r\nzweite Zeile\r\n1003\r\ndritte Zeile\r\n1005\r\nnicht\r\n";
+    program_.settings.pltFolder = Path("plt") + "/";
+    ModalScript script;
+    script.Then([&](QWidget& dialog) {
+        Find<QPushButton>(dialog, "Button_help")->click();
+        testing::Cancel(dialog);
+    });
+    Item("mi_editgrunddaten")->trigger();
+    const auto boxes = dialogs_.Entries("box");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "erste Zeile zweite Zeile dritte Zeile   ");
+}
+
 TEST_F(HelpWindowTest, HelpLevelZeroShowsNoHints) {
     program_.settings.helpLevel = 0;
     QLabel label;
