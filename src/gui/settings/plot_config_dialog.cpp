@@ -219,7 +219,14 @@ TForm_conftraceon::TForm_conftraceon(const std::string& commandLine, PlotDialogC
     for (QButtonGroup* group : {format_, interface_})
         connect(group, &QButtonGroup::idToggled, this, [this] { Rebuild(); });
     connect(fit_, &QCheckBox::toggled, this, [this](bool fit) {
-        if (fit) scale_->setText("0");
+        // Scale 0 means "fit"; unticking gives the field a real scale again, or the line would still
+        // say "/M*".
+        if (fit) {
+            if (Parsed(scale_) != 0) unfitScale_ = scale_->text();
+            scale_->setText("0");
+        } else if (Parsed(scale_) == 0) {
+            scale_->setText(unfitScale_);
+        }
         Rebuild();
     });
     connect(rotate_, &QCheckBox::toggled, this, [this] { Rebuild(); });

@@ -50,6 +50,7 @@ class TForm_conftraceon : public QDialog {
     QLineEdit* lpt_ = nullptr;
     QLineEdit* scale_ = nullptr;
     QCheckBox* fit_ = nullptr;
+    QString unfitScale_ = "1";  // the scale the field gets back when "fit" is unticked
     QCheckBox* rotate_ = nullptr;
     QLineEdit* xShift_ = nullptr;
     QLineEdit* yShift_ = nullptr;

@@ -73,6 +73,36 @@ TEST_F(DrawingFormsTest, SettingsMenuOpensTheDialogAndTheWindowTakesItsColourAls
     EXPECT_TRUE(fs::exists(folder_ / "config" / "trb" / "trb.cfg"));
 }
 
+// Unticking "Maßstab anpassen ?" takes the scale back: the line no longer says "/M*".
+TEST_F(DrawingFormsTest, UntickingTheFitGivesTheLineAScaleAgain) {
+    const auto commandLine = [](QWidget& plot) {
+        return plot.findChild<QLabel*>("Label_commandline")->text().toStdString();
+    };
+    for (const char* start : {"wtraceon TRACEON.DXF /M*", "wtraceon TRACEON.DXF /M2"}) {
+        program_.settings.plotCommandLines[0] = start;
+        std::string fitted, unfitted;
+        testing::ModalScript script;
+        script.Then([&](QWidget& plot) {
+            auto* fit = plot.findChild<QCheckBox*>("CheckBox_scale");
+            if (!fit->isChecked()) fit->click();
+            fitted = commandLine(plot);
+            fit->click();
+            unfitted = commandLine(plot);
+            testing::Cancel(plot);
+        });
+        dialogs_.Reply("4");  // the plot device
+        window_->DrawView(graphics::kDeviceAsk, 6);
+        EXPECT_EQ(script.names, std::vector<std::string>{"TForm_conftraceon"});
+        EXPECT_NE(fitted.find(" /M*"), std::string::npos) << start;
+        EXPECT_EQ(unfitted.find(" /M*"), std::string::npos) << start << ": " << unfitted;
+        if (std::string(start).ends_with("/M2")) {
+            EXPECT_NE(unfitted.find(" /M2"), std::string::npos) << "the scale before the fit: " << unfitted;
+        } else {
+            EXPECT_EQ(unfitted.find(" /M"), std::string::npos) << "scale 1 needs no switch: " << unfitted;
+        }
+    }
+}
+
 TEST_F(DrawingFormsTest, ThePlotDialogEditsTheLineAndTheLineIsKeptForTheNextPlot) {
     program_.settings.plotCommandLines[0] = "wtraceon TRACEON.DXF";
     const std::string temp = text::AddBackslash(program_.settings.tempFolder);
