@@ -160,24 +160,14 @@ void AskSaveChanges(CaseFileContext& context) {
         return;
     }
     if (!state.modified) return;
-    if (!state.name.empty()) {
-        const bool yes = context.dialogs.AskYesNoCancel(
-            "Datei speichern (" + Shown(CurrentCaseFile(state)) + ") ?", context.abort);
-        if (context.abort) return;
-        if (yes) {
-            SaveCase(context);
-            if (!context.abort) state.modified = false;
-        } else {
-            state.modified = false;
-        }
-        return;
-    }
-    const bool discard = context.dialogs.AskYesNoCancel("Bisherige Eingaben verwerfen ?", context.abort);
-    if (discard) {
-        state.modified = false;
-    } else {
-        context.abort = true;
-    }
+    // An unnamed case is saved through the save dialog; Cancel there keeps the case as well.
+    const std::string question = state.name.empty()
+                                     ? std::string("Bisherige Eingaben speichern ?")
+                                     : "Datei speichern (" + Shown(CurrentCaseFile(state)) + ") ?";
+    const ui::SaveChoice choice = context.dialogs.AskSaveOrDiscard(question, context.abort);
+    if (choice == ui::SaveChoice::Cancel) return;
+    if (choice == ui::SaveChoice::Save) SaveCase(context);
+    if (!context.abort) state.modified = false;
 }
 
 RecentOpenResult OpenRecentFile(CaseFileContext& context, int i) {

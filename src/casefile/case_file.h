@@ -40,8 +40,9 @@ void ReadCaseFile(CaseFileContext& context, std::string_view name);
 // Writes under the current name without the overwrite question.
 void SaveCase(CaseFileContext& context);
 
-// Before the case is replaced: offers to save a changed case. Sets the abort flag when the user
-// cancels (or, for an unnamed case, declines to discard the inputs).
+// Before the case is replaced: offers to save a changed case ("Speichern", through the save dialog
+// for an unnamed case), to discard it or to cancel. Sets the abort flag when the user cancels, here
+// or in the save dialog, or when saving failed.
 void AskSaveChanges(CaseFileContext& context);
 
 enum class RecentOpenResult { Cancelled, Opened, ReadFailed, NotFound };

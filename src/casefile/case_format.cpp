@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,12 @@ std::string CaseReal(real x, const text::FormatOptions& format) {
     const real held = text::TextToReal(fixed);
     if (held < 1 && held == std::round(held)) return text::FormatShort(held, format);
     return fixed;
+}
+
+std::string CaseText(const CaseContent& content, const text::FormatOptions& format) {
+    std::ostringstream out;
+    WriteCaseContent(out, content, format, {});
+    return out.str();
 }
 
 void WriteCaseContent(std::ostream& out, const CaseContent& content, const text::FormatOptions& format,

@@ -33,6 +33,10 @@ std::string CaseReal(real x, const text::FormatOptions& format);
 void WriteCaseContent(std::ostream& out, const CaseContent& content, const text::FormatOptions& format,
                       std::string_view programTitle);
 
+// The case as its file would hold it (without the program title): a dialog that leaves this text as
+// it was has changed nothing worth saving.
+std::string CaseText(const CaseContent& content, const text::FormatOptions& format);
+
 // How far reading a case got.
 struct CaseReading {
     bool complete = true;     // false: the text ended before the last line of the layout

@@ -58,6 +58,19 @@ bool Dialogs::AskYesNoCancel(std::string_view message, bool& abort) {
     return false;
 }
 
+SaveChoice Dialogs::AskSaveOrDiscard(std::string_view message, bool& abort) {
+    switch (SaveQuestionBox(Display(programTitle), Display(message))) {
+        case Answer::Yes:
+            return SaveChoice::Save;
+        case Answer::No:
+            return SaveChoice::Discard;
+        case Answer::Cancel:
+            break;
+    }
+    abort = true;
+    return SaveChoice::Cancel;
+}
+
 void Dialogs::ChooseFromList(std::string_view prompt, int n, int& selection, bool& abort) {
     n = std::min(n, static_cast<int>(kChoiceListSize));
     if (n < 1) {

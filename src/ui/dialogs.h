@@ -29,6 +29,7 @@ inline constexpr int kRadioChoiceLimit = 7;  // up to this many items: radio but
 inline constexpr int kTextScreenLines = 22;
 
 enum class Answer { Yes, No, Cancel };
+enum class SaveChoice { Save, Discard, Cancel };
 enum class ChoiceStyle { List, Radio };
 
 // What an open dialog asks for.
@@ -70,6 +71,9 @@ class Dialogs {
     void ShowTitledBox(std::string_view caption, std::string_view text);
     // True for Yes, false for No; Cancel sets the abort flag and gives false.
     bool AskYesNoCancel(std::string_view text, bool& abort);
+    // Before inputs that are not saved would be lost: "Speichern", "Verwerfen" or "Abbrechen" (the
+    // text asks whether to save). Cancel sets the abort flag.
+    SaveChoice AskSaveOrDiscard(std::string_view text, bool& abort);
 
     // ----- checked questions: cancel sets the abort flag and leaves the value unchanged -----
     // The first n entries of choiceList; selection 1-based; more than 7 items use a list.
@@ -126,6 +130,11 @@ class Dialogs {
     // ----- primitives: display texts (UTF-8) in and out; nullopt means cancelled -----
     virtual void MessageBox(const std::string& caption, const std::string& text) = 0;
     virtual Answer QuestionBox(const std::string& caption, const std::string& text) = 0;
+    // The question of AskSaveOrDiscard: Yes saves, No discards. Where there are no buttons of those
+    // names it is the yes/no/cancel question.
+    virtual Answer SaveQuestionBox(const std::string& caption, const std::string& text) {
+        return QuestionBox(caption, text);
+    }
     virtual std::optional<int> ChooseItem(ChoiceStyle style, const std::string& prompt,
                                           const std::vector<std::string>& items, int preselected) = 0;
     virtual std::optional<std::string> EnterText(const std::string& prompt, const std::string& preset,

@@ -266,29 +266,44 @@ TEST_F(CaseFileTest, AskSaveChangesForANamedCase) {
     EXPECT_TRUE(std::filesystem::exists(File("lager.trb")));
 }
 
+// An unnamed case can be saved (through the save dialog), discarded, or kept by Cancel, also by
+// Cancel in the save dialog.
 TEST_F(CaseFileTest, AskSaveChangesForAnUnnamedCaseAndInArchiveMode) {
     state.modified = true;
-    dialogs.Reply("no");
-    AskSave();
-    EXPECT_TRUE(abort);
-    EXPECT_TRUE(state.modified);
-    abort = false;
     dialogs.Reply("cancel");
     AskSave();
     EXPECT_TRUE(abort);
+    EXPECT_TRUE(state.modified);
+    EXPECT_EQ(dialogs.Entries("question")[0].text, "Bisherige Eingaben speichern ?");
+
     abort = false;
-    dialogs.Reply("yes");
+    dialogs.Reply("yes").ReplyCancel();
+    AskSave();
+    EXPECT_TRUE(abort) << "the save dialog was cancelled";
+    EXPECT_TRUE(state.modified);
+
+    abort = false;
+    dialogs.Reply("yes").Reply(File("neu.trb").string());
     AskSave();
     EXPECT_FALSE(abort);
     EXPECT_FALSE(state.modified);
-    EXPECT_EQ(dialogs.Entries("question")[0].text, "Bisherige Eingaben verwerfen ?");
+    EXPECT_TRUE(std::filesystem::exists(File("neu.trb")));
+    EXPECT_EQ(state.name, "neu");
+
+    state.name.clear();
+    state.modified = true;
+    dialogs.Reply("no");
+    AskSave();
+    EXPECT_FALSE(abort);
+    EXPECT_FALSE(state.modified) << "discarded";
+    EXPECT_EQ(dialogs.Entries("question").size(), 4u);
 
     state.modified = true;
     state.commandLineFile = true;
     settings.archiveMode = true;
     AskSave();
     EXPECT_FALSE(state.modified);
-    EXPECT_EQ(dialogs.Entries("question").size(), 3u);
+    EXPECT_EQ(dialogs.Entries("question").size(), 4u);
 }
 
 TEST_F(CaseFileTest, RecentFilesOpenAndDisappearWhenMissing) {

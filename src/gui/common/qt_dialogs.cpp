@@ -65,6 +65,23 @@ ui::Answer QtDialogs::QuestionBox(const std::string& caption, const std::string&
     }
 }
 
+ui::Answer QtDialogs::SaveQuestionBox(const std::string& caption, const std::string& text) {
+    // Qt's own buttons, in the interface language: "Speichern", "Verwerfen", "Abbrechen".
+    QMessageBox box(QMessageBox::Question, Q(caption), Q(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, mainWindow_);
+    box.setObjectName("SaveQuestion");
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return ui::Answer::Yes;
+        case QMessageBox::Discard:
+            return ui::Answer::No;
+        default:
+            return ui::Answer::Cancel;
+    }
+}
+
 std::optional<int> QtDialogs::ChooseItem(ui::ChoiceStyle style, const std::string& prompt,
                                          const std::vector<std::string>& items, int preselected) {
     if (style == ui::ChoiceStyle::List) {

@@ -38,6 +38,7 @@ class QtDialogs : public ui::Dialogs {
   protected:
     void MessageBox(const std::string& caption, const std::string& text) override;
     ui::Answer QuestionBox(const std::string& caption, const std::string& text) override;
+    ui::Answer SaveQuestionBox(const std::string& caption, const std::string& text) override;
     std::optional<int> ChooseItem(ui::ChoiceStyle style, const std::string& prompt,
                                   const std::vector<std::string>& items, int preselected) override;
     std::optional<std::string> EnterText(const std::string& prompt, const std::string& preset,

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "casefile/case_format.h"
 #include "core/calculation.h"
 #include "gui/input/geometry_dialog.h"
 #include "gui/input/limits_dialog.h"
@@ -71,32 +72,44 @@ void InputCommands::Calculate() {
     program_.dialogs.SetBusy(false);
 }
 
-void InputCommands::FinishEdit() {
+std::string InputCommands::CaseText() {
+    return casefile::CaseText(program_.CaseFiles().content, program_.settings.format);
+}
+
+void InputCommands::MarkChangedSince(const std::string& before) {
+    if (CaseText() != before) program_.caseFile.modified = true;
+}
+
+void InputCommands::FinishEdit(const std::string& before) {
     // A cancelled dialog stored nothing; the run starts clean so that it shows the converged
     // state of the case rather than a single iteration step.
     program_.abort = false;
     Calculate();
     program_.abort = false;
     if (hooks_.refreshAfterRun) hooks_.refreshAfterRun();
-    program_.caseFile.modified = true;
+    MarkChangedSince(before);
 }
 
 void InputCommands::EditBaseData() {
+    const std::string before = CaseText();
     RunDialog<TForm_trbinp1>();
-    FinishEdit();
+    FinishEdit(before);
 }
 
 void InputCommands::EditLubrication() {
+    const std::string before = CaseText();
     RunDialog<TForm_trbinp2>();
-    FinishEdit();
+    FinishEdit(before);
 }
 
 void InputCommands::EditLimits() {
+    const std::string before = CaseText();
     RunDialog<TForm_trbinp3>();
-    FinishEdit();
+    FinishEdit(before);
 }
 
 void InputCommands::QuickInput() {
+    const std::string before = CaseText();
     program_.abort = false;
     if (hooks_.titleData) hooks_.titleData();
     if (!program_.abort) RunDialog<TForm_trbinp1>();
@@ -106,8 +119,8 @@ void InputCommands::QuickInput() {
     program_.abort = false;
     Calculate();
     program_.abort = false;
+    MarkChangedSince(before);
     if (!confirmed) return;
-    program_.caseFile.modified = true;
     if (hooks_.showRunMessages) {
         hooks_.showRunMessages();
     } else {
@@ -117,11 +130,10 @@ void InputCommands::QuickInput() {
 }
 
 void InputCommands::EditQuick() {
-    QuickInput();
     // The case was calculated in any case, and a dialog confirmed before a later one was cancelled
-    // has stored its fields.
+    // has stored its fields (QuickInput marks the case changed then).
+    QuickInput();
     if (hooks_.refreshAfterRun) hooks_.refreshAfterRun();
-    program_.caseFile.modified = true;
 }
 
 void InputCommands::ViscosityConverter() {

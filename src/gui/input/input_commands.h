@@ -28,7 +28,8 @@ struct InputHooks {
 };
 
 // The Edit commands that open the case dialogs: each dialog command runs the calculation and
-// redraws afterwards, also after Cancel, and marks the case as changed.
+// redraws afterwards, also after Cancel, and marks the case as changed when the case (as its file
+// would hold it) is no longer the same: a dialog cancelled without change leaves it unchanged.
 class InputCommands {
   public:
     InputCommands(app::Program& program, QWidget* mainWindow, InputHooks hooks);
@@ -61,7 +62,10 @@ class InputCommands {
     template <class Form>
     void RunDialog();
     void Calculate();
-    void FinishEdit();
+    void FinishEdit(const std::string& before);
+    // The case as its file would hold it.
+    std::string CaseText();
+    void MarkChangedSince(const std::string& before);
 
     app::Program& program_;
     QWidget* mainWindow_;

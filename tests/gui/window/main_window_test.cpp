@@ -252,14 +252,14 @@ TEST_F(MainWindowTest, ClosingAChangedUnnamedCaseAsksFirst) {
     Thh& window = Start();
     window.show();
     program_.caseFile.modified = true;
-    dialogs_.Reply("no");
+    dialogs_.Reply("cancel");
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
     ASSERT_EQ(dialogs_.Entries("question").size(), 1u);
-    EXPECT_EQ(dialogs_.Entries("question")[0].text, "Bisherige Eingaben verwerfen ?");
+    EXPECT_EQ(dialogs_.Entries("question")[0].text, "Bisherige Eingaben speichern ?");
     EXPECT_FALSE(program_.abort);
 
-    dialogs_.Reply("yes");
+    dialogs_.Reply("no");  // discard
     EXPECT_TRUE(window.close());
 }
 
