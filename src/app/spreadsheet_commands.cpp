@@ -117,8 +117,10 @@ void SpreadsheetCommands::WriteCaseToSheet(const std::string& name) {
         program_.abort = true;
         return;
     }
-    WriteWorkbookChecked(program_, CaseWorkbookPath(program_.caseFile),
-                         CaseSheet(input.content, program_.settings.format));
+    const std::string workbook = CaseWorkbookPath(program_.caseFile);
+    ui::AskOverwrite(workbook, program_.dialogs, program_.abort);
+    if (program_.abort) return;
+    WriteWorkbookChecked(program_, workbook, CaseSheet(input.content, program_.settings.format));
 }
 
 void SpreadsheetCommands::ExportCaseToSpreadsheet() {

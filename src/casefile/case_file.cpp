@@ -146,10 +146,16 @@ void ReadCaseFile(CaseFileContext& context, std::string_view name) {
 }
 
 void SaveCase(CaseFileContext& context) {
+    // An unnamed case gets its name in the save dialog, and a name typed there may be that of
+    // another file: that file is replaced only after the question.
+    if (context.state.name.empty()) {
+        WriteCaseFile(context, "");
+        return;
+    }
     const bool asked = context.dialogs.overwriteQueryOn;
     context.dialogs.overwriteQueryOn = false;
     // The full file of the current case, so that a name containing "." is saved where it came from.
-    WriteCaseFile(context, context.state.name.empty() ? std::string() : CurrentCaseFile(context.state));
+    WriteCaseFile(context, CurrentCaseFile(context.state));
     context.dialogs.overwriteQueryOn = asked;
 }
 

@@ -54,6 +54,7 @@ void QtDialogs::MessageBox(const std::string& caption, const std::string& text) 
 ui::Answer QtDialogs::QuestionBox(const std::string& caption, const std::string& text) {
     QMessageBox box(QMessageBox::Question, Q(caption), Q(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, mainWindow_);
+    box.setObjectName("Question");
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
         case QMessageBox::Yes:
@@ -125,6 +126,9 @@ std::optional<std::string> QtDialogs::ChooseSavePath(const ui::OpenFileRequest& 
     dialog.setObjectName("SaveDialog");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    // The callers ask before an existing file is replaced, also for the name they complete with
+    // its extension; the dialog's own question would come twice.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!request.name.empty()) dialog.selectFile(Q(request.name));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front().toStdString();

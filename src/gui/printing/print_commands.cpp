@@ -9,6 +9,7 @@
 #include "gui/printing/printout_dialog.h"
 #include "gui/window/main_window.h"
 #include "text/cp850.h"
+#include "ui/checked_file.h"
 
 namespace trb::gui {
 
@@ -86,6 +87,14 @@ void Thh::PrintCommand(bool printerInfo) {
         abort = false;
     }
     if (!printing.printer.Ready(this)) return;
+    if (printing.printer.PrintsToPdf()) {
+        // The PDF file stays chosen for the run: the next printout would replace the last one.
+        ui::AskOverwrite(printing.printer.Printer().outputFileName().toStdString(), program_.dialogs, abort);
+        if (abort) {
+            abort = false;
+            return;
+        }
+    }
     program_.dialogs.SetBusy(true);
     const DrawingPrintResult result =
         PrintDrawing(window, printing.printer.Printer(), values, program_.settings.format, abort);

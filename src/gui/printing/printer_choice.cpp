@@ -36,7 +36,8 @@ bool PrinterChoice::Setup(QWidget* parent) {
 bool PrinterChoice::Ready(QWidget* parent) {
     if (!PrintsToPdf() || !printer_.outputFileName().isEmpty()) return true;
     const QString file = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("PDF"), QStringLiteral("trb.pdf"), QStringLiteral("PDF (*.pdf)"));
+        parent, QStringLiteral("PDF"), QStringLiteral("trb.pdf"), QStringLiteral("PDF (*.pdf)"), nullptr,
+        QFileDialog::DontConfirmOverwrite);
     if (file.isEmpty()) return false;
     PrintToPdf(file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? file
                                                                           : file + QStringLiteral(".pdf"));

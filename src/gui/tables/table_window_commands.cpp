@@ -48,6 +48,9 @@ void Tdbf4::mi_fileExportHtmlClick() {
         ShowError(tables::DbfError(tables::DbfErrorCode::AlreadyInUse, *chosen));
         return;
     }
+    bool abort = false;
+    ui::AskOverwrite(*chosen, program_.dialogs, abort);
+    if (abort) return;
     report::TablePageHeading heading;
     heading.version = std::string(config::kProgramVersion);
     heading.filePath = *chosen;
@@ -55,7 +58,6 @@ void Tdbf4::mi_fileExportHtmlClick() {
     heading.time = text::TimeText();
     std::string page;
     if (!Try([&] { page = report::TableHtmlPage(*table_, heading, program_.settings.format); })) return;
-    bool abort = false;
     ui::WriteFileChecked(*chosen, page, program_.dialogs, abort);
     if (abort) return;
     const std::string& browser = program_.settings.htmlBrowser;
@@ -70,6 +72,9 @@ void Tdbf4::mi_fileSaveAsDelimitedClick() {
     const std::string proposed = StartFolder() + table_->Path().stem().string() + ".txt";
     const auto chosen = program_.dialogs.ChooseSaveFile(proposed, "txt|*.txt|All files|*.*");
     if (!chosen) return;
+    bool abort = false;
+    ui::AskOverwrite(*chosen, program_.dialogs, abort);
+    if (abort) return;
     UnderFileLock([&] { table_->CopyToDelimited(*chosen); });
 }
 
