@@ -38,17 +38,45 @@ TEST_F(CaseStartTest, ReadableCaseBecomesTheCaseUnderItsFullName) {
     EXPECT_TRUE(dialogs.transcript.empty());
 }
 
-TEST_F(CaseStartTest, UnreadableCaseStartsEmptyUnlessTheNameMayNotBeOverwritten) {
+// A missing file is said so and the case is unnamed, so that Speichern asks for a name instead of
+// writing the example's values under the name of the case the user meant to open.
+TEST_F(CaseStartTest, AMissingCaseIsSaidSoAndStartsUnnamed) {
     const std::string fresh = (folder / "neu.trb").string();
     EXPECT_TRUE(OpenCommandLineCase(program, {fresh, true}));
-    EXPECT_TRUE(dialogs.transcript.empty()) << "the failed read shows no error box";
+    ASSERT_EQ(dialogs.Entries("box").size(), 1u);
+    EXPECT_EQ(dialogs.Entries("box")[0].text,
+              "Datei " + fresh + " nicht gefunden: ein neuer Fall ohne Namen beginnt.");
+    EXPECT_TRUE(program.caseFile.name.empty());
+    EXPECT_FALSE(program.caseFile.commandLineFile);
+    EXPECT_EQ(program.caseFile.folder, folder.string() + "/") << "the save dialog opens where it was meant";
     EXPECT_FALSE(fs::exists(fresh));
+}
 
+TEST_F(CaseStartTest, ACaseThatEndsEarlyIsReadAsFarAsItGoesAndSaidSo) {
+    std::ifstream in(std::string(TRB_TEST_DATA_DIR) + "/example.trb");
+    const std::string whole((std::istreambuf_iterator<char>(in)), {});
+    std::size_t cut = 0;
+    for (int line = 0; line < 40; ++line) cut = whole.find('\n', cut) + 1;
+    const std::string shortFile = (folder / "kurz.trb").string();
+    std::ofstream(shortFile) << whole.substr(0, cut);
+    program.record.f = 1;
+
+    EXPECT_TRUE(OpenCommandLineCase(program, {shortFile, true}));
+    ASSERT_EQ(dialogs.Entries("box").size(), 1u);
+    EXPECT_EQ(dialogs.Entries("box")[0].text,
+              "Datei " + shortFile + " ist unvollständig: sie endet in Zeile 40 !");
+    EXPECT_EQ(program.record.f, 36000) << "line 37 was read";
+    EXPECT_EQ(program.caseFile.name, shortFile) << "the case keeps its file, as after File -> Open";
+    EXPECT_FALSE(program.abort);
+}
+
+TEST_F(CaseStartTest, AnUnreadableNameEndsTheStartUnlessItMayBeOverwritten) {
     const std::string taken = (folder / "ordner.trb").string();
     fs::create_directories(taken);  // exists, but is no case file
     dialogs.Reply("no");
     EXPECT_FALSE(OpenCommandLineCase(program, {taken, true}));
     EXPECT_EQ(dialogs.Entries("question").size(), 1u);
+    EXPECT_EQ(dialogs.Entries("box").size(), 1u) << "the read failure is reported";
 }
 
 // Printouts of a case started from the command line name its file once, with the extension it was

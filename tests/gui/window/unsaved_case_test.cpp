@@ -110,5 +110,18 @@ TEST_F(RealWindowTest, DiscardingClosesWithoutWriting) {
         EXPECT_NE(entry.path().extension(), ".trb") << entry.path();
 }
 
+// "trb-window fehlt.trb" for a file that is not there: the window shows an unnamed case, and
+// Speichern asks for a name instead of writing the example's values under that file's name.
+TEST_F(RealWindowTest, StartingWithAMissingCaseFileShowsAnUnnamedCase) {
+    Start(app::CommandLine{app::CaseStart{Path("fehlt.trb"), true}});
+    EXPECT_TRUE(program_.caseFile.name.empty());
+    EXPECT_EQ(window_->windowTitle().indexOf("fehlt"), -1) << window_->windowTitle().toStdString();
+    ModalScript script;
+    script.Then([](QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); });
+    Trigger("mi_FileSave");
+    EXPECT_EQ(script.names, std::vector<std::string>{"SaveDialog"});
+    EXPECT_FALSE(fs::exists(Path("fehlt.trb")));
+}
+
 }  // namespace
 }  // namespace trb::gui::testing
