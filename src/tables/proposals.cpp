@@ -160,11 +160,15 @@ TableCell PsiMeanCell(real d, real n) {
     return {diameterClass, speedClass + 1};
 }
 
+real PsiMeanProposal(TableAccess& access, real d, real n, bool& abort) {
+    return CellNumber(access, "psi_m", PsiMeanCell(d, n), abort) * 0.001L;
+}
+
 std::optional<ShaftLimits> ShaftLimitsProposal(TableAccess& access, core::ToleranceSteps& steps,
                                                std::string_view boreClass, real d, real dmin, real dmax,
                                                real n, core::RunStatus& status, bool& abort) {
     // A table that cannot be read has been reported; the proposal goes on with no clearance.
-    const real psiMean = CellNumber(access, "psi_m", PsiMeanCell(d, n), abort) * 0.001L;
+    const real psiMean = PsiMeanProposal(access, d, n, abort);
     abort = false;
     const real s = psiMean * d;
     const real mean = (dmax + dmin) / 2;

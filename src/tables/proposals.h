@@ -70,6 +70,8 @@ real MinimumFilmProposal(real h0limTable, real rzb, real rzs);
 // The cell of "psi_m" for D (mm) and n (1/s): record = diameter class 1–3, field = speed class
 // 1–6 plus one.
 TableCell PsiMeanCell(real d, real n);
+// The mean relative clearance ψm from "psi_m"; 0 when the table or cell is missing.
+real PsiMeanProposal(TableAccess& access, real d, real n, bool& abort);
 
 struct ShaftLimits {
     real dsmin = 0;

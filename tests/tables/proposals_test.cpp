@@ -4,21 +4,14 @@
 
 #include <cmath>
 
-#include "fake_table_window.h"
+#include "reference_fixture.h"
 #include "tables/dbf_table.h"
-#include "temp_folder.h"
-#include "ui/scripted_dialogs.h"
 
 namespace trb::tables {
 namespace {
 
-using test_support::TempFolder;
 
 constexpr real kTolerance = 1e-9L;
-
-// Compares in extended precision (EXPECT_NEAR would narrow to double).
-#define EXPECT_REAL_NEAR(a, b, tolerance) \
-    EXPECT_LE(std::fabs(static_cast<real>(a) - static_cast<real>(b)), static_cast<real>(tolerance)) << (a)
 
 TEST(SimpleProposals, GeometryAndLoad) {
     // D = 120 mm, width factor 0.5: B 60, De 144, then F = 5 N/mm² · 120 · 60 = 36000 N.
@@ -102,20 +95,7 @@ TEST(TableCells, DiameterAndSpeedClasses) {
     EXPECT_EQ(PsiMeanCell(100, 500).field, 7);  // 157 m/s
 }
 
-class TableProposals : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        for (const char* name : {"h0lim.dbf", "psi_m.dbf"})
-            std::filesystem::copy_file(std::filesystem::path(TRB_SOURCE_DATA_DIR) / name, dbf / name);
-    }
-    TableAccess Access() { return TableAccess(window, dialogs, {dbf.Path(), temp.Path(), {}}); }
-    TempFolder dbf, temp;
-    FakeTableWindow window;
-    ui::ScriptedDialogs dialogs;
-    core::RunStatus status;
-    core::ToleranceSteps steps;
-    bool abort = false;
-};
+using TableProposals = ReferenceTablesTest;
 
 TEST_F(TableProposals, H0limReadsItsCell) {
     auto access = Access();

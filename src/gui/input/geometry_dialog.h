@@ -26,6 +26,9 @@ class TForm_trbinp1 : public InputDialog {
     void Button_dbisotolClick();
     void Button_dsisotolClick();
     void ClassButtonClick(bool bore);
+    // The limit fields of one side from its class caption at its nominal size; a side without a
+    // class, or whose class is refused at this size, keeps its fields.
+    void LimitsFromClass(bool bore);
     void Button_dsoptClick();
     void Button_nsClick();
     void Button_bClick();

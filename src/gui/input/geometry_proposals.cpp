@@ -29,6 +29,23 @@ void TForm_trbinp1::Button_dbClick() {
     Propose(Edit_db, size(bushing->bore));
     Propose(Edit_de, size(bushing->outer));
     Propose(Edit_b, size(bushing->width));
+    // The bushing's bore is the shaft's nominal size, and the limits follow the new size.
+    Edit_ds->setText(Edit_db->text());
+    LimitsFromClass(true);
+    LimitsFromClass(false);
+}
+
+void TForm_trbinp1::LimitsFromClass(bool bore) {
+    InputContext& c = Context();
+    QPushButton* button = bore ? Button_dbisotol : Button_dsisotol;
+    const std::string caption = ClassOf(button);
+    if (text::TrimText(caption).empty()) return;
+    const auto limits =
+        tables::ToleranceClassLimits(c.steps, caption, Length(bore ? Edit_db : Edit_ds), bore, c.abort);
+    if (!limits) return;
+    Propose(bore ? Edit_dbmin : Edit_dsmin, LimitText(limits->minimum));
+    Propose(bore ? Edit_dbmax : Edit_dsmax, LimitText(limits->maximum));
+    SetClass(button, limits->caption);
 }
 
 void TForm_trbinp1::Button_dbh7Click() {

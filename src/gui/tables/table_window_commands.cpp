@@ -72,8 +72,9 @@ void Tdbf4::mi_fileSaveAsDelimitedClick() {
     const std::string proposed = StartFolder() + table_->Path().stem().string() + ".txt";
     const auto chosen = program_.dialogs.ChooseSaveFile(proposed, "txt|*.txt|All files|*.*");
     if (!chosen) return;
+    // The table's own file is refused by the copy itself, without a question first.
     bool abort = false;
-    ui::AskOverwrite(*chosen, program_.dialogs, abort);
+    if (!IsTableFile(*chosen)) ui::AskOverwrite(*chosen, program_.dialogs, abort);
     if (abort) return;
     UnderFileLock([&] { table_->CopyToDelimited(*chosen); });
 }

@@ -12,6 +12,7 @@
 #include "gui/charts/chart_commands.h"
 #include "gui/documentation/documentation_menu.h"
 #include "gui/help/help_commands.h"
+#include "gui/input/input_commands.h"
 #include "gui/input/input_menu.h"
 #include "gui/overview/overview_menu.h"
 #include "gui/printing/print_state.h"
@@ -20,11 +21,19 @@
 #include "gui/window/main_window.h"
 #include "help/show_help.h"
 #include "report/message_report.h"
+#include "tables/pre_design.h"
 #include "text/cp850.h"
 #include "text/format.h"
 #include "ui/help_numbers.h"
 
 namespace trb::gui {
+
+namespace {
+
+// The longest diameter the pre-design question takes.
+constexpr int kPreDimensioningLength = 12;
+
+}  // namespace
 
 void Thh::ConnectCommands() {
     const auto bind = [this](const char* name, auto command) {
@@ -116,13 +125,28 @@ void Thh::mi_fileNewClick() {
 }
 
 void Thh::PreDimensioning() {
-    real diameter = program_.record.db;
+    InputContext context = InputCommandsOf(*this).Context();
+    core::TRBrecord& record = program_.record;
+    const text::FormatOptions& format = program_.settings.format;
+    // With a load, the diameter at the admissible specific load is the proposal; an empty answer
+    // takes it as well.
+    const real proposal = tables::DiameterForLoad(record.f, record.plim, record.bfactor);
+    std::string answer = text::FormatLengthShort(proposal > 0 ? proposal : record.db, format);
     program_.dialogs.SetHelpNumber(help::kHelpPreDimensioning);
-    program_.dialogs.AskReal(program_.texts.Calc(text::CalcText::Lagerinnendurchmesser) + " [mm]", diameter,
-                             3150, 1, program_.abort);
+    program_.dialogs.AskText(
+        program_.texts.Calc(text::CalcText::Lagerinnendurchmesser) + " [" + text::LengthUnit(format) + "]",
+        kPreDimensioningLength, answer, program_.abort);
     if (program_.abort) return;
-    program_.record.db = diameter;
-    program_.record.ds = diameter;
+    const real diameter = text::TrimText(answer).empty() ? proposal : text::ParseLength(answer, format);
+    if (diameter < 1 || diameter > 3150 ||
+        !tables::ApplyPreDesign(record, diameter, context.tables, context.steps, program_.abort)) {
+        program_.dialogs.ShowErrorBox(text::DisplayToOem("D = " + text::TrimText(answer) + " ?"));
+        program_.abort = true;
+        return;
+    }
+    std::string summary;
+    for (const std::string& line : tables::PreDesignSummary(record, format)) summary += line + "\n";
+    program_.dialogs.ShowNoteBox(text::DisplayToOem(summary));
     program_.caseFile.modified = true;
 }
 

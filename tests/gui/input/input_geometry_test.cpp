@@ -290,6 +290,24 @@ TEST_F(GeometryDialogTest, Din1850BushingFromTheTable) {
     EXPECT_FALSE(program.abort);
 }
 
+// The bushing's size changes the limit sizes with it: they come from the classes at the new size,
+// not from the size before. Record 3 is D = 4 mm: H7 0/+12 µm, f7 −22/−10 µm (ISO 286, 3–6 mm).
+TEST_F(GeometryDialogTest, Din1850BushingRecomputesTheLimitsFromTheClasses) {
+    program.record.toldb = "H7";
+    program.record.tolds = "f7";
+    TForm_trbinp1 form(context);
+    window.choose = 3;
+    Click(form, "Button_db");
+    EXPECT_EQ(FieldText(form, "Edit_ds"), FieldText(form, "Edit_db"));
+    EXPECT_EQ(FieldText(form, "Edit_dbmin"), "4.000");
+    EXPECT_EQ(FieldText(form, "Edit_dbmax"), "4.012");
+    EXPECT_EQ(FieldText(form, "Edit_dsmin"), "3.978");
+    EXPECT_EQ(FieldText(form, "Edit_dsmax"), "3.990");
+    EXPECT_EQ(Caption(form, "Button_dbisotol"), "H7");
+    EXPECT_EQ(Caption(form, "Button_dsisotol"), "f7");
+    EXPECT_FALSE(program.abort);
+}
+
 TEST_F(GeometryDialogTest, KeyboardUse) {
     TForm_trbinp1 form(context);
     // Tab walks over the fields (and the class buttons) only.

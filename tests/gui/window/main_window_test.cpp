@@ -337,7 +337,8 @@ TEST_F(MainWindowTest, NewRunsTheQuickInputAfterTheDiameter) {
         program_.record.p = 0;
         window.mi_fileNewClick();
         EXPECT_EQ(script.names, (std::vector<std::string>{"Tform_uni4", "TForm_trbinp1", "TForm_trbinp2"}));
-        EXPECT_EQ(dialogs_.transcript.size(), before + 1) << "only the diameter was asked";
+        ASSERT_EQ(dialogs_.transcript.size(), before + 2) << "the diameter, then what it set";
+        EXPECT_EQ(dialogs_.transcript[before + 1].kind, "box");
     }
     EXPECT_EQ(program_.record.db, 100);
     EXPECT_EQ(program_.record.f, 20000);

@@ -29,6 +29,7 @@
 #include "gui/window/interface_language.h"
 #include "input_test_support.h"
 #include "run_program.h"
+#include "tables/pre_design.h"
 #include "text/language.h"
 #include "whole_file.h"
 #include "window_fixture.h"
@@ -176,26 +177,72 @@ TEST_F(RealWindowTest, SaveDialogsProposeTheCaseNameAndTheStatusBarNamesTheFile)
               QString::fromStdString("Gespeichert: " + Path("lager.dxf")));
 }
 
-// 3. "&Vorauslegung" takes the new diameter into the calculation and the result view.
-TEST_F(RealWindowTest, PreDimensioningCalculatesAndRedraws) {
+// 3. "&Vorauslegung" is a pre-design: every size that follows from D is set, shown in a short list,
+// and calculated, so that no limit of the case before is left beside the new diameter.
+TEST_F(RealWindowTest, PreDimensioningSetsAConsistentCaseAndCalculates) {
     Start();
     const std::string before = Dump();
+    const core::TRBrecord old = program_.record;
     {
         ModalScript script;
-        script.Then([](QWidget& dialog) {
-            dialog.findChild<QLineEdit*>("EditEinText")->setText("80");
-            Ok(dialog);
-        });
+        script.Then(Cancel);
         Trigger("mi_editvorauslegung");
         EXPECT_EQ(script.names, std::vector<std::string>{"Tin_textdialog"});
     }
-    EXPECT_EQ(program_.record.db, 80);
-    EXPECT_NEAR(static_cast<double>(program_.record.p),
-                static_cast<double>(program_.record.f / (80 * program_.record.b)), 1e-9)
-        << "the specific load is the new diameter's";
+    EXPECT_EQ(program_.record.db, old.db);
+    EXPECT_EQ(program_.record.dbmax, old.dbmax);
+    EXPECT_EQ(program_.record.b, old.b);
+    EXPECT_FALSE(program_.caseFile.modified) << "Cancel changes nothing";
+
+    std::string shown;
+    {
+        ModalScript script;
+        script
+            .Then([](QWidget& dialog) {
+                dialog.findChild<QLineEdit*>("EditEinText")->setText("80");
+                Ok(dialog);
+            })
+            .Then([&shown](QWidget& widget) {
+                auto& box = dynamic_cast<QMessageBox&>(widget);
+                shown = box.text().toStdString();
+                box.accept();
+            });
+        Trigger("mi_editvorauslegung");
+        EXPECT_EQ(script.names.size(), 2u);
+    }
+    const core::TRBrecord& r = program_.record;
+    EXPECT_EQ(r.db, 80);
+    EXPECT_EQ(r.ds, 80);
+    EXPECT_EQ(r.toldb, "H7");
+    EXPECT_NEAR(static_cast<double>(r.dbmax), 80.030, 1e-9);
+    EXPECT_LT(r.dsmax, 80) << "a clearance fit";
+    EXPECT_NEAR(static_cast<double>(r.b), 80 * static_cast<double>(r.bfactor), 1e-9);
+    EXPECT_NEAR(static_cast<double>(r.de), 96, 1e-9);
+    EXPECT_THAT(shown, HasSubstr("B = 40 mm"));
+    EXPECT_THAT(shown, HasSubstr("(H7) = 80.000 ... 80.030 mm"));
+    // D = 80 is too small for the example's load (p > plim, h0 < h0lim), but no limit size is stale.
+    for (int i = 1; i <= program_.status.MessageCount(); ++i) {
+        const std::string& message = program_.status.Message(i);
+        for (const char* size : {"Dmax", "Dmin", "dmax", "dmin", "Fatal"})
+            EXPECT_EQ(message.find(size), std::string::npos) << message;
+    }
+    EXPECT_NEAR(static_cast<double>(r.p), static_cast<double>(r.f / (80 * r.b)), 1e-9)
+        << "calculated with the new sizes";
     EXPECT_TRUE(program_.caseFile.modified);
     EXPECT_NE(Dump(), before);
     EXPECT_THAT(Dump(), HasSubstr(";80\n")) << "the sheet shows D = 80";
+
+    // Left empty, D is the one at which the load reaches the admissible specific load.
+    {
+        ModalScript script;
+        script.Then([](QWidget& dialog) {
+            dialog.findChild<QLineEdit*>("EditEinText")->clear();
+            Ok(dialog);
+        });
+        Trigger("mi_editvorauslegung");
+    }
+    EXPECT_EQ(program_.record.db, tables::DiameterForLoad(r.f, r.plim, r.bfactor));
+    EXPECT_LE(program_.record.p, program_.record.plim);
 }
 
 // 4. A case started as "test.edi /E" stays test.edi at every save.
