@@ -98,6 +98,10 @@ void SpreadsheetCommands::StartSpreadsheet() {
         program_.abort = true;
         return;
     }
+    // A workbook of the same name may hold the user's own work; the export (after a start) writes
+    // the one the start made.
+    ui::AskOverwrite(CaseWorkbookPath(program_.caseFile), program_.dialogs, program_.abort);
+    if (program_.abort) return;
     program_.dialogs.SetBusy(true);
     WriteCaseToSheet(program_.caseFile.name);
     if (!program_.abort && Open(CaseWorkbookPath(program_.caseFile))) started_ = true;
@@ -117,10 +121,8 @@ void SpreadsheetCommands::WriteCaseToSheet(const std::string& name) {
         program_.abort = true;
         return;
     }
-    const std::string workbook = CaseWorkbookPath(program_.caseFile);
-    ui::AskOverwrite(workbook, program_.dialogs, program_.abort);
-    if (program_.abort) return;
-    WriteWorkbookChecked(program_, workbook, CaseSheet(input.content, program_.settings.format));
+    WriteWorkbookChecked(program_, CaseWorkbookPath(program_.caseFile),
+                         CaseSheet(input.content, program_.settings.format));
 }
 
 void SpreadsheetCommands::ExportCaseToSpreadsheet() {
