@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 
 #include "text/format.h"
 
@@ -19,6 +20,13 @@ real ToFahrenheit(real celsius) {
 bool Plain(const FormatOptions& options) {
     return options.specialCharacters == 1;
 }
+// Lengths in inches are some 25 times smaller numbers than in mm: a film thickness of a few µm
+// needs more decimals than its mm text to keep four significant digits.
+constexpr int kInchDigits = 4;
+int InchDecimals(real inch, int decimals) {
+    if (inch == 0 || !std::isfinite(inch)) return decimals;
+    return std::max(decimals, SignificantLayout(inch, kInchDigits).decimals);
+}
 }  // namespace
 
 bool EnglishUnits(const FormatOptions& options) {
@@ -30,21 +38,29 @@ std::string FormatLengthInch4(real mm, const FormatOptions& options) {
 }
 
 std::string FormatLengthShort(real mm, const FormatOptions& options) {
-    return FormatShort(EnglishUnits(options) ? ToInch(mm) : mm, options);
+    if (!EnglishUnits(options)) return FormatShort(mm, options);
+    const real inch = ToInch(mm);
+    if (!std::isfinite(inch) || !(std::fabs(inch) >= 0.00001L)) return "0";
+    const Layout layout = SignificantLayout(inch, kInchDigits);
+    return FormatFixed(inch, layout.integerDigits, layout.decimals, options);
 }
 
 std::string FormatLengthFixed(real mm, int width, int decimals, const FormatOptions& options) {
     if (!EnglishUnits(options)) return FormatFixed(mm, width, decimals, options);
-    return FormatFixed(ToInch(mm), std::max(width - 1, 1), decimals + 1, options);
+    const real inch = ToInch(mm);
+    return FormatFixed(inch, std::max(width - 1, 1), InchDecimals(inch, decimals + 1), options);
 }
 
 std::string FormatLengthDecimals(real mm, int decimals, const FormatOptions& options) {
     if (!EnglishUnits(options)) return FormatDecimals(mm, decimals, options);
-    return FormatDecimals(ToInch(mm), decimals + 1, options);
+    const real inch = ToInch(mm);
+    return FormatDecimals(inch, InchDecimals(inch, decimals + 1), options);
 }
 
 std::string FormatLengthLong(real mm, const FormatOptions& options) {
-    return EnglishUnits(options) ? FormatDecimals(ToInch(mm), 4, options) : FormatLong(mm, options);
+    if (!EnglishUnits(options)) return FormatLong(mm, options);
+    const real inch = ToInch(mm);
+    return FormatDecimals(inch, InchDecimals(inch, 4), options);
 }
 
 std::string FormatPressureFixed(real mpa, int width, int decimals, const FormatOptions& options) {

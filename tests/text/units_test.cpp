@@ -33,6 +33,18 @@ TEST(Units, EnglishDisplayConvertsWithTheFixedFactors) {
     EXPECT_NEAR(static_cast<double>(ForceValue(4.44822L, o)), 1.0, 1e-5);
 }
 
+// A film thickness of 17.8 µm is 0.0007008 in: inches keep four significant digits in every length
+// display, however few decimals the mm text has.
+TEST(Units, SmallLengthsInInchesKeepFourSignificantDigits) {
+    const FormatOptions o = English();
+    EXPECT_EQ(FormatLengthShort(0.0178L, o), "0.0007008");
+    EXPECT_EQ(FormatLengthDecimals(0.0178L, 4, o), "0.0007008");
+    EXPECT_EQ(FormatLengthFixed(0.0178L, 2, 4, o), "0.0007008");
+    EXPECT_EQ(FormatLengthLong(0.0178L, o), "0.0007008");
+    EXPECT_EQ(FormatLengthDecimals(0.5L, 3, o), "0.01969");  // 0.019685 in
+    EXPECT_EQ(FormatLengthDecimals(120, 3, o), "4.7244") << "large lengths keep their decimals";
+}
+
 TEST(Units, EnglishParsingReturnsMetricValues) {
     const FormatOptions o = English();
     EXPECT_NEAR(static_cast<double>(ParseLength("1", o)), 25.4, 1e-12);

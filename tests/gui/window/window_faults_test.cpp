@@ -245,6 +245,15 @@ TEST_F(RealWindowTest, PreDimensioningSetsAConsistentCaseAndCalculates) {
     EXPECT_LE(program_.record.p, program_.record.plim);
 }
 
+// Inch results keep four significant digits: the example's h0 = 0.0167939 mm is 0.0006612 in.
+TEST_F(RealWindowTest, TheResultSheetInInchesShowsFourSignificantDigits) {
+    Start();
+    program_.settings.format.units = 1;
+    Trigger("mi_viewQuick");
+    EXPECT_NEAR(static_cast<double>(program_.record.h0), 0.0167939, 1e-6);
+    EXPECT_THAT(Dump(), HasSubstr("0.0006612")) << Dump();
+}
+
 // 4. A case started as "test.edi /E" stays test.edi at every save.
 TEST_F(RealWindowTest, ACommandLineCaseKeepsItsExtension) {
     app::CommandLine commandLine;
