@@ -23,9 +23,13 @@ bool Plain(const FormatOptions& options) {
 // Lengths in inches are some 25 times smaller numbers than in mm: a film thickness of a few µm
 // needs more decimals than its mm text to keep four significant digits.
 constexpr int kInchDigits = 4;
+// SignificantLayout gives one digit more from 1 on than below it.
+Layout InchLayout(real inch) {
+    return SignificantLayout(inch, std::fabs(inch) < 1 ? kInchDigits : kInchDigits - 1);
+}
 int InchDecimals(real inch, int decimals) {
     if (inch == 0 || !std::isfinite(inch)) return decimals;
-    return std::max(decimals, SignificantLayout(inch, kInchDigits).decimals);
+    return std::max(decimals, InchLayout(inch).decimals);
 }
 }  // namespace
 
@@ -41,7 +45,7 @@ std::string FormatLengthShort(real mm, const FormatOptions& options) {
     if (!EnglishUnits(options)) return FormatShort(mm, options);
     const real inch = ToInch(mm);
     if (!std::isfinite(inch) || !(std::fabs(inch) >= 0.00001L)) return "0";
-    const Layout layout = SignificantLayout(inch, kInchDigits);
+    const Layout layout = InchLayout(inch);
     return FormatFixed(inch, layout.integerDigits, layout.decimals, options);
 }
 

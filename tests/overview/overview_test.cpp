@@ -148,7 +148,7 @@ TEST_F(OverviewFolder, EnglishUnitsShowInchesAndFahrenheitButKeepNewtonAndMegapa
     english.units = 1;
     english.decimalSeparator = 2;
     const Row row = ReadRow(folder.Folder(), "a120.trb", english);
-    EXPECT_EQ(row.cells[kBoreColumn], "  4,72") << "one more decimal in inches";
+    EXPECT_EQ(row.cells[kBoreColumn], "  4,724") << "four significant digits in inches";
     EXPECT_NEAR(*row.values[kBoreColumn], 120 / 25.4, 1e-12);
     EXPECT_EQ(row.cells[kInletColumn], " 136,4");
     EXPECT_NEAR(*row.values[kInletColumn], 58 * 1.8 + 32, 1e-12);
