@@ -6,6 +6,7 @@
 #include "app/batch_overview.h"
 #include "app/batch_paper.h"
 #include "app/batch_sweep.h"
+#include "app/batch_verify.h"
 #include "app/case_json.h"
 #include "core/calculation.h"
 #include "text/cp850.h"
@@ -112,6 +113,7 @@ int RunBatch(const CommandLine& commandLine, std::ostream& out, std::ostream& er
     if (const auto* overview = std::get_if<OverviewBatch>(&mode))
         return RunOverviewBatch(program, overview->folder, errors);
     if (const auto* paper = std::get_if<PaperBatch>(&mode)) return RunPaperBatch(program, *paper);
+    if (const auto* verify = std::get_if<VerifyBatch>(&mode)) return RunVerifyBatch(program, *verify, out, errors);
     if (const auto* drawing = std::get_if<CadBatch>(&mode)) {
         if (cad) return cad(program, *drawing);
         errors << "Fehler : CAD-Ausgabe ist in diesem Programm nicht verf\xC3\xBCgbar\n";

@@ -14,7 +14,8 @@ namespace trb::app {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUnreadableCase = 1;  // the case file could not be read (or the output not written)
 inline constexpr int kExitBadArguments = 2;    // unknown option, missing extension, mode not available
-inline constexpr int kExitCalculationFailed = 3;  // a fatal calculation error ("/I": the report shows it)
+inline constexpr int kExitCalculationFailed = 3;   // a fatal calculation error ("/I": the report shows it)
+inline constexpr int kExitVerificationFailed = 4;  // "/VERIFY": a comparison fell outside its tolerance
 
 // Reads and calculates the case named on the command line; false (with the message shown) when it
 // cannot be read. The case is named by the file name; its outputs by the file name without its last

@@ -135,7 +135,23 @@ const FolderOption* FindFolderOption(const std::string& upper) {
 // An option where a case file or folder name belongs (an absolute path also begins with "/").
 bool IsOption(const std::string& argument) {
     const std::string upper = Upper(argument);
-    return FindCaseOption(upper) != nullptr || FindFolderOption(upper) != nullptr;
+    return FindCaseOption(upper) != nullptr || FindFolderOption(upper) != nullptr ||
+           upper.rfind("/VERIFY", 0) == 0;
+}
+
+// "/VERIFY" or "/VERIFY:QUICK" first, then up to two names: the PDF and the benchmark folder.
+std::optional<CommandLineMode> VerifyMode(const std::vector<std::string>& parameters) {
+    const std::string first = Upper(parameters[0]);
+    if (first != "/VERIFY" && first != "/VERIFY:QUICK") return std::nullopt;
+    if (parameters.size() > 3) return BadArguments{parameters[3]};
+    for (std::size_t i = 1; i < parameters.size(); ++i) {
+        if (parameters[i].empty() || IsOption(parameters[i])) return BadArguments{parameters[i]};
+    }
+    VerifyBatch batch;
+    batch.quick = first == "/VERIFY:QUICK";
+    if (parameters.size() > 1) batch.pdf = parameters[1];
+    if (parameters.size() > 2) batch.benchmarks = parameters[2];
+    return batch;
 }
 
 }  // namespace
@@ -154,6 +170,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     const std::string& name = parameters[0];
     if (name == "?" || name == "/?") {
         result.mode = ShowHelp{};
+        return result;
+    }
+    if (std::optional<CommandLineMode> verify = VerifyMode(parameters)) {
+        result.mode = std::move(*verify);
         return result;
     }
     if (parameters.size() > 2) {
@@ -197,8 +217,7 @@ const std::vector<std::string>& CommandLineHelpLines() {
         "             [/PDF] [/SVG:j] [/PNG:j]",
         "/I       -> TXT file in the current folder (all other files beside the case)",
         "/CADi:j  -> CAD File",
-        "            i: 1=DXF, 2=IGS, 5=TXT",
-        "            j: index (1,2,3, ..)",
+        "            i: 1=DXF, 2=IGS, 5=TXT; j: index (1,2,3, ..)",
         "/NOGUI   -> No GUI, exit on fatal error",
         "/JSON    -> JSON file (inputs, results, messages, Reynolds film)",
         "/SWEEP:q=a:b:k[:film] -> q=n 1/s, q=F N, a to b in k steps: CSV+JSON; film: K, D",
@@ -206,6 +225,7 @@ const std::vector<std::string>& CommandLineHelpLines() {
         "/SVG:j   -> SVG file of view j (1 result sheet .. 7 production drawing)",
         "/PNG:j   -> PNG file of view j, /PNG:j:dpi at dpi (150 if not given)",
         "trb /OVERVIEW [Folder] -> overview.xlsx, overview.json",
+        "trb /VERIFY[:QUICK] [report.pdf [benchmarks]] -> comparisons with references",
         "/?       -> Help",
         "Example: trb test.trb             ->  GUI",
         "Example: trb test.trb /I /NOGUI   ->  test.txt",

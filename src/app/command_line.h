@@ -46,6 +46,14 @@ struct SweepBatch {
 struct OverviewBatch {
     std::string folder;
 };
+// "/VERIFY": the comparisons of the program with its published references ("/VERIFY:QUICK" the
+// short form); with a file name also the verification report as that PDF, with a folder after it
+// the benchmark figures found there.
+struct VerifyBatch {
+    bool quick = false;
+    std::string pdf;
+    std::string benchmarks;
+};
 // "/PDF": the result report, the result sheet and the production drawing as "<case>.pdf";
 // "/SVG:j" and "/PNG:j" (or "/PNG:j:dpi"): view j of the view list as "<case>.svg" or ".png".
 // All beside the case file.
@@ -68,8 +76,9 @@ struct BadArguments {
     std::string argument;
 };
 
-using CommandLineMode = std::variant<NormalStart, ShowHelp, CaseStart, ReportBatch, JsonBatch, CadBatch,
-                                     SweepBatch, OverviewBatch, PaperBatch, MissingExtension, BadArguments>;
+using CommandLineMode =
+    std::variant<NormalStart, ShowHelp, CaseStart, ReportBatch, JsonBatch, CadBatch, SweepBatch,
+                 OverviewBatch, PaperBatch, VerifyBatch, MissingExtension, BadArguments>;
 
 struct CommandLine {
     CommandLineMode mode;

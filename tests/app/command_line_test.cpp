@@ -106,6 +106,25 @@ TEST(CommandLine, PaperOptionsCarryTheViewAndTheResolution) {
     EXPECT_TRUE(IsBatchMode(PaperBatch{"a.trb"}));
 }
 
+TEST(CommandLine, VerifyTakesAReportAndABenchmarkFolderInAnyCase) {
+    const auto plain = As<VerifyBatch>({"/VERIFY"});
+    ASSERT_TRUE(plain);
+    EXPECT_FALSE(plain->quick);
+    EXPECT_EQ(plain->pdf, "");
+    EXPECT_EQ(plain->benchmarks, "");
+    const auto full = As<VerifyBatch>({"/verify:quick", "/tmp/report.pdf", "/NOGUI", "build/benchmarks"});
+    ASSERT_TRUE(full);
+    EXPECT_TRUE(full->quick);
+    EXPECT_EQ(full->pdf, "/tmp/report.pdf") << "an absolute path is a file";
+    EXPECT_EQ(full->benchmarks, "build/benchmarks");
+    EXPECT_TRUE(IsBatchMode(*full));
+    // A third name, an option in place of a name, an unknown form and /VERIFY after a case are refused.
+    EXPECT_TRUE(std::holds_alternative<BadArguments>(parseCommandLine({"/VERIFY", "a.pdf", "b", "c"}).mode));
+    EXPECT_TRUE(std::holds_alternative<BadArguments>(parseCommandLine({"/VERIFY", "/I"}).mode));
+    EXPECT_TRUE(std::holds_alternative<BadArguments>(parseCommandLine({"/VERIFY:FULL"}).mode));
+    EXPECT_TRUE(std::holds_alternative<BadArguments>(parseCommandLine({"lager.trb", "/VERIFY"}).mode));
+}
+
 TEST(CommandLine, BadArgumentsAreRecognised) {
     const auto missing = As<MissingExtension>({"lager", "/I"});
     ASSERT_TRUE(missing.has_value());
@@ -136,8 +155,8 @@ TEST(CommandLine, HelpScreenFitsTheTextScreenAndNamesEveryOption) {
     EXPECT_LE(lines.size(), 22u);
     std::string all;
     for (const auto& line : lines) all += line + "\n";
-    for (const char* option :
-         {"/I ", "/CADi:j", "/NOGUI", "/JSON", "/SWEEP:q=a:b:k", "/PDF ", "/SVG:j", "/PNG:j", "/?"}) {
+    for (const char* option : {"/I ", "/CADi:j", "/NOGUI", "/JSON", "/SWEEP:q=a:b:k", "/PDF ", "/SVG:j",
+                               "/PNG:j", "/VERIFY", "/?"}) {
         EXPECT_NE(all.find(option), std::string::npos) << option;
     }
 }
