@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench verify clean
 
 all: build
 
@@ -31,6 +31,13 @@ test: build
 bench: build
 	cmake -S . -B $(BUILD) -DTRB_BUILD_BENCH=ON
 	cmake --build $(BUILD) -j $(JOBS) --target run_benchmarks
+
+# The verification report $(BUILD)/verification.pdf: the benchmarks in a short run on this machine,
+# then every comparison of the program with its published references (trb /VERIFY, which fails when
+# one falls outside its tolerance). Installed as documentation when it exists.
+verify: build
+	cmake -S . -B $(BUILD) -DTRB_BUILD_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS) --target verification_report
 
 # The Debian package trb_<version>_<arch>.deb in the build folder.
 .PHONY: package
