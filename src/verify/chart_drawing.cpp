@@ -17,11 +17,27 @@ namespace trb::verify {
 
 namespace {
 
-// Blue, green, magenta, cyan, brown, yellow-green, grey, dark blue: one per curve, cycling; the
-// reference marks take the pen of the curve before them.
-constexpr std::array<int, 8> kCurvePens = {20, 18, 21, 19, 22, 23, 24, 25};
+// The pens of the report's charts and the CAD colours they are given, so that every line reads on
+// white paper whatever the user's pen setup: blue, red, purple, black, navy, grey for the curves
+// (cycling; a curve's reference marks take the pen of the curve before them), the tolerance band in
+// maroon, frame, grid, tick labels and legend texts in black.
+constexpr std::array<int, 6> kCurvePens = {18, 19, 20, 21, 22, 23};
+constexpr std::array<int, 6> kCurveColors = {5, 1, 12, 7, 8, 14};
 constexpr int kBandPen = 16;
+constexpr int kBandColor = 13;
+constexpr int kFramePen = 17;
 constexpr int kTextPen = 4;
+constexpr int kBlack = 7;
+
+graphics::DriverSettings ChartSettings() {
+    graphics::DriverSettings settings;
+    for (std::size_t i = 0; i < kCurvePens.size(); ++i)
+        settings.cad.penColors[static_cast<std::size_t>(kCurvePens[i] - 16)] = kCurveColors[i];
+    settings.cad.penColors[kBandPen - 16] = kBandColor;
+    settings.cad.penColors[kFramePen - 16] = kBlack;
+    settings.cad.layerColors[kTextPen] = kBlack;
+    return settings;
+}
 constexpr double kPlotX = 18;
 constexpr double kPlotY = 14;
 constexpr double kPlotWidth = 112;
@@ -97,7 +113,7 @@ graphics::PaperDrawing ChartDrawing(const Chart& chart) {
     ui::RecordingLauncher launcher;
     core::RunStatus status;
     bool abort = false;
-    graphics::DriverSettings settings;
+    const graphics::DriverSettings settings = ChartSettings();
     graphics::Driver driver(graphics::DriverContext{window, dialogs, launcher, status, abort}, settings);
     graphics::PaperDrawing drawing;
     driver.UseDevice(graphics::kDevicePdf,

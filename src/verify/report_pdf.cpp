@@ -19,6 +19,7 @@ constexpr double kBottom = 282;
 constexpr double kLineHeight = 3.45;  // mm, 8 pt monospaced
 constexpr double kTextSize = 8 * 25.4 / 72;
 constexpr std::size_t kTextWidth = 104;  // characters of a line at 8 pt
+constexpr double kTextColumnMm = 180;
 
 enum class Style { Body, Heading, Title, Bold };
 
@@ -35,7 +36,15 @@ class PageWriter {
         cairo_select_font_face(cr_, style == Style::Body ? "DejaVu Sans Mono" : "DejaVu Sans",
                                CAIRO_FONT_SLANT_NORMAL,
                                style == Style::Body ? CAIRO_FONT_WEIGHT_NORMAL : CAIRO_FONT_WEIGHT_BOLD);
-        cairo_set_font_size(cr_, style == Style::Title ? 6.0 : (style == Style::Heading ? 4.6 : kTextSize));
+        double size = style == Style::Title ? 6.0 : (style == Style::Heading ? 4.6 : kTextSize);
+        cairo_set_font_size(cr_, size);
+        // A heading wider than the text column is set smaller rather than cut at the paper's edge.
+        cairo_text_extents_t extents;
+        cairo_text_extents(cr_, text.c_str(), &extents);
+        if (style != Style::Body && extents.x_advance > kTextColumnMm) {
+            size *= kTextColumnMm / extents.x_advance;
+            cairo_set_font_size(cr_, size);
+        }
         cairo_set_source_rgb(cr_, 0, 0, 0);
         cairo_move_to(cr_, kLeft, y_ - 0.8);
         cairo_show_text(cr_, text.c_str());
@@ -43,16 +52,25 @@ class PageWriter {
     void Lines(const std::vector<std::string>& lines, Style style = Style::Body) {
         for (const std::string& l : lines) Line(l, style);
     }
-    // A table keeps its header with its first rows.
-    void Table(const std::vector<std::string>& lines) {
-        Room(kLineHeight * static_cast<double>(std::min<std::size_t>(lines.size(), 5)));
-        Lines(lines);
+    // A table keeps its header (the first `headerLines`) with its first rows, and a table that runs
+    // on to the next page repeats the header there.
+    void Table(const std::vector<std::string>& lines, std::size_t headerLines) {
+        Room(kLineHeight * static_cast<double>(std::min<std::size_t>(lines.size(), headerLines + 3)));
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (i >= headerLines && y_ + kLineHeight > kBottom) {
+                NewPage();
+                for (std::size_t h = 0; h < headerLines; ++h) Line(lines[h]);
+            }
+            Line(lines[i]);
+        }
     }
     void Gap(double mm = 2.5) {
         if (cr_) y_ += mm;
     }
-    void Drawing(const graphics::PaperDrawing& drawing) {
-        Room(kChartHeight + 2);
+    // A chart with its caption above it, both on one page.
+    void Drawing(const std::string& caption, const graphics::PaperDrawing& drawing) {
+        Room(kLineHeight + kChartHeight + 2);
+        Line(caption, Style::Bold);
         graphics::SheetMapping mapping;
         mapping.ax = 1;
         mapping.bx = kLeft;
@@ -136,19 +154,18 @@ void SectionPages(PageWriter& w, const Section& s) {
     }
     for (const Chart& chart : s.charts) {
         w.Gap(4);
-        w.Line(chart.title, Style::Bold);
-        w.Drawing(ChartDrawing(chart));
+        w.Drawing(chart.title, ChartDrawing(chart));
     }
     for (const ComparisonTable& table : s.tables) {
         w.Gap(4);
         w.Line(table.caption + "  (" + Counts(Count(Section{{}, {}, {}, {}, {table}, {}, {}})) + ")",
                Style::Bold);
-        w.Table(TableLines(table));
+        w.Table(TableLines(table), 2);
     }
     for (const FigureTable& table : s.figures) {
         w.Gap(4);
         w.Line(table.caption, Style::Bold);
-        w.Table(FigureLines(table));
+        w.Table(FigureLines(table), 1);
     }
 }
 

@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "text/format.h"
@@ -9,8 +10,17 @@ namespace trb::verify {
 
 namespace {
 
-std::string Figure(double x) {
-    return text::FormatLong(static_cast<real>(x), {});
+// A time in the unit that shows it with at most three digits before the point.
+std::pair<std::string, std::string> Time(double value, const std::string& unit) {
+    static const char* const kUnits[] = {"ns", "us", "ms", "s"};
+    std::size_t u = 0;
+    while (u < 3 && unit != kUnits[u]) ++u;
+    while (u < 3 && value >= 1000) {
+        value /= 1000;
+        ++u;
+    }
+    return {text::FormatDecimals(static_cast<real>(value), value < 10 ? 3 : (value < 100 ? 2 : 1), {}),
+            kUnits[u]};
 }
 
 }  // namespace
@@ -32,8 +42,10 @@ Section SpeedSection(const std::string& benchmarkFolder) {
     const std::vector<BenchmarkFigure> figures = benchmarkFolder.empty()
                                                      ? std::vector<BenchmarkFigure>{}
                                                      : ReadBenchmarkFolder(benchmarkFolder, problems);
-    for (const BenchmarkFigure& f : figures)
-        table.rows.push_back({f.program, f.name, Figure(f.cpuTime), f.unit, text::IntText(f.iterations)});
+    for (const BenchmarkFigure& f : figures) {
+        const auto [time, unit] = Time(f.cpuTime, f.unit);
+        table.rows.push_back({f.program, f.name, time, unit, text::IntText(f.iterations)});
+    }
     if (benchmarkFolder.empty())
         s.notes.push_back("No benchmarks were run for this report (make verify runs them).");
     if (!benchmarkFolder.empty() && figures.empty())

@@ -153,9 +153,8 @@ Section ThresholdSection(bool quick) {
     };
     s.notes = {
         "The sweep interpolates linearly between its points, " + text::IntText(quick ? 100 : 400) +
-            " steps over the range; the threshold search bisects",
-        "to 1e-6 of the value, so the difference is the sweep's own interpolation error.",
-    };
+        " steps over the range; the threshold search bisects to 1e-6 of the value, so the difference is "
+        "the sweep's own interpolation error."};
     core::TRBrecord example;
     core::LoadExampleCase(example);
     const core::Thresholds thresholds = core::FindThresholds(example);

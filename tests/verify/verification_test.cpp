@@ -74,12 +74,16 @@ TEST(Verification, TheSpeedSectionShowsTheMeasuredFiguresAndTheMachine) {
     test_support::TempFolder folder;
     test_support::WriteWholeFile(
         folder / "core_bench.csv",
-        "name,iterations,real_time,cpu_time,time_unit\n\"BM_RunCalculationExample\",1000,5.1,4.98,us\n");
+        "name,iterations,real_time,cpu_time,time_unit\n\"BM_RunCalculationExample\",1000,5100,4980,ns\n"
+        "BM_Dxf,3,2.1e7,20704700,ns\nBM_Slow,1,2500,2500,ms\n");
     const Section s = SpeedSection(folder.Path().string());
     ASSERT_EQ(s.figures.size(), 1U);
-    ASSERT_EQ(s.figures[0].rows.size(), 1U);
+    ASSERT_EQ(s.figures[0].rows.size(), 3U);
+    // Each time in the unit that keeps at most three digits before the point.
     EXPECT_EQ(s.figures[0].rows[0],
-              (std::vector<std::string>{"core_bench", "BM_RunCalculationExample", "4.98", "us", "1000"}));
+              (std::vector<std::string>{"core_bench", "BM_RunCalculationExample", "4.980", "us", "1000"}));
+    EXPECT_EQ(s.figures[0].rows[1][2] + " " + s.figures[0].rows[1][3], "20.70 ms");
+    EXPECT_EQ(s.figures[0].rows[2][2] + " " + s.figures[0].rows[2][3], "2.500 s");
     EXPECT_NE(s.sources[0].find(ThisMachine().cpu), std::string::npos);
     EXPECT_TRUE(s.notes.empty());
     const Section none = SpeedSection("");
