@@ -21,7 +21,7 @@ constexpr const char* kCsv =
     "error_message,\"runs\"\n"
     "\"BM_RunCalculationExample\",141163,4981.5,4975.25,ns,,,,,,\n"
     "\"BM_CaseFilm/1\",12,58.5,58.25,ms,,,\"with, comma\",,,3\n"
-    "\"BM_Broken\",,,,,,,,true,\"went \"\"wrong\"\"\",\n"
+    "\"BM_Broken\",5,1,1,ns,,,,true,\"went \"\"wrong\"\"\",\n"
     "\"BM_Odd\",10,1,1,minutes,,,,,,\n"
     "\"BM_Short\",10\n";
 

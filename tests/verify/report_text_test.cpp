@@ -38,6 +38,8 @@ TEST(ReportText, DeviationsAndTolerancesSaySignUnitAndKind) {
     EXPECT_EQ(ToleranceText(Absolute("a", 1, 1, 0.005)), "0.005");
     EXPECT_EQ(ToleranceText(Relative("a", 1, 1, 0.015)), "1.5 %");
     EXPECT_EQ(DeviationText(Relative("a", 1 + 1e-12, 1, 1e-9)), "+1.00E-10 %");
+    // A text as wide as its column still stands apart from its neighbour.
+    EXPECT_NE(ComparisonLine(Relative("a", 1 + 1e-12, 1, 1e-9)).find(" 1 +1.00E-10 %"), std::string::npos);
 }
 
 TEST(ReportText, TablesAreAlignedAndLongItemsCut) {
