@@ -430,4 +430,22 @@ std::string DataFolder() {
     return text::AddBackslash(TRB_BUILD_DATA_DIR);
 }
 
+DocumentPlace VerificationReport() {
+    namespace fs = std::filesystem;
+    constexpr const char* kName = "verification.pdf";
+    std::error_code error;
+    const auto place = [&error](const fs::path& path) {
+        return DocumentPlace{path.string(), fs::is_regular_file(path, error)};
+    };
+    const std::string overridden = EnvironmentText("TRB_DOC_DIR");
+    if (!overridden.empty()) return place(fs::path(overridden) / kName);
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        const fs::path share = executable.parent_path() / ".." / "share";
+        if (fs::is_directory(share / "trb", error))
+            return place(fs::weakly_canonical(share / "doc" / "trb", error) / kName);
+    }
+    return place(fs::path(TRB_BUILD_VERIFICATION_REPORT));
+}
+
 }  // namespace trb::config

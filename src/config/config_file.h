@@ -100,4 +100,14 @@ std::string UserName();
 // else the source tree's data folder. Ends with "/".
 std::string DataFolder();
 
+// The verification report the Help menu opens: $TRB_DOC_DIR/verification.pdf when that variable is
+// set, else <exe dir>/../share/doc/trb/verification.pdf when installed, else the one `make verify`
+// wrote into the build folder. The first place that applies is named even when the file is missing
+// there; `found` says whether it is a regular file.
+struct DocumentPlace {
+    std::string path;
+    bool found = false;
+};
+DocumentPlace VerificationReport();
+
 }  // namespace trb::config

@@ -149,8 +149,9 @@ enum class MenuCaption : int {
     Betriebskennfeld,  // the operating charts
     Betriebspunkte,    // the table of operating points
     Reserven,          // the reserves view: how far the case is from its limits
+    Verifikation,      // the verification report of the Help menu
 };
-inline constexpr int kMenuCaptionCount = 39;
+inline constexpr int kMenuCaptionCount = 40;
 
 // The caption dictionary entries this program uses.
 enum class DictionaryCaption : int { Lager = 1, Schmierung, Grenzwerte };

@@ -176,6 +176,8 @@ const std::array<CaptionRow, kMenuCaptionCount> kMenuRows = {{
     {"Betriebs&punkte...", "Operating poin&ts...", "P&oints de fonctionnement...",
      "&Puncte de functionare...", "운전점 표(&T)..."},
     {"&Reserven...", "&Reserves...", "&Réserves...", "&Rezerve...", "여유(&M)..."},
+    {"&Verifikationsbericht", "&Verification report", "Rapport de &vérification", "Raport de &verificare",
+     "검증 보고서(&V)"},
 }};
 
 const std::array<CaptionRow, kDictionaryCaptionCount> kDictionaryRows = {{

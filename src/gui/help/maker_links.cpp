@@ -2,8 +2,8 @@
 #include "gui/window/main_window.h"
 #include "text/cp850.h"
 
-// The Help menu's commands that open something outside the window: the maker's web page and a
-// mail to the maker.
+// The Help menu's commands that open something outside the window: the maker's web page, a mail to
+// the maker and the installed verification report.
 namespace trb::gui {
 
 void Thh::OpenWithDesktop(const std::string& target) {
@@ -23,6 +23,16 @@ void Thh::mi_helpwwwClick() {
 void Thh::mi_helpemailClick() {
     OpenWithDesktop(std::string("MAILTO:") + kMakerMail + "?subject=TRB V" +
                     std::string(config::kProgramVersion));
+}
+
+void Thh::mi_helpverificationClick() {
+    const config::DocumentPlace report = config::VerificationReport();
+    if (!report.found) {
+        program_.dialogs.ShowNoteBox("Der Verifikationsbericht ist nicht installiert: " +
+                                     text::DisplayToOem(report.path) + " fehlt (make verify erstellt ihn).");
+        return;
+    }
+    OpenWithDesktop(report.path);
 }
 
 }  // namespace trb::gui

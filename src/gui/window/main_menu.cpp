@@ -135,6 +135,7 @@ MainMenu::MainMenu(QMainWindow& window) : window_(window) {
     help->addSeparator();
     AddItem(help, "mi_helpwww");
     AddItem(help, "mi_helpemail");
+    AddItem(help, "mi_helpverification");
     help->addSeparator();
     AddItem(help, "mi_HelpAbout", "&TRB");
 }
@@ -219,6 +220,7 @@ void MainMenu::RefreshCaptions(const text::LanguageTexts& texts, int messageCoun
     Set("mi_helplanguage", menu(MenuCaption::Sprache));
     Set("mi_helpwww", menu(MenuCaption::Homepage));
     Set("mi_helpemail", menu(MenuCaption::EMail));
+    Set("mi_helpverification", menu(MenuCaption::Verifikation));
 }
 
 void MainMenu::RefreshMessageItem(const text::LanguageTexts& texts, int messageCount) {

@@ -61,6 +61,7 @@ class Thh : public TFkorvgra {
     void DrawDiagram(int kind);
     void LanguageCommand(int code);
     void mi_helpwwwClick();
+    void mi_helpverificationClick();
     void mi_helpemailClick();
     void mi_HelpAboutClick();
     void OpenDocument(int i);

@@ -83,6 +83,7 @@ void Thh::ConnectCommands() {
         bind(item.name, [this, code = item.code] { LanguageCommand(code); });
     }
     bind("mi_helpwww", [this] { mi_helpwwwClick(); });
+    bind("mi_helpverification", [this] { mi_helpverificationClick(); });
     bind("mi_helpemail", [this] { mi_helpemailClick(); });
     bind("mi_HelpAbout", [this] { mi_HelpAboutClick(); });
 }

@@ -536,6 +536,45 @@ TEST_F(RealWindowTest, ExternalProgramsSayWhenNothingCouldBeStarted) {
     EXPECT_THAT(launcher_.calls.back().arguments.at(0), ::testing::EndsWith("outwin.txt"));
 }
 
+// Help > Verification report opens the installed report with the desktop's handler, in the menu's
+// language, and says so when the report is not installed or nothing could open it.
+TEST_F(RealWindowTest, TheVerificationReportOpensWithTheDesktopOrSaysWhy) {
+    Start();
+    const fs::path report = folder_ / "verification.pdf";
+    ::setenv("TRB_DOC_DIR", folder_.c_str(), 1);
+    {
+        ModalScript script;
+        Trigger("mi_helpverification");
+        ASSERT_EQ(script.names.size(), 1u) << "not installed: a message, nothing started";
+        EXPECT_TRUE(launcher_.calls.empty());
+    }
+    std::ofstream(report) << "%PDF-1.4\n";
+    {
+        ModalScript script;
+        Trigger("mi_helpverification");
+        EXPECT_TRUE(script.names.empty());
+    }
+    ASSERT_EQ(launcher_.calls.size(), 1u);
+    EXPECT_EQ(launcher_.calls[0].program, "") << "the desktop's handler";
+    EXPECT_EQ(launcher_.calls[0].arguments, std::vector<std::string>{report.string()});
+    launcher_.succeed = false;
+    {
+        ModalScript script;
+        Trigger("mi_helpverification");
+        EXPECT_EQ(script.names.size(), 1u) << "no handler: a message instead of silence";
+    }
+    ::unsetenv("TRB_DOC_DIR");
+
+    QAction* item = window_->findChild<QAction*>("mi_helpverification");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), "&Verifikationsbericht");
+    Trigger("mi_languageEnglish");
+    EXPECT_EQ(item->text(), "&Verification report");
+    Trigger("mi_languageRomanian");
+    EXPECT_EQ(item->text(), "Raport de &verificare");
+    Trigger("mi_languageGerman");
+}
+
 // Qt's own dialogs speak the menus' language, and Korean menus get a font with Hangul.
 TEST_F(RealWindowTest, QtTextsFollowTheMenuLanguageAndKoreanHasAHangulFont) {
     Start();
