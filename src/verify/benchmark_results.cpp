@@ -73,11 +73,13 @@ std::vector<BenchmarkFigure> ParseBenchmarkCsv(std::string_view text, const std:
         const std::size_t needed = std::max({*name, *iterations, *realTime, *cpuTime, *unit});
         if (f.size() <= needed) continue;
         if (error && *error < f.size() && f[*error] == "true") continue;
-        const auto count = Number(f[*iterations]);
+        // A count that is no whole number in range ("7e95") is no count: it would not fit the figure.
+        long long count = 0;
+        const bool counted = text::ParseInt(f[*iterations], count) && count >= 0;
         const auto real = Number(f[*realTime]);
         const auto cpu = Number(f[*cpuTime]);
-        if (!count || !real || !cpu || f[*name].empty() || !KnownUnit(f[*unit])) continue;
-        figures.push_back({program, f[*name], static_cast<long long>(*count), *real, *cpu, f[*unit]});
+        if (!counted || !real || !cpu || f[*name].empty() || !KnownUnit(f[*unit])) continue;
+        figures.push_back({program, f[*name], count, *real, *cpu, f[*unit]});
     }
     return figures;
 }
