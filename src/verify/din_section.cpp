@@ -119,7 +119,7 @@ ComparisonTable SupplyFeatureTable() {
                            "2 hole 90 deg to the load",
                            "3 two holes +/-90 deg",
                            "4 ring groove",
-                           "5 partial groove 150..210 deg",
+                           "5 partial groove -60..60 deg",
                            "6 pocket opposite the load",
                            "7 pocket 90 deg to the load",
                            "8 two pockets +/-90 deg"};
@@ -130,8 +130,8 @@ ComparisonTable SupplyFeatureTable() {
         c.zufuhr = static_cast<std::uint16_t>(feature);
         c.bg = 8;
         c.bp = 40;
-        c.phia = 150;
-        c.phie = 210;
+        c.phia = -60;
+        c.phie = 60;
         core::Calculate(run);
         const core::TRBrecord& r = run.record;
         // Q2 = D³ ψ³ pE / η · Q2*, in mm³/s with D in mm, pE in N/mm² (10⁶ Pa) and η in Pa s.
@@ -154,7 +154,7 @@ Section DinRunSection() {
         "case and of its convection variant, against the results documented for them to the digits given",
         "there; the tolerance is half a unit of the last documented digit. Then the example case with each "
         "of",
-        "the eight supply features (groove width 8 mm, pocket width 40 mm, partial groove from 150 to 210 "
+        "the eight supply features (groove width 8 mm, pocket width 40 mm, partial groove from -60 to 60 "
         "deg):",
         "its flow from the supply pressure Q2 against the DIN 31652-2 expression for that feature, evaluated",
         "here apart from the program with the run's own eps, psi eff and eta eff.",
@@ -172,6 +172,11 @@ Section DinRunSection() {
         "comparison checks the expressions, while the heat balance around them is the one the example "
         "checks.",
     };
+    s.notes.push_back(
+        "The angles of the partial groove count from the widest gap. The DIN 31652-2 expression gives a "
+        "negative "
+        "Q2 for a groove around the narrowest gap (e.g. 150 to 210 deg); the program takes it as it is, so "
+        "such a groove lowers the total flow Q.");
     s.tables = {ExampleTable(), ConvectionTable(), SupplyFeatureTable()};
     return s;
 }

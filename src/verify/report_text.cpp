@@ -10,7 +10,7 @@ namespace trb::verify {
 namespace {
 
 constexpr int kValueColumn = 12;
-constexpr int kDeviationColumn = 11;
+constexpr int kDeviationColumn = 12;
 constexpr int kToleranceColumn = 10;
 constexpr int kMarkColumn = 5;
 
