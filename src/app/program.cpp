@@ -18,9 +18,7 @@ Program::Program(ui::Dialogs& dialogs_, ui::Launcher& launcher_) : dialogs(dialo
 
 void Program::LoadExampleCase() {
     core::LoadExampleCase(record);
-    title.drawingName =
-        docs::CutTo(texts.Calc(text::CalcText::Radialgleitlager), docs::TitleData::kDrawingNameLength);
-    title.drawingNumber = core::kExampleDrawingNumber;
+    docs::LoadExampleTitle(title, texts);
 }
 
 casefile::CaseFileContext Program::CaseFiles() {

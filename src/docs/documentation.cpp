@@ -1,8 +1,14 @@
 #include "docs/documentation.h"
 
+#include "core/record.h"
 #include "text/format.h"
 
 namespace trb::docs {
+
+void LoadExampleTitle(TitleData& title, const text::LanguageTexts& texts) {
+    title.drawingName = CutTo(texts.Calc(text::CalcText::Radialgleitlager), TitleData::kDrawingNameLength);
+    title.drawingNumber = core::kExampleDrawingNumber;
+}
 
 void InitDocumentation(TitleData& title, ChangeLog& changes, DrawingInfo& info, std::string_view today) {
     title = TitleData{};

@@ -7,8 +7,13 @@
 #include "docs/change_log.h"
 #include "docs/drawing_info.h"
 #include "docs/title_data.h"
+#include "text/language.h"
 
 namespace trb::docs {
+
+// The title data that goes with the example case: the drawing name is the language's
+// "Radialgleitlager" cut to the drawing name's length, the number core::kExampleDrawingNumber.
+void LoadExampleTitle(TitleData& title, const text::LanguageTexts& texts);
 
 // The documentation data of the current case as the program starts: empty title data, no changes,
 // no text items, empty texts, and `today` in the dates of the rows "Bearb.", "Gepr." and "Norm".

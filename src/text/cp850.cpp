@@ -1,6 +1,7 @@
 #include "text/cp850.h"
 
 #include <array>
+#include <optional>
 
 namespace trb::text {
 
@@ -80,14 +81,23 @@ char32_t NextCodePoint(std::string_view s, std::size_t& i) {
     return c;
 }
 
-std::string ToUtf8(std::string_view oem) {
+// The code page 850 byte of a code point, or nothing when the code page lacks it.
+std::optional<char> OemByte(char32_t c) {
+    if (c < 0x80) return static_cast<char>(c);
+    for (std::size_t k = 0; k < kUpperHalf.size(); ++k) {
+        if (kUpperHalf[k] == c) return static_cast<char>(128 + k);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string OemToUtf8(std::string_view oem) {
     std::string out;
     out.reserve(oem.size() * 2);
     for (char c : oem) AppendUtf8(out, Cp850ToUnicode(static_cast<unsigned char>(c)));
     return out;
 }
-
-}  // namespace
 
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
@@ -206,11 +216,11 @@ std::string Transliterate(std::string_view oem) {
 
 std::string OemToDisplay(std::string_view oem, const FormatOptions& options) {
     if (oem.size() >= kDisplayTextLimit) return {};
-    if (options.specialCharacters != 1) return ToUtf8(oem);
+    if (options.specialCharacters != 1) return OemToUtf8(oem);
     std::string plain = Transliterate(oem);
     for (char& c : plain)
         if (const char standIn = BoxStandIn(static_cast<unsigned char>(c))) c = standIn;
-    return ToUtf8(plain);
+    return OemToUtf8(plain);
 }
 
 std::string OemToDisplayAll(std::string_view oem, const FormatOptions& options) {
@@ -226,20 +236,18 @@ std::string DisplayToOem(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     std::size_t i = 0;
+    while (i < utf8.size()) out += OemByte(NextCodePoint(utf8, i)).value_or('?');
+    return out;
+}
+
+std::optional<std::string> ExactOem(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
     while (i < utf8.size()) {
-        const char32_t c = NextCodePoint(utf8, i);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-            continue;
-        }
-        char byte = '?';
-        for (std::size_t k = 0; k < kUpperHalf.size(); ++k) {
-            if (kUpperHalf[k] == c) {
-                byte = static_cast<char>(128 + k);
-                break;
-            }
-        }
-        out += byte;
+        const std::optional<char> byte = OemByte(NextCodePoint(utf8, i));
+        if (!byte) return std::nullopt;
+        out += *byte;
     }
     return out;
 }

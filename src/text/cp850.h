@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,11 @@ std::string OemToDisplay(std::string_view oem, const FormatOptions& options);
 std::string OemToDisplayAll(std::string_view oem, const FormatOptions& options);
 // UTF-8 → code page 850; characters that code page 850 lacks (and broken UTF-8) become "?".
 std::string DisplayToOem(std::string_view utf8);
+// Code page 850 → UTF-8, every character as it is, whatever the length.
+std::string OemToUtf8(std::string_view oem);
+// UTF-8 → code page 850 without loss: nothing when a character is missing from code page 850 or
+// the UTF-8 is broken.
+std::optional<std::string> ExactOem(std::string_view utf8);
 // Umlauts and special characters spelled out in ASCII ("ü" → "ue", "°" → "deg", ...).
 std::string Transliterate(std::string_view oem);
 // Code page 850 → Windows code page 1252 single bytes; box characters become "|", "+", "-",
