@@ -75,6 +75,20 @@ TEST(DisplayToOem, RoundTripsAndMarksUnknownCharacters) {
     EXPECT_EQ(DisplayToOem(std::string(300, 'x')).size(), 300u);  // typed text is never lost
 }
 
+TEST(ExactOem, EveryCharacterBothWaysAndNothingForWhatCodePage850Lacks) {
+    std::string all;
+    for (int c = 0; c < 256; ++c) all += static_cast<char>(c);
+    const std::string utf8 = OemToUtf8(all);
+    EXPECT_EQ(ExactOem(utf8), all) << "every byte, the control characters too";
+    const std::string longText = OemToUtf8(std::string(300, '\x84'));
+    EXPECT_EQ(longText.size(), 600u) << "no length limit, unlike the display conversion";
+    EXPECT_EQ(ExactOem(longText), std::string(300, '\x84'));
+    EXPECT_EQ(ExactOem("H7 \xC2\xB0"), "H7 \xF8");  // °
+    for (const char* lacking : {"\xE2\x82\xAC", "a\xED\x95\x9C", "a\xC3", "\xC0\xAF", "\xEF\xBF\xBD"})
+        EXPECT_FALSE(ExactOem(lacking).has_value()) << lacking;
+    EXPECT_EQ(ExactOem(""), "");
+}
+
 TEST(Transliterate, SpellsOutSpecialCharacters) {
     EXPECT_EQ(Transliterate("\x8E\x99\x9A\x84\x94\x81\xE1"), "AeOeUeaeoeuess");
     EXPECT_EQ(Transliterate("\x82\xA0\xA3\xA4\xE6\xF1\xF8\xFD\xC4\xCD"), "eaunu+/-deg2--");
