@@ -1,13 +1,16 @@
 #include "app/batch.h"
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 
+#include "app/batch_drawing.h"
 #include "app/batch_overview.h"
 #include "app/batch_paper.h"
 #include "app/batch_sweep.h"
 #include "app/batch_verify.h"
 #include "app/case_json.h"
+#include "app/line_prefix.h"
 #include "core/calculation.h"
 #include "text/cp850.h"
 #include "text/format.h"
@@ -81,12 +84,36 @@ int RunJsonBatch(Program& program, const std::string& caseFile) {
     const bool written =
         ui::WriteFileChecked(target, CaseJson(program.record, program.status, &range, &thresholds, &film),
                              program.dialogs, program.abort);
-    return written ? kExitOk : kExitUnreadableCase;
+    if (!written) return kExitUnreadableCase;
+    // The file records the failure too; the exit code tells it without reading the file.
+    if (program.status.calculationFailed) {
+        ReportRunMessages(program);
+        return kExitCalculationFailed;
+    }
+    return kExitOk;
 }
 
-int RunBatch(const CommandLine& commandLine, std::ostream& out, std::ostream& errors,
-             const CadBatchRunner& cad) {
-    const CommandLineMode& mode = commandLine.mode;
+int WorseExit(int a, int b) {
+    // From best to worst: done, calculated with a fatal error, no output, bad arguments.
+    const auto rank = [](int code) {
+        switch (code) {
+            case kExitOk:
+                return 0;
+            case kExitCalculationFailed:
+                return 1;
+            case kExitUnreadableCase:
+                return 2;
+            default:
+                return 3;
+        }
+    };
+    return rank(b) > rank(a) ? b : a;
+}
+
+namespace {
+
+// The modes that need no case and no configuration; nothing for the others.
+std::optional<int> RunWithoutProgram(const CommandLineMode& mode, std::ostream& out, std::ostream& errors) {
     if (std::holds_alternative<ShowHelp>(mode)) {
         for (const std::string& line : CommandLineHelpLines()) out << line << '\n';
         return kExitOk;
@@ -100,12 +127,13 @@ int RunBatch(const CommandLine& commandLine, std::ostream& out, std::ostream& er
         errors << "Fehler : unbekannter Parameter \"" << bad->argument << "\" (trb /? zeigt die Hilfe)\n";
         return kExitBadArguments;
     }
+    return std::nullopt;
+}
 
-    ui::BatchDialogs dialogs(errors, commandLine.noGui);
-    ui::ProcessLauncher launcher;
-    Program program(dialogs, launcher);
-    program.noGui = commandLine.noGui;
-    PrepareBatchProgram(program);
+// One mode of a prepared program.
+int RunCaseMode(Program& program, const CommandLineMode& mode, std::ostream& out, std::ostream& errors,
+                const CadBatchRunner& cad) {
+    if (const std::optional<int> code = RunWithoutProgram(mode, out, errors)) return *code;
     if (const auto* report = std::get_if<ReportBatch>(&mode))
         return RunReportBatch(program, report->caseFile, errors);
     if (const auto* json = std::get_if<JsonBatch>(&mode)) return RunJsonBatch(program, json->caseFile);
@@ -120,6 +148,47 @@ int RunBatch(const CommandLine& commandLine, std::ostream& out, std::ostream& er
         return kExitBadArguments;
     }
     return kExitBadArguments;
+}
+
+// Each file in turn into a case of its own; the configuration is read once, and each file's
+// messages carry its name.
+int RunCaseList(const CaseListBatch& list, const CommandLine& commandLine, std::ostream& out,
+                std::ostream& errors, const CadBatchRunner& cad) {
+    ui::BatchDialogs startDialogs(errors, commandLine.noGui);
+    ui::ProcessLauncher launcher;
+    Program start(startDialogs, launcher);
+    start.noGui = commandLine.noGui;
+    PrepareBatchProgram(start);
+    int worst = kExitOk;
+    for (const std::string& caseFile : list.caseFiles) {
+        LinePrefixStream fileErrors(errors, caseFile + ": ");
+        ui::BatchDialogs dialogs(fileErrors, commandLine.noGui);
+        Program program(dialogs, launcher);
+        program.noGui = start.noGui;
+        program.settings = start.settings;
+        program.places = start.places;
+        program.texts = start.texts;
+        dialogs.programTitle = program.texts.ProgramTitle();
+        const int code = RunCaseMode(program, CaseBatchMode(caseFile, list.option), out, fileErrors, cad);
+        worst = WorseExit(worst, code);
+    }
+    return worst;
+}
+
+}  // namespace
+
+int RunBatch(const CommandLine& commandLine, std::ostream& out, std::ostream& errors,
+             const CadBatchRunner& cad) {
+    const CommandLineMode& mode = commandLine.mode;
+    if (const auto* list = std::get_if<CaseListBatch>(&mode))
+        return RunCaseList(*list, commandLine, out, errors, cad);
+    if (const std::optional<int> code = RunWithoutProgram(mode, out, errors)) return *code;
+    ui::BatchDialogs dialogs(errors, commandLine.noGui);
+    ui::ProcessLauncher launcher;
+    Program program(dialogs, launcher);
+    program.noGui = commandLine.noGui;
+    PrepareBatchProgram(program);
+    return RunCaseMode(program, mode, out, errors, cad);
 }
 
 }  // namespace trb::app

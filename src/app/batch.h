@@ -30,14 +30,23 @@ void PrepareBatchProgram(Program& program);
 int RunReportBatch(Program& program, const std::string& caseFile, std::ostream& errors);
 
 // "/JSON": reads the case into the program-start record, calculates it and writes "<case>.json"
-// beside the case file.
+// beside the case file. A calculation stopped by a fatal error is written as well (with "failed":
+// true), its messages go to the error output, and the exit code is kExitCalculationFailed.
 int RunJsonBatch(Program& program, const std::string& caseFile);
 
 // Where the "/CADi:j" mode plugs in once the drawing output exists.
 using CadBatchRunner = std::function<int(Program& program, const CadBatch& request)>;
 
+// The worse of two exit codes, for a run over several case files: from done over a calculation
+// stopped by a fatal error and a case that could not be read (or an output not written) to bad
+// arguments.
+int WorseExit(int a, int b);
+
 // Runs a batch mode of the command line (help, "/I", "/JSON", "/CADi:j", and the errors) and
-// returns the program's exit code. Nothing interactive is shown; messages go to `errors`.
+// returns the program's exit code. Nothing interactive is shown; messages go to `errors`. With
+// several case files each is read into a case of its own, one after the other, whatever became of
+// the files before it; their messages begin with the file's name, and the exit code is the worst of
+// theirs.
 int RunBatch(const CommandLine& commandLine, std::ostream& out, std::ostream& errors,
              const CadBatchRunner& cad = {});
 

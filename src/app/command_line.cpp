@@ -85,17 +85,20 @@ struct CaseOption {
     std::string_view name;
     bool prefix;
     CommandLineMode (*mode)(const std::string& caseFile, const std::string& option);
+    bool batch = true;  // false: a window start, which takes one case file only
 };
 
 const CaseOption kCaseOptions[] = {
     {"/E", false,
      [](const std::string& c, const std::string&) -> CommandLineMode {
          return CaseStart{c, false};
-     }},
+     },
+     false},
     {"/G", false,
      [](const std::string& c, const std::string&) -> CommandLineMode {
          return CaseStart{c, false};
-     }},
+     },
+     false},
     {"/I", false, [](const std::string& c, const std::string&) -> CommandLineMode { return ReportBatch{c}; }},
     {"/JSON", false,
      [](const std::string& c, const std::string&) -> CommandLineMode { return JsonBatch{c}; }},
@@ -154,6 +157,19 @@ std::optional<CommandLineMode> VerifyMode(const std::vector<std::string>& parame
     return batch;
 }
 
+// Several case files before one batch option; the first argument out of place is refused (an
+// option before the last, a name in the last place, a window start's option).
+CommandLineMode CaseListMode(const std::vector<std::string>& parameters) {
+    const std::string& option = parameters.back();
+    const CaseOption* caseOption = FindCaseOption(Upper(option));
+    const std::vector<std::string> files(parameters.begin(), parameters.end() - 1);
+    for (const std::string& file : files) {
+        if (file.empty() || IsOption(file)) return BadArguments{file};
+    }
+    if (caseOption == nullptr || !caseOption->batch) return BadArguments{option};
+    return CaseListBatch{files, option};
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
@@ -176,17 +192,21 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         result.mode = std::move(*verify);
         return result;
     }
-    if (parameters.size() > 2) {
-        result.mode = BadArguments{parameters[2]};
-        return result;
-    }
     if (const FolderOption* folderOption = FindFolderOption(Upper(name))) {
+        if (parameters.size() > 2) {
+            result.mode = BadArguments{parameters[2]};
+            return result;
+        }
         const std::string folder = parameters.size() > 1 ? parameters[1] : std::string();
         result.mode = IsOption(folder) ? CommandLineMode{BadArguments{folder}} : folderOption->mode(folder);
         return result;
     }
     if (name.empty() || IsOption(name)) {
         result.mode = BadArguments{name};
+        return result;
+    }
+    if (parameters.size() > 2) {
+        result.mode = CaseListMode(parameters);
         return result;
     }
     if (!HasExtension(name)) {
@@ -197,11 +217,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         result.mode = CaseStart{name, true};
         return result;
     }
-    const std::string option = Upper(parameters[1]);
-    const CaseOption* caseOption = FindCaseOption(option);
-    result.mode = caseOption != nullptr ? caseOption->mode(name, parameters[1])
-                                        : CommandLineMode{BadArguments{parameters[1]}};
+    result.mode = CaseBatchMode(name, parameters[1]);
     return result;
+}
+
+CommandLineMode CaseBatchMode(const std::string& caseFile, const std::string& option) {
+    if (!HasExtension(caseFile)) return MissingExtension{caseFile, false};
+    const CaseOption* caseOption = FindCaseOption(Upper(option));
+    return caseOption != nullptr ? caseOption->mode(caseFile, option) : CommandLineMode{BadArguments{option}};
 }
 
 bool IsBatchMode(const CommandLineMode& mode) {
@@ -213,7 +236,7 @@ const std::vector<std::string>& CommandLineHelpLines() {
     static const std::vector<std::string> lines = {
         "TRB Command Line Mode",
         "",
-        "trb Filename [/I] [/CADi:j] [/JSON] [/SWEEP:q=a:b:k] [/NOGUI]",
+        "trb Filename [Filename ..] [/I] [/CADi:j] [/JSON] [/SWEEP:q=a:b:k] [/NOGUI]",
         "             [/PDF] [/SVG:j] [/PNG:j]",
         "/I       -> TXT file in the current folder (all other files beside the case)",
         "/CADi:j  -> CAD File",
@@ -232,6 +255,7 @@ const std::vector<std::string>& CommandLineHelpLines() {
         "Example: trb test.trb /CAD1:1     ->  test.dxf",
         "Example: trb test.v1.trb /JSON    ->  test.v1.json",
         "Example: trb test.trb /PDF        ->  test.pdf",
+        "Example: trb a.trb b.trb /PDF     ->  a.pdf, b.pdf",
         "Example: trb test.edi /E /NOGUI   ->  test.edi",
     };
     return lines;

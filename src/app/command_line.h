@@ -64,6 +64,12 @@ struct PaperBatch {
     int view = 0;
     std::optional<int> resolution{};  // PNG dots per inch as given; none: the usual resolution
 };
+// Several case files and one batch option ("a.trb b.trb /JSON"): each file in turn, as if it stood
+// alone before the option (see CaseBatchMode).
+struct CaseListBatch {
+    std::vector<std::string> caseFiles;
+    std::string option;  // as typed
+};
 // The case file name has no extension: "Erweiterung .trb muß mit angegeben werden".
 struct MissingExtension {
     std::string name;
@@ -78,7 +84,8 @@ struct BadArguments {
 
 using CommandLineMode =
     std::variant<NormalStart, ShowHelp, CaseStart, ReportBatch, JsonBatch, CadBatch, SweepBatch,
-                 OverviewBatch, PaperBatch, VerifyBatch, MissingExtension, BadArguments>;
+                 OverviewBatch, PaperBatch, VerifyBatch, CaseListBatch, MissingExtension,
+                 BadArguments>;
 
 struct CommandLine {
     CommandLineMode mode;
@@ -87,6 +94,10 @@ struct CommandLine {
 
 // The arguments after the program name.
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+// The mode of one case file followed by an option, as parseCommandLine gives it for those two
+// arguments: MissingExtension for a name without extension, BadArguments for an unknown option.
+CommandLineMode CaseBatchMode(const std::string& caseFile, const std::string& option);
 
 // Whether the mode ends the program without a window.
 bool IsBatchMode(const CommandLineMode& mode);

@@ -153,6 +153,8 @@ def check_overflow(r):
         if message not in report or "Lagerkraft\tF\t" in report or re.search(r"\d{30}", report):
             fail(f"{name}.txt does not show the message instead of results")
         code, _, err = r.run(folder, name + ".trb", "/JSON", "/NOGUI")
+        if code != 3:
+            fail(f"{name} /JSON: exit {code}: {err}")
         with open(os.path.join(folder, name + ".json"), encoding="utf-8") as f:
             case = json.load(f)
         if case["failed"] is not True or message not in case["messages"]:

@@ -141,6 +141,48 @@ TEST(CommandLine, BadArgumentsAreRecognised) {
         << "an option where the name belongs";
 }
 
+TEST(CommandLine, SeveralCaseFilesBeforeOneBatchOption) {
+    auto list = As<CaseListBatch>({"a.trb", "/NOGUI", "sub/b.trb", "/home/u/c.trb", "/json"});
+    ASSERT_TRUE(list.has_value());
+    EXPECT_EQ(list->caseFiles, (std::vector<std::string>{"a.trb", "sub/b.trb", "/home/u/c.trb"}));
+    EXPECT_EQ(list->option, "/json");
+    EXPECT_TRUE(Parse({"a.trb", "b.trb", "/I", "/nogui"}).noGui);
+    EXPECT_TRUE(IsBatchMode(Parse({"a.trb", "b.trb", "/I"}).mode));
+    for (const char* option : {"/I", "/CAD1:1", "/SWEEP:n=5:50:9", "/PDF", "/SVG:7", "/PNG:7:300"}) {
+        EXPECT_TRUE(As<CaseListBatch>({"a.trb", "b.trb", option}).has_value()) << option;
+    }
+    // A name without extension is that file's fault, found when its turn comes.
+    EXPECT_TRUE(As<CaseListBatch>({"a.trb", "b", "/I"}).has_value());
+
+    // Each file then runs as if it stood alone before the option.
+    const CommandLineMode jsonMode = CaseBatchMode("sub/b.trb", "/json");
+    const auto* json = std::get_if<JsonBatch>(&jsonMode);
+    ASSERT_NE(json, nullptr);
+    EXPECT_EQ(json->caseFile, "sub/b.trb");
+    const CommandLineMode cad = CaseBatchMode("b.trb", "/cad2:4");
+    ASSERT_TRUE(std::holds_alternative<CadBatch>(cad));
+    EXPECT_EQ(std::get<CadBatch>(cad).device, 2);
+    EXPECT_EQ(std::get<CadBatch>(cad).index, 4);
+    const CommandLineMode missing = CaseBatchMode("b", "/I");
+    ASSERT_TRUE(std::holds_alternative<MissingExtension>(missing));
+    EXPECT_FALSE(std::get<MissingExtension>(missing).windowStart);
+    EXPECT_TRUE(std::holds_alternative<BadArguments>(CaseBatchMode("b.trb", "/X")));
+}
+
+TEST(CommandLine, SeveralCaseFilesRefuseWhatIsOutOfPlace) {
+    const auto bad = [](std::vector<std::string> arguments) -> std::string {
+        const auto refused = As<BadArguments>(std::move(arguments));
+        return refused ? refused->argument : "(accepted)";
+    };
+    EXPECT_EQ(bad({"a.trb", "b.trb"}), "b.trb") << "two names and no option";
+    EXPECT_EQ(bad({"a.trb", "b.trb", "c.trb"}), "c.trb") << "no option in the last place";
+    EXPECT_EQ(bad({"a.trb", "/I", "b.trb", "/JSON"}), "/I") << "an option among the names";
+    EXPECT_EQ(bad({"a.trb", "b.trb", "/E"}), "/E") << "a window starts with one case";
+    EXPECT_EQ(bad({"a.trb", "b.trb", "/G"}), "/G");
+    EXPECT_EQ(bad({"a.trb", "b.trb", "/X"}), "/X");
+    EXPECT_EQ(bad({"/OVERVIEW", "folder", "more"}), "more");
+}
+
 TEST(CommandLine, BatchModesAreThoseWithoutAWindow) {
     EXPECT_FALSE(IsBatchMode(NormalStart{}));
     EXPECT_FALSE(IsBatchMode(CaseStart{"a.trb", true}));
