@@ -1,5 +1,5 @@
 """Checks TRB as it is installed: the installed layout and programs, the desktop entry, the case-file
-type, the manual page and the Debian package.
+type, the manual page, the Python module and the Debian package.
 
     check_install.py CHECK BUILD_DIR SOURCE_DIR
 
@@ -16,6 +16,7 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 MIME_NS = "{http://www.freedesktop.org/standards/shared-mime-info}"
+PYTHON = "/usr/bin/python3"  # Debian's, for which the module is built
 
 
 class Failure(Exception):
@@ -268,8 +269,21 @@ def check_package(build, source, work):
         wanted += ["/usr/bin/trb-window", "/usr/share/man/man1/trb-window.1.gz"]
     wanted += ["/usr/share/trb/" + f for f in sorted(source_files(os.path.join(source, "data")))]
     missing = [p for p in wanted if p not in paths]
+    modules = [p for p in paths if re.fullmatch(r"/usr/lib/python3/dist-packages/trb\.cpython-\d+-[\w-]+\.so", p)]
+    if len(modules) != 1:
+        missing.append("/usr/lib/python3/dist-packages/trb.cpython-*.so")
+    if "/usr/share/doc/trb/examples/study.py" not in paths:
+        missing.append("/usr/share/doc/trb/examples/study.py")
     if missing:
         raise Failure(f"the package lacks {missing}")
+    # The packaged (stripped) module imports and calculates where Debian's python3 finds it.
+    unpacked = os.path.join(work, "unpacked")
+    run_ok(["dpkg-deb", "--extract", deb, unpacked])
+    site = os.path.join(unpacked, "usr", "lib", "python3", "dist-packages")
+    out = run_ok([PYTHON, "-c", "import sys, trb; print(trb.__file__); print(trb.example_case().run().h0)"],
+                 env=dict(os.environ, PYTHONPATH=site), cwd=work).split()
+    if not out[0].startswith(site) or abs(float(out[1]) - 0.0168) > 1e-4:
+        raise Failure(f"the packaged module: {out}")
 
     depends = run_ok(["dpkg-deb", "--field", deb, "Depends"]).strip()
     names = {d.strip().split()[0] for d in re.split(r"[,|]", depends) if d.strip()}
@@ -290,8 +304,8 @@ def check_package(build, source, work):
             if code != 0:
                 raise Failure(f"{program} needs {match.group(2)}, which no Debian package holds")
             needed.add(owner.split(":")[0])
-    # ... and what the program only loads or starts at run time.
-    needed.update({"fonts-dejavu-core", "xdg-utils"})
+    # ... and what the program only loads or starts at run time, and what the module needs.
+    needed.update({"fonts-dejavu-core", "xdg-utils", "python3", "python3-numpy"})
     if os.path.exists(window):
         needed.add("qt6-qpa-plugins")
     missing = sorted(needed - names)
@@ -299,8 +313,29 @@ def check_package(build, source, work):
         raise Failure(f"Depends ({depends}) does not name {missing}")
 
 
+def check_python(build, source, work):
+    # Installed into ~/.local, the module is where python3 looks by itself (the user's site folder):
+    # the module's whole test suite runs against the installed module, program and examples.
+    env = clean_environment(work)
+    env.pop("PYTHONPATH", None)
+    prefix = os.path.join(env["HOME"], ".local")
+    run_ok(["cmake", "--install", build, "--prefix", prefix])
+    found = run_ok([PYTHON, "-c", "import trb; print(trb.__file__)"], env=env, cwd=work).strip()
+    if not found.startswith(os.path.join(prefix, "lib")):
+        raise Failure(f"python3 imports trb from {found}, not from the installed {prefix}")
+    env.update(TRB_PROGRAM=os.path.join(prefix, "bin", "trb"),
+               TRB_EXAMPLES=os.path.join(prefix, "share", "trb", "examples"),
+               TRB_TEST_CASES=os.path.join(source, "tests", "app", "data"),
+               TRB_STUDY=os.path.join(prefix, "share", "doc", "trb", "examples", "study.py"),
+               MPLBACKEND="Agg")
+    code, out, err = run([PYTHON, "-m", "pytest", "-q", "-p", "no:cacheprovider",
+                          os.path.join(source, "tests", "python")], env=env, cwd=work)
+    if code != 0:
+        raise Failure(f"the module's tests against the installed tree: exit code {code}\n{out[-3000:]}\n{err}")
+
+
 CHECKS = {"layout": check_layout, "desktop": check_desktop, "mime": check_mime, "manual": check_manual,
-          "package": check_package}
+          "package": check_package, "python": check_python}
 
 
 def main():
