@@ -1,15 +1,9 @@
 // PDF, SVG and PNG output: "trb example.trb /PDF" as a whole process, and one production drawing
 // through the SVG and PNG devices.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <stdlib.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "config/settings.h"
 #include "core/calculation.h"
@@ -20,60 +14,22 @@
 #include "graphics/driver.h"
 #include "graphics/graphics_window.h"
 #include "text/language.h"
+#include "trb_process.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
-
-extern char** environ;
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace trb;
-
-// A fresh folder under $TMPDIR, removed afterwards.
-struct Folder {
-    Folder() {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/trb-paper-bench-XXXXXX";
-        if (::mkdtemp(pattern.data())) path = pattern;
-    }
-    ~Folder() {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-    fs::path path;
-};
+using bench::Folder;
 
 void BM_PdfBatchProcess(benchmark::State& state) {
-    Folder folder;
-    fs::create_directories(folder.path / "tmp");
-    fs::create_directories(folder.path / "config");
+    Folder folder("paper-bench");
     const fs::path caseFile = folder.path / "example.trb";
     fs::copy_file(TRB_SOURCE_DATA_DIR "/examples/example.trb", caseFile);
-    // The run's own folders, the other variables as they are.
-    std::vector<std::string> variables = {"TRB_DATA_DIR=" TRB_SOURCE_DATA_DIR,
-                                          "XDG_CONFIG_HOME=" + (folder.path / "config").string(),
-                                          "TMPDIR=" + (folder.path / "tmp").string()};
-    for (char** v = environ; *v; ++v) {
-        const std::string variable = *v;
-        if (!variable.starts_with("TRB_DATA_DIR=") && !variable.starts_with("XDG_CONFIG_HOME=") &&
-            !variable.starts_with("TMPDIR="))
-            variables.push_back(variable);
-    }
-    std::vector<char*> environment;
-    for (std::string& variable : variables) environment.push_back(variable.data());
-    environment.push_back(nullptr);
-    std::string program = TRB_PROGRAM, name = caseFile.string(), option = "/PDF";
-    char* arguments[] = {program.data(), name.data(), option.data(), nullptr};
     for (auto _ : state) {
-        pid_t child = 0;
-        if (::posix_spawn(&child, program.c_str(), nullptr, nullptr, arguments, environment.data()) != 0) {
-            state.SkipWithError("trb cannot be started");
-            break;
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        if (bench::RunTrb(folder, {caseFile.string(), "/PDF"}) != 0) {
             state.SkipWithError("trb /PDF failed");
             break;
         }
@@ -84,7 +40,7 @@ BENCHMARK(BM_PdfBatchProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The example case's production drawing written as a file by the batch driver.
 void DrawProduction(benchmark::State& state, int device) {
-    Folder folder;
+    Folder folder("paper-bench");
     core::TRBrecord record;
     core::LoadExampleCase(record);
     core::RunStatus status;
