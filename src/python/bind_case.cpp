@@ -169,11 +169,25 @@ side.)");
         .def(
             "thresholds",
             [](const CaseData& data) {
-                py::gil_scoped_release release;
-                return core::FindThresholds(data.record);
+                Interruption interruption;
+                core::Thresholds thresholds;
+                {
+                    py::gil_scoped_release release;
+                    thresholds = core::FindThresholds(data.record, [&](int) { return interruption.Check(); });
+                }
+                interruption.RaiseIfStopped();
+                return thresholds;
             },
             "The load, shaft speed and temperature at which the case reaches h0lim or tblim, at its three "
             "clearances: Thresholds, the numbers of the /JSON member 'thresholds'. Takes some thousand runs.")
+        .def(
+            "film", &SolveFilm, py::arg("grid") = py::none(), py::arg("onset_speed") = true,
+            "The Reynolds film at the mean clearance beside the DIN run: a Film with the pressure field as a "
+            "NumPy array, the equilibrium, the stiffness and damping coefficients and the rotor's stability, "
+            "the "
+            "numbers of the /JSON member 'film'. grid: (circumferential cells, axial cells), None for the "
+            "default; onset_speed=False leaves out the search for the speed at which the rotor starts to "
+            "whirl (some 30 more DIN runs and films).")
         .def("write", &WriteCaseFile, py::arg("path"),
              "Saves the case file as the program saves it: a name without extension gets '.trb', an existing "
              "file is replaced only once the new one is complete. Returns the path written; CaseFileError "

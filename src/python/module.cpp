@@ -12,6 +12,7 @@ PYBIND11_MODULE(trb, module) {
     case.ns = 40
     result = case.run()
     print(result.h0, result.teff, result.messages)
+    film = case.film()                      # the Reynolds film: film.pressure, film.stiffness
 
 Each calculation is the program's own (the numbers of `trb case.trb /JSON`), releases the GIL and
 keeps no state between calls, so threads may run cases side by side.)";
@@ -21,5 +22,6 @@ keeps no state between calls, so threads may run cases side by side.)";
         clearances[trb::core::Index(c)] = py::str(std::string(trb::core::ClearanceKey(c)));
     module.attr("CLEARANCES") = clearances;
     trb::python::BindResults(module);
+    trb::python::BindFilm(module);
     trb::python::BindCase(module);
 }

@@ -85,6 +85,8 @@ def differences(module, written, where=""):
         if not isinstance(module, list) or len(module) != len(written):
             return [f"{where}: {module!r} against {written!r}"]
         return [d for i, w in enumerate(written) for d in differences(module[i], w, f"{where}[{i}]")]
+    if module is None or written is None and not isinstance(module, float):
+        return [] if module is written else [f"{where}: {module!r} against {written!r}"]
     if isinstance(module, bool) or isinstance(written, (bool, str)):
         return [] if module == written else [f"{where}: {module!r} against {written!r}"]
     if isinstance(module, int) and isinstance(written, Decimal):

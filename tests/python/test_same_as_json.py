@@ -1,6 +1,6 @@
 """Every shipped example case (and a case the calculation stops on) gives the same numbers through
-the module as through the batch program: /JSON for the run, the clearance range and the thresholds,
-/SWEEP for the sweep."""
+the module as through the batch program: /JSON for the run, the clearance range, the thresholds and
+the film, /SWEEP for the sweep."""
 import math
 import os
 import shutil
@@ -34,7 +34,7 @@ def written(tmp_path_factory):
 def test_run_and_clearance_range_are_the_json_numbers(path, written):
     case = trb.read_case(path)
     json = written[path]
-    top = {key: value for key, value in json.items() if key not in ("clearance_range", "thresholds")}
+    top = {key: value for key, value in json.items() if key not in ("clearance_range", "thresholds", "film")}
     assert list(top)[:-2] == list(trb.FIELDS), "the module's fields are the file's, in its order"
     assert differences(case.run().as_dict(), top) == []
 
@@ -57,6 +57,18 @@ def test_thresholds_are_the_json_numbers(path, written):
         at = thresholds[clearance]
         assert at.load_h0lim == at.as_dict()["load_h0lim"]
         assert at.temperature_tlim == at.as_dict()["temperature_tlim"]
+
+
+@pytest.mark.parametrize("path", CASES, ids=os.path.basename)
+def test_film_is_the_json_film(path, written):
+    film = trb.read_case(path).film()
+    assert differences(film.as_dict(), written[path]["film"]) == []
+    # The attributes are the dictionary's numbers.
+    members = film.as_dict()
+    for name in ("eccentricity", "h0", "pmax", "stable", "onset_speed", "reason", "din"):
+        assert getattr(film, name) == members[name], name
+    if film.reason is None:
+        assert film.stiffness.tolist() == members["stiffness"]
 
 
 @pytest.mark.parametrize("path, field, start, stop, steps", [
@@ -101,3 +113,5 @@ def test_the_number_comparison_tells_neighbouring_floats_apart():
     assert same_number(math.inf, None) and not same_number(1.0, None)
     assert differences({"a": [1.0, "x"]}, {"a": [Decimal(1), "x"]}) == []
     assert differences({"a": [1.0, "y"]}, {"a": [Decimal(1), "x"]}) != []
+    assert differences({"a": None}, {"a": None}) == [] and differences({"a": 0.0}, {"a": None}) != []
+    assert differences({"a": None}, {"a": Decimal(0)}) != []

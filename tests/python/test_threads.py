@@ -1,9 +1,13 @@
 """Cases calculated on several threads at once: the same results as one after the other, and the
 calculation lets other Python threads run meanwhile."""
+import os
+import signal
 import sys
 import threading
 import time
 from concurrent.futures import ThreadPoolExecutor
+
+import pytest
 
 import trb
 
@@ -64,3 +68,22 @@ def test_the_calculation_releases_the_interpreter():
     case = trb.example_case()
     assert stamps_during(case.thresholds) > 0.5
     assert stamps_during(lambda: case.sweep("f", 1000, 90000, 3000)) > 0.5
+    assert stamps_during(case.film) > 0.5
+
+
+def test_ctrl_c_stops_a_long_calculation_soon():
+    # Without looking for signals during the call, KeyboardInterrupt would come only once the
+    # calculation had run to its end.
+    case = trb.example_case()
+    calls = {"thresholds": case.thresholds, "film": lambda: case.film(grid=(432, 40))}
+    for name, call in calls.items():
+        start = time.perf_counter()
+        call()
+        whole = time.perf_counter() - start
+        timer = threading.Timer(whole * 0.1, lambda: os.kill(os.getpid(), signal.SIGINT))
+        start = time.perf_counter()
+        timer.start()
+        with pytest.raises(KeyboardInterrupt):
+            call()
+        timer.join()
+        assert time.perf_counter() - start < 0.7 * whole, name
