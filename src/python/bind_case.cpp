@@ -142,8 +142,12 @@ side.)");
     type.def("update", &SetFields, "Sets the fields given by name, as Case(**fields) does.")
         .def(
             "copy", [](const CaseData& data) { return data; }, "An independent copy of the case.")
-        .def("__copy__", [](const CaseData& data) { return data; })
-        .def("__deepcopy__", [](const CaseData& data, const py::object&) { return data; })
+        .def(
+            "__copy__", [](const CaseData& data) { return data; },
+            "An independent copy of the case (copy.copy).")
+        .def(
+            "__deepcopy__", [](const CaseData& data, const py::object&) { return data; },
+            "An independent copy of the case (copy.deepcopy).")
         .def(
             "as_dict",
             [](const CaseData& data) {
