@@ -254,7 +254,6 @@ const std::vector<std::string>& CommandLineHelpLines() {
         "Example: trb test.trb /I /NOGUI   ->  test.txt",
         "Example: trb test.trb /CAD1:1     ->  test.dxf",
         "Example: trb test.v1.trb /JSON    ->  test.v1.json",
-        "Example: trb test.trb /PDF        ->  test.pdf",
         "Example: trb a.trb b.trb /PDF     ->  a.pdf, b.pdf",
         "Example: trb test.edi /E /NOGUI   ->  test.edi",
     };
