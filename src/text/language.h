@@ -150,8 +150,9 @@ enum class MenuCaption : int {
     Betriebspunkte,    // the table of operating points
     Reserven,          // the reserves view: how far the case is from its limits
     Verifikation,      // the verification report of the Help menu
+    Benutzerhandbuch,  // the user guide in the desktop's browser
 };
-inline constexpr int kMenuCaptionCount = 40;
+inline constexpr int kMenuCaptionCount = 41;
 
 // The caption dictionary entries this program uses.
 enum class DictionaryCaption : int { Lager = 1, Schmierung, Grenzwerte };

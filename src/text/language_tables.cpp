@@ -178,6 +178,8 @@ const std::array<CaptionRow, kMenuCaptionCount> kMenuRows = {{
     {"&Reserven...", "&Reserves...", "&Réserves...", "&Rezerve...", "여유(&M)..."},
     {"&Verifikationsbericht", "&Verification report", "Rapport de &vérification", "Raport de &verificare",
      "검증 보고서(&V)"},
+    {"&Benutzerhandbuch", "&User guide", "&Guide de l'utilisateur", "&Ghidul utilizatorului",
+     "사용자 안내서(&U)"},
 }};
 
 const std::array<CaptionRow, kDictionaryCaptionCount> kDictionaryRows = {{

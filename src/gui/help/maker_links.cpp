@@ -1,9 +1,10 @@
 #include "config/config_file.h"
+#include "config/guide_location.h"
 #include "gui/window/main_window.h"
 #include "text/cp850.h"
 
-// The Help menu's commands that open something outside the window: the maker's web page, a mail to
-// the maker and the installed verification report.
+// The Help menu's commands that open something outside the window: the user guide, the maker's web
+// page, a mail to the maker and the installed verification report.
 namespace trb::gui {
 
 void Thh::OpenWithDesktop(const std::string& target) {
@@ -14,6 +15,16 @@ void Thh::OpenWithDesktop(const std::string& target) {
         "Kein Programm zum \x99"
         "ffnen von " +
         text::DisplayToOem(target) + " gefunden (xdg-open).");
+}
+
+void Thh::mi_helpguideClick() {
+    const std::string page = config::UserGuidePage();
+    if (page.empty()) {
+        program_.dialogs.ShowNoteBox("Das Benutzerhandbuch ist nicht installiert (" +
+                                     text::DisplayToOem(config::kInstalledGuidePage) + ").");
+        return;
+    }
+    OpenWithDesktop(page);
 }
 
 void Thh::mi_helpwwwClick() {

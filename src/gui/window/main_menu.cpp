@@ -122,6 +122,7 @@ MainMenu::MainMenu(QMainWindow& window) : window_(window) {
     AddItem(ole, "mi_OlePrintoutExcel", "Printout -> Excel");
 
     QMenu* help = AddMenu(bar, "mi_Help");
+    AddItem(help, "mi_helpguide");
     AddItem(help, "mi_HelpHilfebild");
     AddItem(help, "mi_helpErrorMessages");
     AddItem(help, "mi_helphistory", "&History");
@@ -215,6 +216,7 @@ void MainMenu::RefreshCaptions(const text::LanguageTexts& texts, int messageCoun
     Set("mi_DocumentSetup", menu(MenuCaption::DokumentSetup));
 
     Menu("mi_Help")->setTitle(menu(MenuCaption::Hilfe));
+    Set("mi_helpguide", menu(MenuCaption::Benutzerhandbuch));
     Set("mi_HelpHilfebild", menu(MenuCaption::Hilfebild));
     Set("mi_helpErrorMessages", menu(MenuCaption::Fehlermeldungen));
     Set("mi_helplanguage", menu(MenuCaption::Sprache));

@@ -60,6 +60,8 @@ class Thh : public TFkorvgra {
     // The viscosity diagram on the screen: 1 kinematic, 2 dynamic.
     void DrawDiagram(int kind);
     void LanguageCommand(int code);
+    // Help -> "&Benutzerhandbuch": the user guide's first page in the desktop's browser, or why not.
+    void mi_helpguideClick();
     void mi_helpwwwClick();
     void mi_helpverificationClick();
     void mi_helpemailClick();

@@ -82,6 +82,7 @@ void Thh::ConnectCommands() {
     for (const LanguageItem& item : kLanguageItems) {
         bind(item.name, [this, code = item.code] { LanguageCommand(code); });
     }
+    bind("mi_helpguide", [this] { mi_helpguideClick(); });
     bind("mi_helpwww", [this] { mi_helpwwwClick(); });
     bind("mi_helpverification", [this] { mi_helpverificationClick(); });
     bind("mi_helpemail", [this] { mi_helpemailClick(); });
