@@ -90,6 +90,13 @@ def check_layout(build, source, work):
     for doc in ("LICENSE", "README.md"):
         if not os.path.isfile(os.path.join(prefix, "share", "doc", "trb", doc)):
             raise Failure(f"share/doc/trb/{doc} is not installed")
+    # The user guide as the build rendered it, with every picture its pages show.
+    built_guide = os.path.join(build, "guide")
+    if os.path.isdir(built_guide):
+        guide = os.path.join(prefix, "share", "doc", "trb", "guide")
+        missing = source_files(built_guide) - source_files(guide)
+        if missing or not os.path.isfile(os.path.join(guide, "index.html")):
+            raise Failure(f"user guide files not installed: {sorted(missing)}")
 
     env = clean_environment(work)
     cases = os.path.join(work, "cases")
@@ -264,6 +271,8 @@ def check_package(build, source, work):
               "/usr/share/icons/hicolor/scalable/apps/trb.svg",
               "/usr/share/icons/hicolor/scalable/mimetypes/application-x-trb.svg", "/usr/share/mime/packages/trb.xml",
               "/usr/share/man/man1/trb.1.gz", "/usr/share/doc/trb/LICENSE", "/usr/share/doc/trb/copyright"]
+    if os.path.isdir(os.path.join(build, "guide")):
+        wanted += ["/usr/share/doc/trb/guide/index.html", "/usr/share/doc/trb/guide/images/result-sheet.png"]
     window = os.path.join(build, "src", "app", "trb-window")
     if os.path.exists(window):
         wanted += ["/usr/bin/trb-window", "/usr/share/man/man1/trb-window.1.gz"]
