@@ -1,6 +1,7 @@
 #include "tables/reference_tables.h"
 
 #include "tables/dbf_error.h"
+#include "text/cp850.h"
 #include "ui/help_numbers.h"
 
 namespace trb::tables {
@@ -8,6 +9,43 @@ namespace trb::tables {
 namespace {
 
 constexpr int kPrintoutNameLength = 25;
+constexpr const char* kPrintoutTable = "printout.dbf";
+
+bool IsThere(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+// True when the open printout table is a copy in the temporary folder, gone when the program ends.
+bool OnTemporaryTable(TableAccess& access) {
+    const std::filesystem::path& temporary = access.Folders().tempFolder;
+    std::error_code error;
+    return !temporary.empty() && access.IsOpen() &&
+           std::filesystem::equivalent(access.Dataset().Path().parent_path(), temporary, error);
+}
+
+// Settings about to be stored in a temporary copy go to the user's folder instead: the copy (with
+// whatever the dBase folder's table holds) moves there and is opened, and the user is told where
+// the settings are kept from now on. False (shown, abort set) when the folder cannot take it.
+void TakeOverIntoUserFolder(TableAccess& access, bool& abort) {
+    const std::filesystem::path copy = access.Dataset().Path();
+    const std::filesystem::path own = access.Folders().userFolder / kPrintoutTable;
+    access.CloseTable();
+    try {
+        std::filesystem::create_directories(access.Folders().userFolder);
+        std::filesystem::copy_file(copy, own);
+    } catch (const std::filesystem::filesystem_error& e) {
+        access.Dialogs().ShowErrorBox(
+            DbfErrorMessage(DbfError(DbfErrorFromErrno(e.code().value()), own.string())));
+        abort = true;
+        return;
+    }
+    access.OpenTableFile(own, abort);
+    if (abort) return;
+    access.Dialogs().ShowNoteBox("Der DBF-Ordner " + text::DisplayToOem(access.Folders().dbfFolder.string()) +
+                                 " ist schreibgesch\x81tzt: die Druckeinstellungen werden in " +
+                                 text::DisplayToOem(own.string()) + " gespeichert.");
+}
 
 }  // namespace
 
@@ -60,19 +98,23 @@ std::vector<DbfField> PrintoutFields() {
 }
 
 void OpenPrintoutTable(TableAccess& access, bool& abort) {
-    const std::filesystem::path local = access.Folders().workingFolder / "printout.dbf";
-    std::error_code error;
-    if (!access.Folders().workingFolder.empty() && std::filesystem::exists(local, error)) {
-        access.OpenTableFile(local, abort);
-        return;
+    // The working folder's table first, then the user's own (settings the dBase folder could not
+    // take), then the dBase folder's.
+    for (const std::filesystem::path& folder :
+         {access.Folders().workingFolder, access.Folders().userFolder}) {
+        if (!folder.empty() && IsThere(folder / kPrintoutTable)) {
+            access.OpenTableFile(folder / kPrintoutTable, abort);
+            return;
+        }
     }
-    const std::filesystem::path shared = access.Folders().dbfFolder / "printout.dbf";
+    std::error_code error;
+    const std::filesystem::path shared = access.Folders().dbfFolder / kPrintoutTable;
     if (!std::filesystem::exists(shared, error)) {
         try {
             DbfTable::Create(shared, PrintoutFields());
         } catch (const DbfError&) {
             // A dBase folder without write access: the empty table is made in the temporary folder.
-            const std::filesystem::path temporary = access.Folders().tempFolder / "printout.dbf";
+            const std::filesystem::path temporary = access.Folders().tempFolder / kPrintoutTable;
             try {
                 if (!std::filesystem::exists(temporary, error)) DbfTable::Create(temporary, PrintoutFields());
             } catch (const DbfError& e) {
@@ -119,6 +161,8 @@ void AppendPrintoutRecord(TableAccess& access, const PrintoutValues& values, boo
     if (abort) return;
     std::string name;
     access.Dialogs().AskText("Name", kPrintoutNameLength, name, abort);
+    if (!abort && OnTemporaryTable(access) && !access.Folders().userFolder.empty())
+        TakeOverIntoUserFolder(access, abort);
     if (!abort) {
         access.SetTextField("name", name, abort);
         access.SetRealField("xscale", values.xscale, abort);
@@ -130,6 +174,7 @@ void AppendPrintoutRecord(TableAccess& access, const PrintoutValues& values, boo
         access.SetLogicalField("variable", values.variable, abort);
         access.SetLogicalField("borderline", values.borderline, abort);
         if (!abort) access.AppendRecord(abort);
+        if (!abort) access.Dialogs().FileWritten(access.Dataset().Path().string());
     }
     access.CloseTable();
 }

@@ -53,14 +53,16 @@ struct PrintoutRecord {
 
 std::vector<DbfField> PrintoutFields();
 
-// Opens "printout.dbf" from the working folder when it is there, else from the dBase folder
-// (created empty when missing; a write-protected one is worked on as a copy).
+// Opens "printout.dbf" from the working folder when it is there, else from the user's folder, else
+// from the dBase folder (created empty when missing; a write-protected one is worked on as a copy).
 void OpenPrintoutTable(TableAccess& access, bool& abort);
 // Shows the stored settings for selection, opened on `printoutRecord`; on OK it becomes the chosen
 // record and its values are returned.
 std::optional<PrintoutRecord> ChoosePrintoutRecord(TableAccess& access, int& printoutRecord,
                                                    core::RunStatus& status, bool& abort);
-// Asks for a name (at most 25 characters) and appends a setting with these values.
+// Asks for a name (at most 25 characters) and appends a setting with these values. Settings that
+// would go to a temporary copy are kept in the user's folder from then on (the user is told where);
+// the status line names the table written.
 void AppendPrintoutRecord(TableAccess& access, const PrintoutValues& values, bool& abort);
 
 }  // namespace trb::tables

@@ -78,6 +78,7 @@ TableFolders FoldersFromSettings(const config::ConfigSettings& settings,
                                                    : std::filesystem::path(settings.dbfFolder);
     folders.tempFolder = config::PrivateTemporaryFolder(settings.tempFolder);
     folders.workingFolder = workingFolder;
+    folders.userFolder = config::DefaultConfigPlaces().fallbackFolder;
     return folders;
 }
 

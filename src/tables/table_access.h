@@ -19,10 +19,14 @@ struct TableFolders {
     std::filesystem::path dbfFolder;      // the configured dBase folder
     std::filesystem::path tempFolder;     // copies of write-protected tables, sort indexes (empty: none)
     std::filesystem::path workingFolder;  // a "printout.dbf" here is preferred
+    // The user's configuration folder: printout settings that the dBase folder cannot take are kept
+    // here (empty: in the temporary folder, until the program ends).
+    std::filesystem::path userFolder;
 };
 
 // The folders from the settings: an empty dBase folder means the program's data folder; the
-// temporary folder is the process's private one inside the configured temporary folder.
+// temporary folder is the process's private one inside the configured temporary folder; the user
+// folder is the per-user configuration folder.
 TableFolders FoldersFromSettings(const config::ConfigSettings& settings,
                                  const std::filesystem::path& workingFolder);
 

@@ -26,7 +26,7 @@ class ReferenceTablesTest : public ::testing::Test {
         for (const char* name : {"h0lim.dbf", "psi_m.dbf"})
             std::filesystem::copy_file(std::filesystem::path(TRB_SOURCE_DATA_DIR) / name, dbf / name);
     }
-    TableAccess Access() { return TableAccess(window, dialogs, {dbf.Path(), temp.Path(), {}}); }
+    TableAccess Access() { return TableAccess(window, dialogs, {dbf.Path(), temp.Path(), {}, {}}); }
     test_support::TempFolder dbf, temp;
     FakeTableWindow window;
     ui::ScriptedDialogs dialogs;

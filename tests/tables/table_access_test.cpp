@@ -22,7 +22,7 @@ class TableAccessTest : public ::testing::Test {
         for (const char* name : {"din1850g.dbf", "h0lim.dbf", "psi_m.dbf"})
             std::filesystem::copy_file(std::filesystem::path(TRB_SOURCE_DATA_DIR) / name, dbf / name);
     }
-    TableAccess Access() { return TableAccess(window, dialogs, {dbf.Path(), temp.Path(), work.Path()}); }
+    TableAccess Access() { return TableAccess(window, dialogs, {dbf.Path(), temp.Path(), work.Path(), {}}); }
     // Makes the write check fail in the dBase folder, also for root: its test file name is taken
     // by a folder.
     void BlockWriteCheck() { std::filesystem::create_directory(dbf / "TEST.$$$"); }
@@ -179,6 +179,62 @@ TEST_F(TableAccessTest, PrintoutTableCreatedStoredAndChosen) {
     OpenPrintoutTable(access, abort);
     EXPECT_EQ(access.Dataset().Path(), work / "printout.dbf");
     EXPECT_EQ(access.RecordCount(), 0);
+}
+
+int Records(const std::filesystem::path& table) {
+    DbfTable t;
+    t.Open(table);
+    return t.RecordCount();
+}
+
+TEST_F(TableAccessTest, SettingsTheDbaseFolderCannotTakeAreKeptInTheUsersFolder) {
+    // One setting stored while the dBase folder took writes ...
+    auto shared = Access();
+    dialogs.Reply("Laser A4");
+    AppendPrintoutRecord(shared, PrintoutValues{}, abort);
+    ASSERT_FALSE(abort);
+    // ... then the folder is write-protected, as an installed one is.
+    BlockWriteCheck();
+    TempFolder home;
+    const std::filesystem::path own = home / "trb" / "printout.dbf";
+    TableAccess access(window, dialogs, {dbf.Path(), temp.Path(), work.Path(), home / "trb"});
+    dialogs.Reply("Plotter A3");
+    PrintoutValues values;
+    values.xscale = 2;
+    AppendPrintoutRecord(access, values, abort);
+    ASSERT_FALSE(abort);
+    const auto boxes = dialogs.Entries("box");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Der DBF-Ordner " + dbf.Path().string() +
+                                 " ist schreibgesch\xC3\xBCtzt: die Druckeinstellungen werden in " +
+                                 own.string() + " gespeichert.");
+    EXPECT_EQ(dialogs.statusNotes.back(), "Gespeichert: " + own.string());
+    EXPECT_EQ(Records(own), 2) << "the folder's settings come along";
+    EXPECT_EQ(Records(dbf / "printout.dbf"), 1);
+
+    // The next run (a fresh temporary folder) reads them from there first and adds to them without
+    // telling again.
+    TempFolder nextTemp;
+    TableAccess next(window, dialogs, {dbf.Path(), nextTemp.Path(), work.Path(), home / "trb"});
+    int remembered = 2;
+    window.choose = [](DbfTable&) {};
+    const auto chosen = ChoosePrintoutRecord(next, remembered, status, abort);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->xscale, "    2.0000");
+    dialogs.Reply("Plotter A1");
+    AppendPrintoutRecord(next, values, abort);
+    EXPECT_FALSE(abort);
+    EXPECT_EQ(Records(own), 3);
+    EXPECT_EQ(dialogs.Entries("box").size(), 1u);
+
+    // A dBase folder that cannot even take a new table: the settings start in the user's folder.
+    TempFolder other, otherTemp;
+    TableAccess fresh(window, dialogs, {dbf / "missing", otherTemp.Path(), work.Path(), other / "trb"});
+    dialogs.Reply("Laser A4");
+    AppendPrintoutRecord(fresh, values, abort);
+    EXPECT_FALSE(abort);
+    EXPECT_EQ(Records(other / "trb" / "printout.dbf"), 1);
+    EXPECT_EQ(dialogs.Entries("box").size(), 2u);
 }
 
 TEST_F(TableAccessTest, NamesFieldsAndFailures) {
