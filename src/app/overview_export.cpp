@@ -104,7 +104,11 @@ void ExportOverviewToSpreadsheet(Program& program, const overview::Overview& ove
     const bool written = WriteWorkbookChecked(program, path, OverviewSheet(overview));
     program.dialogs.SetBusy(false);
     if (!written) return;
-    if (!program.launcher.Open(path)) program.dialogs.ShowErrorBox(kSpreadsheetMissing);
+    program.dialogs.FileWritten(path);
+    if (!program.launcher.Open(path))
+        program.dialogs.ShowErrorBox(
+            std::string(kSpreadsheetMissing) + ": " +
+            ui::NothingCouldOpenText(path, text::DisplayToOem(program.launcher.FailureText())));
 }
 
 }  // namespace trb::app

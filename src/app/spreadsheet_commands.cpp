@@ -86,8 +86,11 @@ std::string ReportWorkbookPath(const casefile::CaseFileState& state) {
 }
 
 bool SpreadsheetCommands::Open(const std::string& workbook) {
+    program_.dialogs.FileWritten(workbook);
     if (program_.launcher.Open(workbook)) return true;
-    program_.dialogs.ShowNoteBox(kCannotStart);
+    program_.dialogs.ShowNoteBox(
+        std::string(kCannotStart) + ": " +
+        ui::NothingCouldOpenText(workbook, text::DisplayToOem(program_.launcher.FailureText())));
     program_.abort = true;
     return false;
 }

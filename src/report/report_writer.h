@@ -99,6 +99,9 @@ class ReportWriter {
     bool AskPause();
     void SendPrinterSetup();
     void HandOver(const std::string& file);
+    // Names the written file in the status line and starts the program (empty: the desktop's
+    // handler) on it; a start that fails is said with the file's name.
+    void OpenWritten(const std::string& program, const std::string& file);
     // The PDF device: the file name asked for, and the printout laid out on PDF pages.
     void ChoosePdfFile();
     void HandOverPdf(const std::string& file);

@@ -241,6 +241,14 @@ void ReportWriter::CloseOutput() {
     context_.dialogs.SetBusy(false);
 }
 
+void ReportWriter::OpenWritten(const std::string& program, const std::string& file) {
+    // The file is named first: it is there even when nothing can show it.
+    context_.dialogs.FileWritten(file);
+    if (context_.launcher.Start(program, {file})) return;
+    context_.dialogs.ShowErrorBox(
+        ui::NothingCouldOpenText(file, text::DisplayToOem(context_.launcher.FailureText())));
+}
+
 void ReportWriter::HandOver(const std::string& file) {
     auto& dialogs = context_.dialogs;
     const auto& settings = context_.settings;
@@ -276,8 +284,7 @@ void ReportWriter::HandOver(const std::string& file) {
             }
             dialogs.SetBusy(true);
             if (!ConvertedCopy(file, displayCopy)) return;
-            if (!context_.launcher.Start(program, {displayCopy}))
-                dialogs.ShowErrorBox(program + " not found");
+            OpenWritten(program, displayCopy);
             break;
         }
         case kTabFile:
@@ -295,7 +302,7 @@ void ReportWriter::HandOver(const std::string& file) {
                 return;
             }
             dialogs.SetBusy(true);
-            if (!context_.launcher.Start(browser, {file})) dialogs.ShowErrorBox(browser + " not found");
+            OpenWritten(browser, file);
             break;
         }
         default:

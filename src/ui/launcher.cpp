@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
+#include <system_error>
+#include <thread>
 
 #include "text/cp850.h"
 
@@ -68,7 +70,58 @@ StartFailure Classify(const std::string& program, int error) {
     }
 }
 
+// Waits for the desktop opener on a thread of its own and reports an exit code other than 0. The
+// thread keeps the shared report, so it may outlive the launcher; a cleared report stays silent.
+void WatchOpener(pid_t opener, const std::string& target, std::shared_ptr<LateFailureReports> reports) {
+    try {
+        std::thread([opener, target, reports = std::move(reports)] {
+            int status = 0;
+            while (waitpid(opener, &status, 0) < 0) {
+                if (errno != EINTR) return;
+            }
+            if (WIFEXITED(status) && WEXITSTATUS(status) != 0)
+                reports->Report(OpenerFailureText(target, WEXITSTATUS(status)));
+        }).detach();
+    } catch (const std::system_error&) {
+        // Without a thread the opener still runs; only its outcome goes unheard.
+    }
+}
+
+// What the desktop opener's exit codes mean (xdg-open: 1 bad arguments, 2 no such file, 3 no
+// program for it, 4 the program failed).
+std::string OpenerExitMeaning(int exitCode) {
+    switch (exitCode) {
+        case 2:
+            return ", Datei nicht gefunden";
+        case 3:
+            return ", kein Programm f\x81r diesen Dateityp";
+        case 4:
+            return ", das Programm meldet einen Fehler";
+        default:
+            return {};
+    }
+}
+
 }  // namespace
+
+void LateFailureReports::Set(LateFailureReport report) {
+    const std::lock_guard lock(mutex_);
+    report_ = std::move(report);
+}
+
+void LateFailureReports::Report(const std::string& text) {
+    const std::lock_guard lock(mutex_);
+    if (report_) report_(text);
+}
+
+std::string NothingCouldOpenText(const std::string& target, const std::string& reason) {
+    return "Kein Programm konnte " + text::DisplayToOem(target) + " \x94" + "ffnen (" + reason + ").";
+}
+
+std::string OpenerFailureText(const std::string& target, int exitCode) {
+    return NothingCouldOpenText(target, std::string(kDesktopOpener) + " endete mit Exit-Code " +
+                                            std::to_string(exitCode) + OpenerExitMeaning(exitCode));
+}
 
 std::string StartFailureText(const StartRequest& request, const StartResult& result) {
     return text::DisplayToOem(
@@ -130,6 +183,7 @@ StartResult ProcessLauncher::Run(const StartRequest& request) {
     // the start with a misleading "not found".
     if (!request.folder.empty() && IsFolder(request.folder))
         posix_spawn_file_actions_addchdir_np(&actions, request.folder.c_str());
+    if (request.program.empty()) return RunOpener(words, argv, actions);
 
     // Two generations: the intermediate child spawns the program and exits at once, so the
     // program is adopted by init and never left behind as a zombie of this process. The
@@ -155,6 +209,25 @@ StartResult ProcessLauncher::Run(const StartRequest& request) {
     const int error = WEXITSTATUS(status);
     if (error == 0) return {};
     return {Classify(words.front(), error), error};
+}
+
+StartResult ProcessLauncher::RunOpener(const std::vector<std::string>& words, std::vector<char*>& argv,
+                                       posix_spawn_file_actions_t& actions) {
+    // The opener is this process's own child, in a session of its own, so that its exit code can
+    // be waited for; the watching thread reaps it.
+    posix_spawnattr_t attributes;
+    if (posix_spawnattr_init(&attributes) != 0) {
+        posix_spawn_file_actions_destroy(&actions);
+        return {StartFailure::OutOfMemory, ENOMEM};
+    }
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+    pid_t opener = 0;
+    const int error = posix_spawnp(&opener, argv[0], &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    if (error != 0) return {Classify(words.front(), error), error};
+    WatchOpener(opener, words[1], LateReports());
+    return {};
 }
 
 }  // namespace trb::ui

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <spawn.h>
+
+#include <functional>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -43,9 +48,36 @@ std::string DescribeStartFailure(const std::string& program, int error);
 // The reason for a message box (code page 850); an empty program stands for the desktop's opener.
 std::string StartFailureText(const StartRequest& request, const StartResult& result);
 
+// What the user is told when nothing could open `target` (code page 850): "Kein Programm konnte
+// <target> öffnen (<reason>)."
+std::string NothingCouldOpenText(const std::string& target, const std::string& reason);
+// The same for a desktop opener that started but ended with `exitCode` (not 0).
+std::string OpenerFailureText(const std::string& target, int exitCode);
+
+// Where a failure that shows only after a start is reported: a desktop opener that started but
+// found nothing to open the file with. Reports come from another thread, any time after the start.
+using LateFailureReport = std::function<void(const std::string& text)>;
+
+// The report as the launcher and its waiting threads share it: clearing it under the lock means no
+// report is made afterwards, whoever still waits.
+class LateFailureReports {
+  public:
+    void Set(LateFailureReport report);
+    void Report(const std::string& text);
+
+  private:
+    std::mutex mutex_;
+    LateFailureReport report_;
+};
+
 class Launcher {
   public:
-    virtual ~Launcher() = default;
+    Launcher() = default;
+    Launcher(const Launcher&) = delete;
+    Launcher& operator=(const Launcher&) = delete;
+    virtual ~Launcher() { lateReports_->Set({}); }
+    // Who hears of a desktop opener that ends with a failure (see LateFailureReport); empty: nobody.
+    void SetLateFailureReport(LateFailureReport report) { lateReports_->Set(std::move(report)); }
     // Starts the program and does not wait. An empty program opens the first argument (a file or
     // URL) with the desktop's default handler.
     virtual StartResult Run(const StartRequest& request) = 0;
@@ -57,14 +89,24 @@ class Launcher {
     // worked.
     virtual std::string FailureText() const { return failure_; }
 
+  protected:
+    const std::shared_ptr<LateFailureReports>& LateReports() const { return lateReports_; }
+
   private:
     std::string failure_;
+    std::shared_ptr<LateFailureReports> lateReports_ = std::make_shared<LateFailureReports>();
 };
 
-// The real launcher: posix_spawn, detached from the program; "xdg-open" for empty programs.
+// The real launcher: posix_spawn, detached from the program; "xdg-open" for empty programs. The
+// desktop opener's exit code is waited for on a thread of its own, and a failure is reported to the
+// late-failure report.
 class ProcessLauncher : public Launcher {
   public:
     StartResult Run(const StartRequest& request) override;
+
+  private:
+    StartResult RunOpener(const std::vector<std::string>& words, std::vector<char*>& argv,
+                          posix_spawn_file_actions_t& actions);
 };
 
 // Records every start instead of starting anything (for tests).
@@ -82,6 +124,11 @@ class RecordingLauncher : public Launcher {
         return result;
     }
     std::string FailureText() const override { return succeed ? std::string() : failure; }
+    // The last desktop opener ends with `exitCode`, as the real opener reports it.
+    void EndOpener(int exitCode) {
+        if (exitCode != 0 && !calls.empty() && !calls.back().arguments.empty())
+            LateReports()->Report(OpenerFailureText(calls.back().arguments.front(), exitCode));
+    }
     std::vector<Call> calls;
     bool succeed = true;
     std::string failure = "file not found: program";  // what a failed start reports

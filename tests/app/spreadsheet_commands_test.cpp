@@ -99,7 +99,11 @@ TEST_F(SpreadsheetCommandsTest, AStartThatCannotOpenTheSpreadsheetProgramLeavesT
     commands.StartSpreadsheet();
     EXPECT_TRUE(program.abort);
     EXPECT_FALSE(commands.Started());
-    EXPECT_THAT(Boxes(), ::testing::ElementsAre("Excel kann nicht gestartet werden"));
+    // The workbook is there all the same: the status line names it, the note says what failed.
+    EXPECT_EQ(dialogs.statusNotes, std::vector<std::string>{"Gespeichert: " + folder.File("lager.xlsx")});
+    EXPECT_THAT(Boxes(), ::testing::ElementsAre("Excel kann nicht gestartet werden: Kein Programm konnte " +
+                                                folder.File("lager.xlsx") + " \xC3\xB6" +
+                                                "ffnen (file not found: program)."));
 }
 
 TEST_F(SpreadsheetCommandsTest, ExportSavesAChangedCaseFirstAndWritesTheWorkbookAgain) {
@@ -246,6 +250,16 @@ TEST_F(SpreadsheetCommandsTest, AWorkbookThatCannotBeWrittenIsReportedAndLeavesN
     ExportOverviewToSpreadsheet(program, listing);
     EXPECT_TRUE(program.abort);
     EXPECT_EQ(test_support::ReadWholeFile(folder.Path() / "overview.xlsx"), "mine") << "kept when declined";
+
+    // Written, but nothing opens it: the status line names it and so does the message.
+    program.abort = false;
+    dialogs.Reply("yes");
+    launcher.succeed = false;
+    ExportOverviewToSpreadsheet(program, listing);
+    const std::string workbook = folder.File("overview.xlsx");
+    EXPECT_EQ(dialogs.statusNotes, std::vector<std::string>{"Gespeichert: " + workbook});
+    EXPECT_THAT(Boxes(), ::testing::Contains("Could not start Excel: Kein Programm konnte " + workbook +
+                                             " \xC3\xB6" + "ffnen (file not found: program)."));
 }
 
 }  // namespace

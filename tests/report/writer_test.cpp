@@ -382,6 +382,30 @@ TEST_F(WriterTest, ExternalProgramsAreStartedOrReportedMissing) {
     Printout(kHtmlFile, [](ReportWriter& w) { w.WriteLine("x"); });
     ASSERT_EQ(launcher.calls.size(), 2u);
     EXPECT_EQ(launcher.calls[1].arguments, std::vector<std::string>{(folder / "trb.htm").string()});
+    // Each written file is named in the status line.
+    EXPECT_EQ(dialogs.statusNotes,
+              (std::vector<std::string>{"Gespeichert: " + (folder / "outwin.txt").string(),
+                                        "Gespeichert: " + (folder / "trb.htm").string()}));
+}
+
+TEST_F(WriterTest, AFileNothingCanOpenIsSaidWithItsName) {
+    launcher.succeed = false;
+    launcher.failure = "file not found: xdg-open";
+    Printout(kHtmlFile, [](ReportWriter& w) { w.WriteLine("x"); });
+    const std::string page = (folder / "trb.htm").string();
+    EXPECT_EQ(dialogs.statusNotes, std::vector<std::string>{"Gespeichert: " + page});
+    ASSERT_EQ(dialogs.Entries("box").size(), 1u);
+    EXPECT_EQ(dialogs.Entries("box")[0].text,
+              "Kein Programm konnte " + page + " \xC3\xB6" + "ffnen (file not found: xdg-open).");
+    // An opener that starts and fails later says so with the file's name too.
+    std::vector<std::string> late;
+    launcher.SetLateFailureReport([&](const std::string& text) { late.push_back(text); });
+    launcher.succeed = true;
+    Printout(kTextProgram, [](ReportWriter& w) { w.WriteLine("x"); });
+    launcher.EndOpener(3);
+    ASSERT_EQ(late.size(), 1u);
+    EXPECT_EQ(late[0], "Kein Programm konnte " + (folder / "outwin.txt").string() + " \x94" +
+                           "ffnen (xdg-open endete mit Exit-Code 3, kein Programm f\x81r diesen Dateityp).");
 }
 
 TEST_F(WriterTest, CancelledDeviceChoiceLeavesNoFile) {

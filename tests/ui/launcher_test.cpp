@@ -4,8 +4,11 @@
 
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <thread>
 
 #include "temp_folder_fixture.h"
@@ -72,6 +75,102 @@ TEST_F(Launching, TellsWhyAProgramFileCannotRun) {
     EXPECT_EQ(DescribeStartFailure("x", ENOMEM), "out of memory !");
     EXPECT_EQ(DescribeStartFailure("x", EIO),
               std::string("Exec error ") + std::to_string(EIO) + ": x (" + std::strerror(EIO) + ")");
+}
+
+// A desktop opener of the test's own, first in PATH for the test's length: it leaves "<name>.done"
+// beside itself, then fails with exit code 3 (no program for the file) for names holding "unknown"
+// and succeeds otherwise.
+class FakeOpener : public testing::TempFolderTest {
+  protected:
+    FakeOpener() {
+        const std::string opener = Path("xdg-open");
+        WriteWholeFile(
+            opener,
+            "#!/bin/sh\n: > \"${0%/*}/${1##*/}.done\"\ncase \"$1\" in *unknown*) exit 3;; esac\nexit 0\n");
+        std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
+        const char* path = std::getenv("PATH");
+        previousPath_ = path ? path : "/usr/bin:/bin";
+        setenv("PATH", (Folder() + ":" + previousPath_).c_str(), 1);
+    }
+    ~FakeOpener() override { setenv("PATH", previousPath_.c_str(), 1); }
+
+    // The reports the launcher makes, as they come from its threads.
+    void Listen(Launcher& launcher) {
+        launcher.SetLateFailureReport([this](const std::string& text) {
+            const std::lock_guard lock(mutex_);
+            reports_.push_back(text);
+            arrived_.notify_all();
+        });
+    }
+    // Waits until the opener given `name` is about to end.
+    bool Ended(const std::string& name) {
+        for (int i = 0; i < 2000 && !std::filesystem::exists(Path(name + ".done")); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return std::filesystem::exists(Path(name + ".done"));
+    }
+    std::vector<std::string> WaitForReports(std::size_t count) {
+        std::unique_lock lock(mutex_);
+        arrived_.wait_for(lock, std::chrono::seconds(20), [&] { return reports_.size() >= count; });
+        return reports_;
+    }
+
+    std::string previousPath_;
+    std::mutex mutex_;
+    std::condition_variable arrived_;
+    std::vector<std::string> reports_;
+};
+
+TEST_F(FakeOpener, AnOpenerThatFindsNoProgramIsReportedWithTheFileWhenItEnds) {
+    ProcessLauncher launcher;
+    Listen(launcher);
+    // The start itself works; what the opener finds shows only when it ends.
+    ASSERT_TRUE(launcher.Open("/data/plain.html"));
+    ASSERT_TRUE(Ended("plain.html"));
+    ASSERT_TRUE(launcher.Open("/data/unknown.xyz"));
+    EXPECT_EQ(launcher.FailureText(), "");
+    const auto reports = WaitForReports(1);
+    ASSERT_FALSE(reports.empty());
+    EXPECT_EQ(reports.front(),
+              "Kein Programm konnte /data/unknown.xyz \x94"
+              "ffnen (xdg-open endete mit Exit-Code 3, kein Programm f\x81r diesen Dateityp).")
+        << "an opener that succeeded is not reported";
+}
+
+TEST_F(FakeOpener, AReportClearedOrALauncherGoneStaysSilent) {
+    auto launcher = std::make_unique<ProcessLauncher>();
+    Listen(*launcher);
+    launcher->SetLateFailureReport({});
+    ASSERT_TRUE(launcher->Open("/data/unknown-1.xyz"));
+    // A launcher destroyed while its opener runs: the thread outlives it and reports nothing.
+    auto second = std::make_unique<ProcessLauncher>();
+    Listen(*second);
+    ASSERT_TRUE(second->Open("/data/unknown-2.xyz"));
+    second.reset();
+    ASSERT_TRUE(Ended("unknown-1.xyz"));
+    ASSERT_TRUE(Ended("unknown-2.xyz"));
+    // A third, listened to, proves the reports arrive at all; only its failure is heard.
+    ProcessLauncher third;
+    Listen(third);
+    ASSERT_TRUE(third.Open("/data/unknown-3.xyz"));
+    const auto reports = WaitForReports(1);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("unknown-3"), std::string::npos) << reports[0];
+}
+
+TEST(OpenerTexts, NameTheFileAndWhatTheExitCodeMeans) {
+    EXPECT_EQ(OpenerFailureText("a.xlsx", 4),
+              "Kein Programm konnte a.xlsx \x94"
+              "ffnen (xdg-open endete mit Exit-Code 4, das Programm meldet einen Fehler).");
+    EXPECT_EQ(OpenerFailureText("a.xlsx", 1),
+              "Kein Programm konnte a.xlsx \x94"
+              "ffnen (xdg-open endete mit Exit-Code 1).");
+    EXPECT_EQ(NothingCouldOpenText("Pr\xC3\xBC"
+                                   "fstand.htm",
+                                   "file not found: xdg-open"),
+              "Kein Programm konnte Pr\x81"
+              "fstand.htm \x94"
+              "ffnen (file not found: xdg-open).")
+        << "the file's name in the message's code page";
 }
 
 }  // namespace

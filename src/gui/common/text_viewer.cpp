@@ -49,9 +49,10 @@ TForm_showtextfile::TForm_showtextfile(const std::string& file, config::ConfigSe
     // The text in the desktop's editor (or the configured text program), started without a shell.
     QAction* exportAction = fileMenu->addAction("Export &Notepad", this, [this] {
         if (launcher_.Start(settings_.textProgram, {file_})) return;
-        QMessageBox box(QMessageBox::NoIcon, "Meldung:",
-                        "Kein Programm zum \u00d6ffnen von " + QString::fromStdString(file_) + " gefunden.",
-                        QMessageBox::Ok, this);
+        const std::string why = ui::NothingCouldOpenText(file_, text::DisplayToOem(launcher_.FailureText()));
+        QMessageBox box(QMessageBox::NoIcon,
+                        "Meldung:", QString::fromStdString(text::OemToDisplayAll(why, {})), QMessageBox::Ok,
+                        this);
         box.setObjectName("ExportFailedBox");
         box.exec();
     });

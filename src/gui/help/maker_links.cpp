@@ -12,9 +12,7 @@ void Thh::OpenWithDesktop(const std::string& target) {
     // instead of a warning on standard error nobody reads.
     if (program_.launcher.Open(target)) return;
     program_.dialogs.ShowNoteBox(
-        "Kein Programm zum \x99"
-        "ffnen von " +
-        text::DisplayToOem(target) + " gefunden (xdg-open).");
+        ui::NothingCouldOpenText(target, text::DisplayToOem(program_.launcher.FailureText())));
 }
 
 void Thh::mi_helpguideClick() {

@@ -48,6 +48,12 @@ Thh::Thh(app::Program& program, const app::CommandLine& commandLine, QWidget* pa
     ConnectCommands();
     // Every message browser of the window (failed runs, reports, the help menu) opens the viewer.
     program_.descriptionEditor = HelpCommandsOf(*this).MessageEditor();
+    // A desktop opener that finds nothing to open a file with says so when it ends, on a thread of
+    // the launcher's: the note is shown by the window's own thread.
+    program_.launcher.SetLateFailureReport([this](const std::string& text) {
+        QMetaObject::invokeMethod(
+            this, [this, text] { program_.dialogs.ShowNoteBox(text); }, Qt::QueuedConnection);
+    });
 
     // Until a default case is read, the program holds the example case.
     program_.LoadExampleCase();
@@ -89,6 +95,7 @@ Thh::Thh(app::Program& program, const app::CommandLine& commandLine, QWidget* pa
 
 Thh::~Thh() {
     program_.descriptionEditor = {};  // it refers to this window
+    program_.launcher.SetLateFailureReport({});
     // A window closed by the user wrote the session then, where a failure could still be shown.
     if (!sessionWritten_) {
         config::PrepareConfigFolder(program_.places);

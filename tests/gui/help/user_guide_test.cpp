@@ -13,6 +13,7 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "config/guide_location.h"
@@ -75,6 +76,53 @@ TEST_F(UserGuideItemTest, OpensTheGuidesFirstPageOrSaysWhyNot) {
     Trigger("mi_helpguide");
     ASSERT_EQ(Notes(), 3u);
     EXPECT_NE(dialogs_.Entries("box")[2].text.find("xdg-open"), std::string::npos);
+}
+
+// The window with the real launcher and a desktop opener of the test's own first in PATH, which
+// finds no program for anything (exit code 3) as a desktop without a browser does.
+class NoBrowserTest : public ::testing::Test, protected FreshFolder {
+  protected:
+    NoBrowserTest() {
+        const fs::path opener = folder_ / "bin" / "xdg-open";
+        fs::create_directories(opener.parent_path());
+        std::ofstream(opener) << "#!/bin/sh\nexit 3\n";
+        fs::permissions(opener, fs::perms::owner_all);
+        previousPath_ = std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin";
+        setenv("PATH", (opener.parent_path().string() + ":" + previousPath_).c_str(), 1);
+        window_ = std::make_unique<Thh>(program_);
+    }
+    ~NoBrowserTest() override {
+        window_.reset();
+        setenv("PATH", previousPath_.c_str(), 1);
+    }
+    // The notes shown, once the opener has ended and its report reached the window (at most 20 s).
+    std::vector<ui::ScriptedDialogs::Entry> NotesAfterTheOpener() {
+        for (int i = 0; i < 4000 && dialogs_.Entries("box").empty(); ++i) {
+            QApplication::processEvents();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return dialogs_.Entries("box");
+    }
+
+    std::string previousPath_;
+    ui::ScriptedDialogs dialogs_;
+    ui::ProcessLauncher launcher_;
+    app::Program program_{dialogs_, launcher_};
+    std::unique_ptr<Thh> window_;
+};
+
+TEST_F(NoBrowserTest, TheGuideThatNothingCanOpenIsNamedWhenTheOpenerEnds) {
+    const fs::path guide = folder_ / "guide";
+    fs::create_directories(guide);
+    std::ofstream(guide / "index.html") << "<html></html>";
+    GuideFolder where(guide);
+    window_->findChild<QAction*>("mi_helpguide")->trigger();
+    const auto notes = NotesAfterTheOpener();
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_EQ(notes[0].text, "Kein Programm konnte " + (guide / "index.html").string() +
+                                 " \xC3\xB6"
+                                 "ffnen (xdg-open endete mit Exit-Code 3, kein Programm f\xC3\xBCr "
+                                 "diesen Dateityp).");
 }
 
 TEST_F(UserGuideItemTest, SpeaksEveryInterfaceLanguage) {
