@@ -73,9 +73,12 @@ TEST_F(UserGuideItemTest, OpensTheGuidesFirstPageOrSaysWhyNot) {
     fs::remove(guide / "index.html");
     std::ofstream(guide / "index.html") << "<html></html>";
     launcher_.succeed = false;
+    launcher_.failure = "file not found: xdg-open";
     Trigger("mi_helpguide");
     ASSERT_EQ(Notes(), 3u);
-    EXPECT_NE(dialogs_.Entries("box")[2].text.find("xdg-open"), std::string::npos);
+    EXPECT_EQ(dialogs_.Entries("box")[2].text, "Kein Programm konnte " + (guide / "index.html").string() +
+                                                   " \xC3\xB6"
+                                                   "ffnen (file not found: xdg-open).");
 }
 
 // The window with the real launcher and a desktop opener of the test's own first in PATH, which
