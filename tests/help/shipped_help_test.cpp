@@ -6,8 +6,12 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "graphics/plot_parameters.h"
 #include "help/help_text.h"
+#include "help/picture_list.h"
+#include "text/cp850.h"
 #include "ui/help_numbers.h"
 #include "whole_file.h"
 
@@ -50,6 +54,42 @@ TEST(ShippedHelpTest, EveryDeclaredNumberHasARealText) {
         // A real explanation, not a caption repeated.
         EXPECT_GT(shown.size(), 60u) << kAllHelpNames[i] << " " << number << ": " << shown;
     }
+}
+
+// What help texts state about the program, beside what the program does: the limits are the
+// program's own constants; the behaviour of the search (it ignores case) and of the overview (one
+// click opens, a right click on a title sorts) is what the window tests check.
+TEST(ShippedHelpTest, TheTextsSayWhatTheProgramDoes) {
+    const auto most = [](int n) {
+        return "h\x94"
+               "chstens " +
+               std::to_string(n) + " Zeichen";
+    };
+    const std::vector<std::pair<int, std::string>> claims = {
+        {2060, most(graphics::kPlotCommandLength)},
+        {2300, most(kPictureTextLength)},
+        {2330, most(kPictureNameLength)},
+        {2340, most(kPictureTextLength)},
+        {2450, most(50)},
+        {2450, "Gro\xE1- und Kleinschreibung werden nicht unterschieden"},
+        {3400,
+         "Ein Klick auf eine Zeile \x94"
+         "ffnet den Fall"},
+        {3400, "rechten Maustaste auf einen Spaltentitel sortiert"},
+        {1015, "1 bis 3150 mm"},
+    };
+    for (const auto& [number, phrase] : claims) {
+        const HelpEntry entry = LookupHelp(kData, number);
+        std::string all;
+        for (const std::string& line : entry.lines) all += line + " ";
+        EXPECT_NE(all.find(phrase), std::string::npos)
+            << number << " lacks \"" << text::OemToDisplayAll(phrase, {})
+            << "\": " << text::OemToDisplayAll(all, {});
+    }
+    // Nor does the overview's help speak of a double click any more.
+    std::string overview;
+    for (const std::string& line : LookupHelp(kData, 3400).lines) overview += line;
+    EXPECT_EQ(overview.find("Doppelklick"), std::string::npos);
 }
 
 TEST(ShippedHelpTest, DeclaredNumbersAreDistinctMultiplesOfFive) {

@@ -114,7 +114,9 @@ std::vector<SettingBinding> BuildBindings() {
         Bind("Edit_3dz", C::Degrees, Ref(&ViewAngle<2>)),
         // "CAD"
         Bind("Edit_cadfont", C::OemText, TEXT(cadTextStyle), help::kHelpSettingsCadTextStyle),
-        Bind("Edit_cadtextbreite", C::Real, REAL(cadTextWidthFactor), help::kHelpSettingsTextFactor),
+        // A width factor 0 would write texts of no width into DXF and IGES files.
+        ZeroTo(Bind("Edit_cadtextbreite", C::Real, REAL(cadTextWidthFactor), help::kHelpSettingsTextFactor),
+               1),
         Bind("Edit_cadtextwinkel", C::Real, REAL(cadTextAngle), help::kHelpSettingsTextAngle),
         Bind("SpinEdit_dxfdec", C::Spin, INT(decimalsCad), help::kHelpSettingsDxfDecimals),
         Bind("radiogroupcadtexttyp", C::Radio, INT(format.cadTextMode), 0, 1),

@@ -104,10 +104,13 @@ void Tdbf4::mi_fileAppendDelimitedClick() {
 void Tdbf4::mi_filePrintClick() {
     if (!FinishEditing()) return;
     program_.abort = false;
+    // The printout's questions set their own help numbers; the window's help is the table's again.
+    const std::uint16_t helpNumber = program_.dialogs.CurrentHelpNumber();
     auto writer = program_.Writer();
     Try([&] {
         report::WriteTablePrintout(writer, report::kChooseDevice, *table_, windowTitle().toStdString());
     });
+    program_.dialogs.SetHelpNumber(helpNumber);
     program_.abort = false;
 }
 

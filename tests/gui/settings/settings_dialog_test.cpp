@@ -343,6 +343,7 @@ TEST_F(SettingsDialogTest, ApplyRulesAndTheColourThatStaysAfterCancel) {
     auto dialog = Open();
     Find<QLineEdit>(*dialog, "Edit_zoomfaktor")->setText("0");
     Find<QLineEdit>(*dialog, "Edit_texthoehenfaktor")->setText("0");
+    Find<QLineEdit>(*dialog, "Edit_cadtextbreite")->setText("0");
     Find<QLineEdit>(*dialog, "Edit_massfaktorconfig")->setText("0.001");
     Find<QLineEdit>(*dialog, "Edit_x")->setText("9000");
     Find<QLineEdit>(*dialog, "Edit_y")->setText("0");
@@ -350,6 +351,7 @@ TEST_F(SettingsDialogTest, ApplyRulesAndTheColourThatStaysAfterCancel) {
     const ConfigSettings& s = program_.settings;
     EXPECT_EQ(s.zoomFactor, 1);
     EXPECT_EQ(s.textHeightFactor, 1);
+    EXPECT_EQ(s.cadTextWidthFactor, 1) << "as the help says: a 0 is taken as 1";
     EXPECT_EQ(s.dimensionFactor, 1);
     EXPECT_EQ(s.mainClientWidth, 5000);
     EXPECT_GT(s.mainClientHeight, 0) << "0 follows the screen";
