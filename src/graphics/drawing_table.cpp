@@ -1,8 +1,45 @@
 #include "graphics/drawing_table.h"
 
+#include <string_view>
+
 #include "graphics/driver.h"
 
 namespace trb::graphics {
+
+namespace {
+
+// The character width the tables are written with, in text heights; no device draws a character
+// of the tables wider than that (the screen's digits take less).
+constexpr real kCharWidth = 0.75L;
+
+// The text's length in character widths: narrow letters and marks count little over half, m and w
+// more than one (as in the proportional fonts the screen uses).
+real Characters(std::string_view text) {
+    constexpr std::string_view kNarrow = "fijlrtI.,:;'!| ";
+    constexpr std::string_view kWide = "mwMW";
+    real length = 0;
+    for (char c : text) {
+        length += kNarrow.find(c) != std::string_view::npos ? 0.6L
+                  : kWide.find(c) != std::string_view::npos ? 1.4L
+                                                            : 1;
+    }
+    return length;
+}
+
+// Writes a cell's text from (x, y); a text too long for `room` is narrowed to fit instead of
+// running into the next cell.
+void CellText(Driver& driver, const std::string& text, real x, real y, real room, real h) {
+    const real characters = Characters(text);
+    if (characters * kCharWidth * h <= room || room <= 0) {
+        driver.CadText(text, x, y);
+        return;
+    }
+    driver.CadTextStyle(2, 0, h, room / characters);
+    driver.CadText(text, x, y);
+    driver.CadTextStyle(2, 0, h, kCharWidth * h);
+}
+
+}  // namespace
 
 real FramedTableWidth(const FramedTable& table, real h) {
     real width = 0;
@@ -30,7 +67,7 @@ void DrawFramedTable(Driver& driver, const FramedTable& table, real h) {
     // A table without title starts with its first row.
     const std::size_t titleRows = table.title.empty() ? 0 : 1;
     const real bottom = table.y - rowHeight * static_cast<real>(table.rows.size() + titleRows);
-    driver.CadTextStyle(2, 0, h, 0.75L * h);
+    driver.CadTextStyle(2, 0, h, kCharWidth * h);
 
     driver.CadRectangle(table.x, table.y, table.x + width, bottom);
     driver.CadText(table.title, table.x + inset, table.y - 1.5L * h);
@@ -40,8 +77,10 @@ void DrawFramedTable(Driver& driver, const FramedTable& table, real h) {
         real x = table.x;
         const auto& row = table.rows[i];
         for (std::size_t c = 0; c < table.widthFactors.size(); ++c) {
-            if (c < row.size()) driver.CadText(row[c], x + inset, top - 1.5L * h);
-            x += 0.9L * table.widthFactors[c] * h;
+            const real cell = 0.9L * table.widthFactors[c] * h;
+            // The text keeps half its inset clear of the next column's line.
+            if (c < row.size()) CellText(driver, row[c], x + inset, top - 1.5L * h, cell - 1.5L * inset, h);
+            x += cell;
         }
     }
     // Column lines below the title row.

@@ -22,7 +22,8 @@ struct FramedTable {
 
 // Draws the table with text height h in the current pen: the title's baseline lies 1.5·h below
 // the top, every further row 2·h below the previous one; frame, row and column lines around
-// the cells. A table without title starts with its first row.
+// the cells. A table without title starts with its first row. A cell's text too long for its
+// column is written narrower, so that it ends inside its cell.
 void DrawFramedTable(Driver& driver, const FramedTable& table, real h);
 
 // The width of a table with text height h.

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <cstring>
 
 #include "app/overview_export.h"
@@ -122,6 +123,8 @@ void ShowCaseOverview(Thh& window, const std::function<void(TForm_preview&)>& sh
     hooks.help = [&window] { HelpCommandsOf(window).ShowHelp(help::kHelpCaseOverview, help::kTextOnly); };
     TForm_preview form(std::move(listing), program.texts, std::move(hooks), &window);
     FitDialogInPlace(form, program.settings);
+    // A window wider than two thirds of the screen is cut there by the default sizing.
+    if (const QScreen* screen = window.screen()) form.FitInto(screen->availableGeometry());
     window.RefreshTitle();
     for (;;) {
         if (shown) shown(form);

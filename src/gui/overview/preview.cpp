@@ -19,6 +19,11 @@ namespace {
 
 constexpr int kVisibleRows = 20;
 constexpr int kRowHeight = 16;
+// What the window manager adds around the window: the borders, and the title bar above.
+constexpr int kFrameWidth = 16;
+constexpr int kFrameHeight = 48;
+// The columns that give way first, in this order: file, number, name, date.
+constexpr int kTextColumns[] = {0, 3, 2, 1};
 
 }  // namespace
 
@@ -110,6 +115,26 @@ void TForm_preview::FitColumns() {
         StringGrid1->setColumnWidth(
             c, std::max({designed, header->sectionSizeHint(c), view.sizeHintForColumn(c)}));
     }
+}
+
+void TForm_preview::FitInto(const QRect& room) {
+    QHeaderView* header = StringGrid1->horizontalHeader();
+    const QAbstractItemView& view = *StringGrid1;
+    const int available = room.width() - kFrameWidth;
+    int excess = StringGrid1->sizeHint().width() - available;
+    // Narrows column c down to `floor` by as much as is still too wide.
+    const auto giveWay = [&](int c, int floor) {
+        const int give = std::clamp(StringGrid1->columnWidth(c) - floor, 0, std::max(excess, 0));
+        StringGrid1->setColumnWidth(c, StringGrid1->columnWidth(c) - give);
+        excess -= give;
+    };
+    for (int c : kTextColumns) giveWay(c, overview::Columns()[static_cast<std::size_t>(c)].width);
+    for (int c : kTextColumns) giveWay(c, header->sectionSizeHint(c));
+    for (int c = 0; c < overview::kColumnCount; ++c)
+        if (overview::Columns()[static_cast<std::size_t>(c)].numeric)
+            giveWay(c, std::max(header->sectionSizeHint(c), view.sizeHintForColumn(c)));
+    const int needed = StringGrid1->sizeHint().width();
+    resize(std::min(std::max(width(), needed), available), std::min(height(), room.height() - kFrameHeight));
 }
 
 void TForm_preview::SortGridByColumn(int c) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
 #include <QTableView>
 #include <functional>
 
@@ -61,6 +62,10 @@ class TForm_preview : public QDialog {
 
     // Shows the window modally again with the remembered row current.
     int ShowModal();
+    // Sizes the window to show every column within `room` (a screen's available area): as wide as
+    // the columns where there is room, else the text columns (file, date, name, number) give way
+    // first and the numbers keep their width as long as they can.
+    void FitInto(const QRect& room);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -230,6 +232,12 @@ void Tdbf4::FitToTable() {
     QFont font = baseFont_;
     if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * element / 100.0);
     setFont(font);
+    // Rows as high as a line of text with a little air (the style's default is about twice that),
+    // and room for a logical field's check box.
+    const int indicator = grid_->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, grid_);
+    const int rowHeight = std::max(QFontMetrics(font).height(), indicator) + 6;
+    grid_->verticalHeader()->setMinimumSectionSize(rowHeight);
+    grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
     grid_->resizeColumnsToContents();
     // Room in the indicator column for the largest record number with its deletion mark.
     const int records = table_ != nullptr ? table_->RecordCount() : 0;

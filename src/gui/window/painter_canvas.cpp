@@ -113,8 +113,7 @@ void PainterCanvas::Polygon(const graphics::PixelPoint (&points)[4]) {
     painter_.setBrush(Qt::NoBrush);
 }
 
-void PainterCanvas::Text(const graphics::PixelText& text) {
-    if (text.height <= 0) return;
+QFont PixelTextFont(const graphics::PixelText& text) {
     QFont font(QString::fromStdString(text.fontName));
     font.setPixelSize(text.height);
     font.setWeight(text.bold ? QFont::Bold : QFont::Thin);
@@ -126,6 +125,12 @@ void PainterCanvas::Text(const graphics::PixelText& text) {
         const int natural = std::max(QFontMetrics(font).averageCharWidth(), 1);
         font.setStretch(std::clamp(text.width * 100 / natural, 1, 4000));
     }
+    return font;
+}
+
+void PainterCanvas::Text(const graphics::PixelText& text) {
+    if (text.height <= 0) return;
+    const QFont font = PixelTextFont(text);
     painter_.save();
     painter_.setFont(font);
     if (!text.keepColor) painter_.setPen(ToQColor(text.color));

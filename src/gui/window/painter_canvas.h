@@ -3,6 +3,7 @@
 #include <functional>
 
 #include <QColor>
+#include <QFont>
 #include <QPoint>
 
 #include "graphics/graphics_window.h"
@@ -16,6 +17,9 @@ namespace trb::gui {
 // Draws replayed display-list commands with a QPainter: the screen canvas, a printer page or
 // an image. Texts arrive in code page 850 and are drawn as display text with a transparent
 // background.
+// The font a replayed text is drawn in: its pixel height, and stretched to its character width.
+QFont PixelTextFont(const graphics::PixelText& text);
+
 class PainterCanvas : public graphics::ReplayCanvas {
   public:
     PainterCanvas(QPainter& painter, const text::FormatOptions& format);

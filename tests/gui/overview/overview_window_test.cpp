@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
+#include <QScreen>
 #include <QTableView>
 #include <QTest>
 #include <filesystem>
@@ -13,6 +15,7 @@
 #include "gui/overview/preview.h"
 #include "gui/window/main_window.h"
 #include "modal_script.h"
+#include "overview/overview.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
 
@@ -133,6 +136,50 @@ TEST_F(OverviewWindowTest, PickingARowOpensThatCaseAndTheOverviewComesBackWithTh
     EXPECT_THAT(script.names, ElementsAre("TForm_preview", "TForm_preview", "TForm_preview"));
     EXPECT_EQ(program_.caseFile.name, "a120") << "the last picked case stays open";
     EXPECT_FALSE(program_.abort);
+}
+
+// Every column of the window is in view, the numbers at their full width: the window is at most as
+// wide as the room, and the columns fit inside its grid.
+void ExpectEveryColumnInView(TForm_preview& form, const QRect& room) {
+    QApplication::processEvents();
+    QTableView& grid = form.Grid();
+    const QAbstractItemView& view = grid;
+    EXPECT_LE(form.width(), room.width());
+    EXPECT_LE(grid.horizontalHeader()->length(), grid.viewport()->width())
+        << "columns beyond the window's edge (window " << form.width() << " of " << room.width() << ")";
+    for (int c = 0; c < overview::kColumnCount; ++c) {
+        if (!overview::Columns()[static_cast<std::size_t>(c)].numeric) continue;
+        EXPECT_GE(grid.columnWidth(c), view.sizeHintForColumn(c)) << "column " << c << " cut";
+    }
+}
+
+TEST_F(OverviewWindowTest, EveryColumnIsInViewOnTheScreenAndOnALaptopsScreen) {
+    cases_.WriteCase("Pruefstand-Lager-Variante-mit-einem-langen-Namen-2026.trb", 90,
+                     "Pr\x81"
+                     "fstand");
+    Start();
+    ModalScript script;
+    script.Then([&](QWidget& form) {
+        // The test's screen (800 pixels wide) cannot take the designed widths: the texts give way.
+        ExpectEveryColumnInView(dynamic_cast<TForm_preview&>(form), form.screen()->availableGeometry());
+        form.findChild<QAction*>("mi_fileExit")->trigger();
+    });
+    Item("mi_fileopentable")->trigger();
+    EXPECT_EQ(script.Pending(), 0u);
+
+    // On a 1366 by 768 screen the default sizing stops at two thirds of the width, inside the
+    // temperature columns; the window takes the columns' width instead, the long name included.
+    overview::Overview listing;
+    int error = 0;
+    ASSERT_TRUE(overview::ScanFolder(folder_.string() + "/", program_.settings.format, listing, error));
+    TForm_preview form(std::move(listing), program_.texts, {});
+    form.adjustSize();
+    const QRect laptop(0, 0, 1366, 728);
+    form.FitInto(laptop);
+    form.show();
+    ExpectEveryColumnInView(form, laptop);
+    const QAbstractItemView& grid = form.Grid();
+    EXPECT_GE(form.Grid().columnWidth(0), grid.sizeHintForColumn(0)) << "room for the whole name";
 }
 
 // The tooltip of a row says what became of its file: the state and the messages for a file that is

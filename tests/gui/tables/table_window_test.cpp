@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QToolButton>
 #include <chrono>
@@ -354,6 +355,19 @@ TEST_F(TableWindowTest, CopyWarningAndHelpItems) {
     EXPECT_EQ(pictures, 1);
 }
 
+// A row is as high as a line of its text (or a check box) with a little air, not twice that.
+TEST_F(TableWindowTest, RowsAreAsHighAsTheirText) {
+    Edit([](Tdbf4& shown) {
+        TableGrid& grid = Grid(shown);
+        const int text = grid.fontMetrics().height();
+        const int box = grid.style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, &grid);
+        for (int row = 0; row < grid.model()->rowCount(); ++row) {
+            EXPECT_GE(grid.rowHeight(row), std::max(text, box) + 2) << row;
+            EXPECT_LE(grid.rowHeight(row), std::max(text, box) + 8) << row;
+        }
+    });
+}
+
 // ----- menu commands -------------------------------------------------------------------------------
 
 TEST_F(TableWindowTest, AppendPackAndTheImportsReadBackWithDbfread) {
@@ -663,7 +677,13 @@ TEST_F(TableWindowTest, PrintOfTenFieldsShowsTheFirstSevenOnTheTabDevice) {
         }
     }
     program.settings.textDevice = report::kTabFile;
-    Edit([](Tdbf4& shown) { Item(shown, "mi_filePrint")->trigger(); });
+    Edit([](Tdbf4& shown) {
+        Item(shown, "mi_filePrint")->trigger();
+        // The window's help is still the table's, not the printout's.
+        Item(shown, "mi_helpdbf")->trigger();
+    });
+    ASSERT_FALSE(dialogs.Entries("box").empty());
+    EXPECT_EQ(dialogs.Entries("box").back().caption, "HILFETEXT Nr.9520");
     const std::string printed = ReadWholeFile(PrivateTemp() / "$$1.txt");
     EXPECT_NE(
         printed.find("F1\tF2\tF3\tF4\tF5\tF6\tF7\n11\t12\t13\t14\t15\t16\t17\n21\t22\t23\t24\t25\t26\t27\n"),

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <limits>
 #include <new>
 #include <sstream>
 
@@ -27,9 +28,12 @@
 #include "gui/window/application.h"
 #include "gui/window/graphics_canvas.h"
 #include "gui/window/interface_language.h"
+#include "gui/window/painter_canvas.h"
 #include "input_test_support.h"
+#include "report/writer_state.h"
 #include "run_program.h"
 #include "tables/pre_design.h"
+#include "text/cp850.h"
 #include "text/language.h"
 #include "whole_file.h"
 #include "window_fixture.h"
@@ -252,6 +256,33 @@ TEST_F(RealWindowTest, TheResultSheetInInchesShowsFourSignificantDigits) {
     Trigger("mi_viewQuick");
     EXPECT_NEAR(static_cast<double>(program_.record.h0), 0.0167939, 1e-6);
     EXPECT_THAT(Dump(), HasSubstr("0.0006612")) << Dump();
+}
+
+// A long value of the result sheet ends inside its cell, before the line of the unit's column, as
+// the screen draws it: the example in inches (0.0006612 in) with a large load.
+TEST_F(RealWindowTest, LongValuesOfTheResultSheetEndInsideTheirCells) {
+    Thh& window = Start();
+    program_.settings.format.units = 1;
+    program_.record.f = 123456789;
+    Trigger("mi_viewQuick");
+    const RecordedDrawing sheet = ReplayOf(window);
+    int measured = 0;
+    for (const graphics::PixelText& text : sheet.texts) {
+        if (text.escapement != 0 || text.height <= 0) continue;
+        const QString shown = QString::fromStdString(text::OemToDisplay(text.text, program_.settings.format));
+        const int end = text.origin.x + QFontMetrics(PixelTextFont(text)).horizontalAdvance(shown.trimmed());
+        // The first column line right of the text's start across its row (titles have none).
+        int edge = std::numeric_limits<int>::max();
+        for (const RecordedDrawing::Box& line : sheet.lines) {
+            if (line.Width() == 0 && line.left > text.origin.x && line.top <= text.origin.y &&
+                line.bottom >= text.origin.y + text.height / 2)
+                edge = std::min(edge, line.left);
+        }
+        if (edge == std::numeric_limits<int>::max()) continue;
+        ++measured;
+        EXPECT_LE(end, edge) << text.text;
+    }
+    EXPECT_GT(measured, 60) << "every cell of the sheet";
 }
 
 // 4. A case started as "test.edi /E" stays test.edi at every save.
@@ -534,6 +565,29 @@ TEST_F(RealWindowTest, ExternalProgramsSayWhenNothingCouldBeStarted) {
     EXPECT_THAT(script.names, ::testing::Contains("ExportFailedBox"));
     EXPECT_EQ(launcher_.calls.back().program, program_.settings.textProgram);
     EXPECT_THAT(launcher_.calls.back().arguments.at(0), ::testing::EndsWith("outwin.txt"));
+}
+
+// A printout as an HTML page: the status line names the page, and when the desktop's opener ends
+// without finding a program for it, a message names the page.
+TEST_F(RealWindowTest, AWrittenPageIsNamedAndAnOpenerThatFailsLaterSaysSo) {
+    Start();
+    program_.settings.textDevice = report::kHtmlFile;
+    Trigger("mi_ViewAusdruck");
+    ASSERT_FALSE(launcher_.calls.empty());
+    const std::string page = launcher_.calls.back().arguments.at(0);
+    EXPECT_EQ(window_->statusBar()->currentMessage().toStdString(), "Gespeichert: " + page);
+    ModalScript script;
+    QString said;
+    script.Then([&said](QWidget& box) {
+        if (const auto* message = qobject_cast<QMessageBox*>(&box)) said = message->text();
+        dynamic_cast<QDialog&>(box).accept();
+    });
+    launcher_.EndOpener(3);
+    QApplication::processEvents();
+    EXPECT_EQ(script.names.size(), 1u);
+    EXPECT_THAT(said.toStdString(), HasSubstr("Kein Programm konnte " + page +
+                                              " \xC3\xB6"
+                                              "ffnen (xdg-open endete mit Exit-Code 3"));
 }
 
 // Help > Verification report opens the installed report with the desktop's handler, in the menu's
