@@ -70,7 +70,7 @@ void DrawFramedTable(Driver& driver, const FramedTable& table, real h) {
     driver.CadTextStyle(2, 0, h, kCharWidth * h);
 
     driver.CadRectangle(table.x, table.y, table.x + width, bottom);
-    driver.CadText(table.title, table.x + inset, table.y - 1.5L * h);
+    CellText(driver, table.title, table.x + inset, table.y - 1.5L * h, width - 1.5L * inset, h);
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
         const real top = table.y - rowHeight * static_cast<real>(i + titleRows);
         if (top != table.y) driver.CadLine(table.x, top, table.x + width, top);
