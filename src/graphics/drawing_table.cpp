@@ -12,16 +12,25 @@ namespace {
 // of the tables wider than that (the screen's digits take less).
 constexpr real kCharWidth = 0.75L;
 
-// The text's length in character widths: narrow letters and marks count little over half, m and w
-// more than one (as in the proportional fonts the screen uses).
+// The text's length in character widths, as the proportional fonts of the screen draw it: digits
+// take a whole width, capitals a little more, small letters less, narrow letters and marks little
+// over half, m and w the most.
 real Characters(std::string_view text) {
     constexpr std::string_view kNarrow = "fijlrtI.,:;'!| ";
     constexpr std::string_view kWide = "mwMW";
     real length = 0;
     for (char c : text) {
-        length += kNarrow.find(c) != std::string_view::npos ? 0.6L
-                  : kWide.find(c) != std::string_view::npos ? 1.4L
-                                                            : 1;
+        if (kNarrow.find(c) != std::string_view::npos) {
+            length += 0.6L;
+        } else if (kWide.find(c) != std::string_view::npos) {
+            length += 1.4L;
+        } else if (c >= 'a' && c <= 'z') {
+            length += 0.85L;
+        } else if (c >= 'A' && c <= 'Z') {
+            length += 1.1L;
+        } else {
+            length += 1;
+        }
     }
     return length;
 }
