@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/operating_sweep.h"
 #include "graphics/plot_parameters.h"
 #include "help/help_text.h"
 #include "help/picture_list.h"
@@ -77,6 +78,7 @@ TEST(ShippedHelpTest, TheTextsSayWhatTheProgramDoes) {
          "ffnet den Fall"},
         {3400, "rechten Maustaste auf einen Spaltentitel sortiert"},
         {1015, "1 bis 3150 mm"},
+        {5640, "(1 bis " + std::to_string(core::kMaxSweepSteps) + ")"},
     };
     for (const auto& [number, phrase] : claims) {
         const HelpEntry entry = LookupHelp(kData, number);
