@@ -60,11 +60,15 @@ void Tdbf4::mi_fileExportHtmlClick() {
     if (!Try([&] { page = report::TableHtmlPage(*table_, heading, program_.settings.format); })) return;
     ui::WriteFileChecked(*chosen, page, program_.dialogs, abort);
     if (abort) return;
+    program_.dialogs.FileWritten(*chosen);
     const std::string& browser = program_.settings.htmlBrowser;
     std::error_code error;
-    if ((!browser.empty() && !std::filesystem::exists(browser, error)) ||
-        !program_.launcher.Start(browser, {*chosen}))
+    if (!browser.empty() && !std::filesystem::exists(browser, error)) {
         program_.dialogs.ShowErrorBox(text::DisplayToOem(browser) + " not found");
+    } else if (!program_.launcher.Start(browser, {*chosen})) {
+        program_.dialogs.ShowErrorBox(
+            ui::NothingCouldOpenText(*chosen, text::DisplayToOem(program_.launcher.FailureText())));
+    }
 }
 
 void Tdbf4::mi_fileSaveAsDelimitedClick() {

@@ -615,6 +615,15 @@ TEST_F(TableWindowTest, ExportHtmlIsEscapedUtf8) {
     ASSERT_EQ(launcher.calls.size(), 1u);
     EXPECT_EQ(launcher.calls[0].program, "");
     EXPECT_EQ(launcher.calls[0].arguments, std::vector<std::string>{page.string()});
+    EXPECT_EQ(dialogs.statusNotes.back(), "Gespeichert: " + page.string());
+    // Without a browser the page is named, not an empty program.
+    launcher.succeed = false;
+    launcher.failure = "file not found: xdg-open";
+    dialogs.Reply(page.string()).Reply("yes");
+    Edit([](Tdbf4& shown) { Item(shown, "mi_fileExportHtml")->trigger(); });
+    EXPECT_EQ(Boxes().back(), "Kein Programm konnte " + page.string() +
+                                  " \xC3\xB6"
+                                  "ffnen (file not found: xdg-open).");
     const std::string script =
         "import sys, html.parser\n"
         "class P(html.parser.HTMLParser):\n"
