@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,6 +30,7 @@
 #include "gui/printing/print_state.h"
 #include "gui/window/main_window.h"
 #include "modal_script.h"
+#include "tables/reference_tables.h"
 #include "ui/help_numbers.h"
 #include "ui/launcher.h"
 #include "window_fixture.h"
@@ -396,6 +398,50 @@ TEST_F(PrintWindowTest, StoredPrintoutSettingsRoundTripThroughTheTable) {
                              "r['BORDERLINE'])\n",
                              QString::fromStdString(table)});
     EXPECT_EQ(read, "quer farbig 0.8 0.9 12 -3 True False True True\n");
+}
+
+// An installed DBF folder takes no writes: a setting taken over goes with the folder's settings to
+// the user's configuration folder, the user is told where, and the next run reads it from there.
+TEST_F(PrintWindowTest, SettingsTakenOverFromAReadOnlyDbfFolderAreKeptInTheUsersFolder) {
+    Start();
+    const fs::path shipped = folder_ / "shipped";
+    fs::create_directories(shipped / "TEST.$$$");  // the folder's write check fails, also for root
+    tables::DbfTable::Create(shipped / "printout.dbf", tables::PrintoutFields());
+    program_.settings.dbfFolder = shipped.string() + "/";
+    Trigger("mi_viewfertlager");
+    QString told;
+    ModalScript script;
+    script.Then([](QWidget& dialog) { Click(dialog, "Button_append"); })
+        .Then([](QWidget& name) {
+            Type(name, "EditEinText", "Plotter A1");
+            Accept(name);
+        })
+        .Then([&told](QWidget& box) {
+            if (const auto* message = qobject_cast<QMessageBox*>(&box)) told = message->text();
+            Accept(box);
+        })
+        .Then([](QWidget& dialog) { Click(dialog, "Button_db"); })
+        .Then([](QWidget& chooser) {
+            EXPECT_EQ(chooser.findChild<QTableView*>("TableGrid")->model()->rowCount(), 1);
+            Accept(chooser);
+        })
+        .Then([](QWidget& dialog) { Click(dialog, "Button_cancel"); });
+    Trigger("mi_fileprint");
+    EXPECT_EQ(script.Pending(), 0u);
+    const fs::path own = folder_ / "config" / "trb" / "printout.dbf";
+    EXPECT_EQ(told.toStdString(), "Der DBF-Ordner " + shipped.string() +
+                                      "/ ist schreibgesch\xC3\xBCtzt: die Druckeinstellungen werden in " +
+                                      own.string() + " gespeichert.");
+    ASSERT_TRUE(fs::exists(own));
+    const auto names = [](const fs::path& table) {
+        return RunTool(TRB_PYTHON, {"-c",
+                                    "import sys\n"
+                                    "from dbfread import DBF\n"
+                                    "for r in DBF(sys.argv[1]): print(r['NAME'])\n",
+                                    QString::fromStdString(table.string())});
+    };
+    EXPECT_EQ(names(own), "Plotter A1\n");
+    EXPECT_EQ(names(shipped / "printout.dbf"), "") << "the installed table is left as it is";
 }
 
 TEST_F(PrintWindowTest, TheDialogStartsFromWhatTheWindowShows) {
