@@ -16,7 +16,7 @@ constexpr real kCharWidth = 0.75L;
 // take a whole width, capitals a little more, small letters less, narrow letters and marks little
 // over half, m and w the most.
 real Characters(std::string_view text) {
-    constexpr std::string_view kNarrow = "fijlrtI.,:;'!| ";
+    constexpr std::string_view kNarrow = "fijlrtI.,:;'!| ()-\xF8";  // \xF8: the degree sign
     constexpr std::string_view kWide = "mwMW";
     real length = 0;
     for (char c : text) {
