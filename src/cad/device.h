@@ -73,6 +73,10 @@ class CadDevice {
     virtual void Text(std::string_view text, real x, real y, const TextStyle& style) = 0;
     // Filled quadrilateral in DXF point order: the outline runs 1, 2, 4, 3.
     virtual void Solid(real x1, real y1, real x2, real y2, real x3, real y3, real x4, real y4) = 0;
+    // The colour (red, green, blue, 0..255 each) of the solids that follow, until the next Pen: the
+    // steps of a colour map, which no pen has. A device without such colours takes the nearest it
+    // has, or keeps the pen's colour.
+    virtual void SolidColor(int /*red*/, int /*green*/, int /*blue*/) {}
 
     // True when the device takes polylines as such (DXF with the polyline mode on). For every
     // other device the driver turns polylines into lines and arcs and never calls the three

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "cad/cad_colors.h"
 #include "cad/cad_numbers.h"
 #include "cad/cad_text.h"
 
@@ -172,6 +173,11 @@ void DxfDevice::EntitiesBegin() {
 
 void DxfDevice::Pen(int n) {
     layer_ = PenLayerName(settings_, n);
+    solidColor_ = 0;
+}
+
+void DxfDevice::SolidColor(int red, int green, int blue) {
+    solidColor_ = NearestCadColor(red, green, blue);
 }
 
 bool DxfDevice::SamePoint(real x1, real y1, real x2, real y2) const {
@@ -236,6 +242,7 @@ void DxfDevice::Text(std::string_view text, real x, real y, const TextStyle& sty
 
 void DxfDevice::Solid(real x1, real y1, real x2, real y2, real x3, real y3, real x4, real y4) {
     Entity("SOLID");
+    if (solidColor_ != 0) Group(62, std::to_string(solidColor_));
     Real(10, x1);
     Real(20, y1);
     Real(11, x2);

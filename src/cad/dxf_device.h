@@ -34,6 +34,8 @@ class DxfDevice : public CadDevice {
     void Arc(real x, real y, real phi1, real phi2, real r) override;
     void Text(std::string_view text, real x, real y, const TextStyle& style) override;
     void Solid(real x1, real y1, real x2, real y2, real x3, real y3, real x4, real y4) override;
+    // The nearest colour index, written with each solid until the next pen.
+    void SolidColor(int red, int green, int blue) override;
     bool DrawsPolylines() const override { return polylineMode_; }
     void PolylineBegin(int flags) override;
     void Vertex(real bulge, real x, real y) override;
@@ -58,6 +60,7 @@ class DxfDevice : public CadDevice {
     CadSettings settings_;
     bool polylineMode_;
     std::string layer_ = "0";
+    int solidColor_ = 0;  // the colour index of the solids until the next pen; 0: the layer's
     std::vector<std::string> tableLayers_;  // names already in the layer table
 };
 

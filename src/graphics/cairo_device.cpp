@@ -89,6 +89,10 @@ void CairoDevice::Solid(real x1, real y1, real x2, real y2, real x3, real y3, re
     Record({Kind::Solid, 0, {x1, y1, x2, y2, x3, y3, x4, y4}, {}, {}});
 }
 
+void CairoDevice::SolidColor(int red, int green, int blue) {
+    if (!defining_) look_.color = {red, green, blue};
+}
+
 void CairoDevice::Insert(std::string_view name, real xscale, real yscale, real angle, real x, real y) {
     if (defining_) {
         Record({Kind::Insert, 0, {xscale, yscale, angle, x, y}, std::string(name), {}});

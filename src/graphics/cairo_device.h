@@ -39,6 +39,8 @@ class CairoDevice : public cad::CadDevice {
     void Arc(real x, real y, real phi1, real phi2, real r) override;
     void Text(std::string_view text, real x, real y, const cad::TextStyle& style) override;
     void Solid(real x1, real y1, real x2, real y2, real x3, real y3, real x4, real y4) override;
+    // Paper has every colour: the solids that follow are drawn in it, until the next pen.
+    void SolidColor(int red, int green, int blue) override;
     void Insert(std::string_view name, real xscale, real yscale, real angle, real x, real y) override;
     void Close() override;
     bool Good() const override { return good_; }

@@ -43,6 +43,7 @@ int FieldCount(int code) {
         case 2:
             return 2;
         case 3:
+        case 14:
             return 3;
         case 4:
             return 4;
@@ -70,6 +71,7 @@ bool IsIntegerField(int code, int index) {
         case 11:
         case 12:
         case 13:
+        case 14:
             return true;
         case 9:
             return index == 2;  // font number

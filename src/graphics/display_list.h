@@ -25,6 +25,7 @@ enum class Cmd : int {
     LineStyle = 11,
     LineWidth = 12,
     Sleep = 13,
+    SolidColor = 14,  // red, green, blue of the solids that follow, until the next Color
 };
 
 // One entry of the display list. Fields are kept as numbers (the text form is produced on

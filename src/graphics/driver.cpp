@@ -185,6 +185,10 @@ void Driver::CadSolid(real x1, real y1, real x2, real y2, real x3, real y3, real
     if (output_) output_->Solid(x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
+void Driver::CadSolidColor(int red, int green, int blue) {
+    if (output_) output_->SolidColor(red, green, blue);
+}
+
 void Driver::CadPolylineBegin(int flags) {
     polylineFlags_ = flags;
     vertexCount_ = 0;

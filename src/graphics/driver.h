@@ -115,6 +115,8 @@ class Driver {
     void CadCircle(real x, real y, real r);
     void CadArc(real x, real y, real phi1, real phi2, real r);
     void CadSolid(real x1, real y1, real x2, real y2, real x3, real y3, real x4, real y4);
+    // The colour of the solids that follow until the next CadColor (0..255 each).
+    void CadSolidColor(int red, int green, int blue);
     // flags 1 = closed; phi is the included angle (radians) of the side from this vertex on.
     void CadPolylineBegin(int flags);
     void CadVertex(real phi, real x, real y);

@@ -216,6 +216,12 @@ void GraphicsWindow::SetColor(int n) {
     currentColor_ = n;
 }
 
+void GraphicsWindow::SetSolidColor(Rgb color) {
+    Append(Cmd::SolidColor,
+           {static_cast<real>(color.red), static_cast<real>(color.green), static_cast<real>(color.blue)});
+    currentColor_ = -1;
+}
+
 void GraphicsWindow::SetLineStyle(int n) {
     if (n == currentStyle_) return;
     Append(Cmd::LineStyle, {static_cast<real>(n)});

@@ -83,6 +83,8 @@ class GraphicsWindow {
     void SetTextStyle(int font, real angle, real height, real width);
     void SetColor(int n);
     void SetColorAcad(int cadColor) { SetColor(GetColorTurbo(cadColor)); }
+    // The colour of the solids that follow; the next SetColor is always written after it.
+    void SetSolidColor(Rgb color);
     int GetColor() const { return currentColor_; }
     void SetLineStyle(int n);
     void SetLineStyleName(std::string_view name) { SetLineStyle(LineStyleFromName(name)); }

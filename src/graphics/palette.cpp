@@ -27,6 +27,11 @@ Rgb PaletteColor(int n) {
     return kPalette[static_cast<std::size_t>(n - 1)];
 }
 
+Rgb GreyOf(Rgb color) {
+    const int grey = (299 * color.red + 587 * color.green + 114 * color.blue + 500) / 1000;
+    return {grey, grey, grey};
+}
+
 int GetColorTurbo(int cadColor) {
     int c = cadColor;
     if (c > 15) c = c % 16 + 1;

@@ -18,6 +18,9 @@ inline constexpr int kMaxColor = 16;
 // fixed value; numbers outside 1..16 give black.
 Rgb PaletteColor(int n);
 
+// The grey of the same brightness (ITU-R BT.601 weights), for black-and-white outputs.
+Rgb GreyOf(Rgb color);
+
 // Turns a CAD colour number (0..255) into a colour number of the graphics window.
 int GetColorTurbo(int cadColor);
 

@@ -130,6 +130,9 @@ class Replayer {
             case 13:
                 if (!print_) screen_.Sleep(static_cast<int>(v[0]));
                 break;
+            case 14:
+                SetSolidColor({static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2])});
+                break;
             default:
                 break;
         }
@@ -148,6 +151,13 @@ class Replayer {
             return;
         }
         color_ = n;
+    }
+
+    // A colour map's step: in its colour, or in its grey where the screen or the paper is black and
+    // white, so that the steps stay apart.
+    void SetSolidColor(Rgb color) {
+        screen_.SetColor(window_.Settings().colorMode ? color : GreyOf(color));
+        if (print_) print_->canvas->SetColor(print_->colorMode == 2 ? color : GreyOf(color));
     }
 
     void DrawText(const DisplayCommand& c) {

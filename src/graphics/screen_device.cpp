@@ -127,6 +127,14 @@ void ScreenDevice::Solid(real x1, real y1, real x2, real y2, real x3, real y3, r
     }
 }
 
+void ScreenDevice::SolidColor(int red, int green, int blue) {
+    if (blockDevice_) {
+        blockDevice_->SolidColor(red, green, blue);
+    } else {
+        window_.SetSolidColor({red, green, blue});
+    }
+}
+
 void ScreenDevice::Insert(std::string_view name, real xscale, real yscale, real angle, real x, real y) {
     if (blockDevice_) {
         blockDevice_->Insert(name, xscale, yscale, angle, x, y);

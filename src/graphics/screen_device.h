@@ -47,6 +47,7 @@ class ScreenDevice : public cad::CadDevice {
     void Arc(real x, real y, real phi1, real phi2, real r) override;
     void Text(std::string_view text, real x, real y, const cad::TextStyle& style) override;
     void Solid(real x1, real y1, real x2, real y2, real x3, real y3, real x4, real y4) override;
+    void SolidColor(int red, int green, int blue) override;
     void Insert(std::string_view name, real xscale, real yscale, real angle, real x, real y) override;
     void Close() override;
 
