@@ -19,8 +19,10 @@ void DrawBatchView(Program& program, const std::string& caseFile, int device, in
     driver.SetBatchMode(true);
     if (pngResolution > 0) driver.SetPngResolution(pngResolution);
     driver.CollectPages(pages);
-    const graphics::DrawingData data{program.record,      program.texts,   program.settings, program.title,
-                                     program.drawingInfo, program.changes, caseFile,         false};
+    graphics::DrawingData data{program.record,      program.texts,   program.settings, program.title,
+                               program.drawingInfo, program.changes, caseFile,         false};
+    // The film is solved only when the pressure-distribution view draws.
+    data.film = [&program]() { return &program.film.Get(program.record, program.status); };
     graphics::DrawBearingView(driver, program.dialogs, data, device, view);
 }
 

@@ -32,6 +32,7 @@ int WriteCasePdf(Program& program, const std::string& caseFile) {
     if (!failed && !program.abort) {
         DrawBatchView(program, caseFile, graphics::kDevicePdf, graphics::kViewResultSheet, 0, &document);
         DrawBatchView(program, caseFile, graphics::kDevicePdf, graphics::kViewProduction, 0, &document);
+        DrawBatchView(program, caseFile, graphics::kDevicePdf, graphics::kViewFilm, 0, &document);
     }
     if (program.abort) return kExitUnreadableCase;
     const std::string target = fs::path(caseFile).replace_extension(".pdf").string();
@@ -49,7 +50,8 @@ int WriteCasePdf(Program& program, const std::string& caseFile) {
 int RunPaperBatch(Program& program, const PaperBatch& request) {
     const bool picture = request.format != PaperFormat::Pdf;
     if (picture && (request.view < graphics::kViewResultSheet || request.view >= graphics::kViewEnd)) {
-        program.dialogs.ShowErrorBox("View " + std::to_string(request.view) + " (1..7)");
+        program.dialogs.ShowErrorBox("View " + std::to_string(request.view) + " (1.." +
+                                     std::to_string(graphics::kViewEnd - 1) + ")");
         return kExitBadArguments;
     }
     // A resolution given must be one the window would take; a mistyped one is not replaced silently.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/film_cache.h"
 #include "casefile/case_file.h"
 #include "casefile/case_file_state.h"
 #include "config/config_file.h"
@@ -46,6 +47,8 @@ class Program {
     ui::Dialogs& dialogs;
     ui::Launcher& launcher;
     bool noGui = false;  // "/NOGUI" on the command line
+    // The lubricant film of the case, solved when the pressure-distribution view asks for it.
+    FilmCache film;
 
     // The example case with its drawing name (the language's "Radialgleitlager") and number.
     void LoadExampleCase();

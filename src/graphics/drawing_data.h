@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "config/settings.h"
@@ -9,7 +10,15 @@
 #include "docs/title_data.h"
 #include "text/language.h"
 
+namespace trb::film {
+struct CaseFilm;
+}
+
 namespace trb::graphics {
+
+// The Reynolds film of the case, asked for only when a view that shows it draws; nullptr while it is
+// still being solved (the screen then says so and is drawn again once the film is there).
+using FilmSource = std::function<const film::CaseFilm*()>;
 
 // What the bearing drawings read at the moment they draw: the case with its documentation, the
 // language texts and the settings. The run's messages and failed flag come from the driver's
@@ -27,6 +36,8 @@ struct DrawingData {
     // False in the command-line modes: a failed run then shows no messages and the diagram
     // limits are never asked for.
     bool userInterface = true;
+    // The film for the pressure-distribution view; without a source that view has no film to show.
+    FilmSource film = {};
 };
 
 }  // namespace trb::graphics

@@ -6,9 +6,11 @@
 
 #include "graphics/diagram_viscosity.h"
 #include "graphics/drawing_bearing.h"
+#include "graphics/drawing_film.h"
 #include "graphics/drawing_production.h"
 #include "graphics/drawing_result_sheet.h"
 #include "graphics/driver.h"
+#include "text/film_texts.h"
 #include "ui/dialogs.h"
 
 namespace trb::graphics {
@@ -38,7 +40,8 @@ std::string FillViewList(ui::Dialogs& dialogs, const text::LanguageTexts& texts)
     list[4] = bearing + " SA";
     list[5] = bearing + " VA+SA";
     list[6] = texts.Calc(CalcText::Fertigungszeichnung) + " " + bearing;
-    list[7] = texts.Calc(CalcText::Zurueck) + " ..";
+    list[7] = text::Film(texts, text::FilmText::Druckverteilung);
+    list[8] = texts.Calc(CalcText::Zurueck) + " ..";
     return texts.Calc(CalcText::BitteWaehlen) + " ..";
 }
 
@@ -102,6 +105,8 @@ Rect ViewLimits(int view, const core::TRBrecord& record) {
             return {-b0, -1.3L * b0, 1.7L * b + b0, 1.2L * b0};
         case kViewProduction:
             return {-5, -5, 225, 310};
+        case kViewFilm:
+            return kFilmSheet;
         default:
             return {0, 0, 160, 120};
     }
@@ -160,6 +165,9 @@ void WriteBearingView(Driver& driver, const DrawingData& data, int view) {
             }
             break;
         }
+        case kViewFilm:
+            DrawFilmSheet(driver, data, data.film ? data.film() : nullptr);
+            break;
         default:
             break;
     }

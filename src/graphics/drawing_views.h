@@ -21,20 +21,20 @@ enum BearingView : int {
     kViewSection = 5,
     kViewFrontAndSection = 6,
     kViewProduction = 7,
-    kViewEnd = 8,
+    kViewFilm = 8,  // the pressure distribution of the lubricant film
+    kViewEnd = 9,
 };
 
-// The drawing command: device as for CadOpen (0 = ask), view 1..8 (0 = ask). With view 0 the
-// list is offered again after every drawing until the user picks its last item or cancels.
-// When the last run failed nothing is drawn; the run's messages are shown instead (only with a
-// user interface).
+// The drawing command: device as for CadOpen (0 = ask), view 1..8 (0 = ask; 9 the list's end). With view 0
+// the list is offered again after every drawing until the user picks its last item or cancels. When the last
+// run failed nothing is drawn; the run's messages are shown instead (only with a user interface).
 void DrawBearingView(Driver& driver, ui::Dialogs& dialogs, const DrawingData& data, int device, int view);
 
-// One bearing drawing (views 1 and 4..7) into an opened driver: pens, limits, tables, blocks and
+// One bearing drawing (views 1, 4..7 and 8) into an opened driver: pens, limits, tables, blocks and
 // entities, up to and including the closing of the entity section; CadClose is the caller's.
 void WriteBearingView(Driver& driver, const DrawingData& data, int view);
 
-// The drawing limits of views 1..7.
+// The drawing limits of views 1..8.
 Rect ViewLimits(int view, const core::TRBrecord& record);
 
 // The scale of the front view and the section on the production drawing: 60 / max(B, De).

@@ -151,8 +151,9 @@ enum class MenuCaption : int {
     Reserven,          // the reserves view: how far the case is from its limits
     Verifikation,      // the verification report of the Help menu
     Benutzerhandbuch,  // the user guide in the desktop's browser
+    Druckverteilung,   // the pressure distribution of the lubricant film
 };
-inline constexpr int kMenuCaptionCount = 41;
+inline constexpr int kMenuCaptionCount = 42;
 
 // The caption dictionary entries this program uses.
 enum class DictionaryCaption : int { Lager = 1, Schmierung, Grenzwerte };

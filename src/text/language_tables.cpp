@@ -180,6 +180,8 @@ const std::array<CaptionRow, kMenuCaptionCount> kMenuRows = {{
      "검증 보고서(&V)"},
     {"&Benutzerhandbuch", "&User guide", "&Guide de l'utilisateur", "&Ghidul utilizatorului",
      "사용자 안내서(&U)"},
+    {"&Druckverteilung", "Pressure &distribution", "&Distribution de pression", "&Distributia presiunii",
+     "압력 분포(&D)"},
 }};
 
 const std::array<CaptionRow, kDictionaryCaptionCount> kDictionaryRows = {{

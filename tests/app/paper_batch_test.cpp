@@ -54,18 +54,20 @@ class PaperBatchTest : public ::testing::Test {
     const std::string example = TRB_SOURCE_DATA_DIR "/examples/example.trb";
 };
 
-TEST_F(PaperBatchTest, PdfHoldsTheReportThenTheResultSheetThenTheProductionDrawingOnA4) {
+TEST_F(PaperBatchTest, PdfHoldsTheReportThenTheDrawingsThenThePressureDistributionOnA4) {
     Trb(example, {"/PDF"});
     ASSERT_EQ(exitCode, 0);
     EXPECT_EQ(Files(), 2u) << "the case and its PDF";
     const fs::path pdf = folder.Path() / "example.pdf";
     const paper::test::PdfPages info = paper::test::PdfInfo(pdf);
     ASSERT_TRUE(info.read);
-    ASSERT_GE(info.sizes.size(), 4u);
-    const int pages = static_cast<int>(info.sizes.size());
-    for (const auto& [width, height] : info.sizes) {
-        EXPECT_NEAR(width, 595.28, 0.01);
-        EXPECT_NEAR(height, 841.89, 0.01);
+    ASSERT_GE(info.sizes.size(), 5u);
+    // The pressure distribution comes last, on a landscape page.
+    const int pages = static_cast<int>(info.sizes.size()) - 1;
+    for (int page = 0; page <= pages; ++page) {
+        const auto [width, height] = info.sizes[static_cast<std::size_t>(page)];
+        EXPECT_NEAR(page < pages ? width : height, 595.28, 0.01) << page;
+        EXPECT_NEAR(page < pages ? height : width, 841.89, 0.01) << page;
     }
     // The report: its pages numbered from "Bl. 1", its rows with their umlauts and units.
     const std::string report = paper::test::PdfText(pdf, 1, pages - 2);
@@ -84,7 +86,12 @@ TEST_F(PaperBatchTest, PdfHoldsTheReportThenTheResultSheetThenTheProductionDrawi
     const std::string drawing = paper::test::PdfText(pdf, pages, pages);
     EXPECT_THAT(drawing, HasSubstr("\xC3\x84nderung"));
     EXPECT_THAT(drawing, Not(HasSubstr("Sommerfeld-Zahl")));
-    for (int page = 1; page <= pages; ++page) {
+    // The film: the DIN values beside the Reynolds solution, the coefficients and the grid used.
+    const std::string film = paper::test::PdfText(pdf, pages + 1, pages + 1);
+    for (const char* text : {"Druckverteilung", "DIN 31652", "Reynolds", "Abweichung", "Steifigkeit",
+                             "D\xC3\xA4mpfung", "Gitter 216 x 20", "Einsatzdrehzahl", "p max ="})
+        EXPECT_THAT(film, HasSubstr(text));
+    for (int page = 1; page <= pages + 1; ++page) {
         SCOPED_TRACE(page);
         EXPECT_GT(paper::test::PdfPage(pdf, page, 30).InkedPixels(), 300);
     }
@@ -130,9 +137,38 @@ TEST_F(PaperBatchTest, SvgAndPngOfAViewAtItsSizeAndResolution) {
     EXPECT_EQ(usual.width, 945) << "the result sheet's 160 mm at 150 dpi";
 }
 
+TEST_F(PaperBatchTest, ThePressureDistributionIsALandscapeSheetWithItsColourMap) {
+    Trb(example, {"/SVG:8", "/NOGUI"});
+    ASSERT_EQ(exitCode, 0);
+    const fs::path svg = folder.Path() / "example.svg";
+    EXPECT_EQ(paper::test::SvgRoot(svg), "svg 297mm 210mm\n");
+    const paper::test::Image rendered = paper::test::RenderSvg(svg);
+    ASSERT_TRUE(rendered.Valid());
+    // The colour map's upper right (the developed surface, x 165..285 mm, y 148..183 mm from below)
+    // holds the ramp's pale yellow of the low pressures and its dark red near p max.
+    const auto count = [&](auto near) {
+        long n = 0;
+        const int x0 = rendered.width * 165 / 297, x1 = rendered.width * 285 / 297;
+        const int y0 = rendered.height * (210 - 183) / 210, y1 = rendered.height * (210 - 148) / 210;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                n += near(rendered.R(x, y), rendered.G(x, y), rendered.B(x, y)) ? 1 : 0;
+        return n;
+    };
+    EXPECT_GT(count([](int r, int g, int b) { return r > 240 && g > 240 && b > 160 && b < 230; }), 1000);
+    EXPECT_GT(count([](int r, int g, int b) { return r > 100 && r < 180 && g < 40 && b < 70; }), 20);
+
+    Trb(example, {"/PNG:8:72"});
+    ASSERT_EQ(exitCode, 0);
+    const paper::test::Image png =
+        paper::test::DecodePng(test_support::ReadWholeFile(folder.Path() / "example.png"));
+    EXPECT_EQ(png.width, 842);  // 297 mm at 72 dpi
+    EXPECT_EQ(png.height, 595);
+}
+
 TEST_F(PaperBatchTest, FailuresWriteNothingAndSayWhy) {
     // A view the View menu does not have.
-    EXPECT_THAT(Trb(example, {"/SVG:8"}), HasSubstr("8"));
+    EXPECT_THAT(Trb(example, {"/SVG:9"}), HasSubstr("1..8"));
     EXPECT_EQ(exitCode, 2);
     // A resolution the window would not take, or one that is no number, is refused, not replaced.
     for (const char* option :

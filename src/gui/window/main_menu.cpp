@@ -72,6 +72,7 @@ MainMenu::MainMenu(QMainWindow& window) : window_(window) {
     AddItem(view, "mi_viewQuick");
     AddItem(view, "mi_viewLager");
     AddItem(view, "mi_viewfertlager");
+    AddItem(view, "mi_viewDruckverteilung");
     view->addSeparator();
     AddItem(view, "mi_viewnue");
     AddItem(view, "mi_vieweta");
@@ -185,6 +186,7 @@ void MainMenu::RefreshCaptions(const text::LanguageTexts& texts, int messageCoun
     Set("mi_viewQuick", menu(MenuCaption::Quick));
     Set("mi_viewLager", dictionary(DictionaryCaption::Lager));
     Set("mi_viewfertlager", production);
+    Set("mi_viewDruckverteilung", menu(MenuCaption::Druckverteilung));
     Set("mi_viewnue", calc(CalcText::KinematischeViskositaet) + " &nue = f(T)");
     Set("mi_vieweta", calc(CalcText::DynamischeViskositaet) + " &eta = f(T)");
     Set("mi_viewSpielbereich", menu(MenuCaption::Spielbereich));

@@ -60,6 +60,7 @@ void Thh::ConnectCommands() {
     bind("mi_viewQuick", [this] { DrawView(graphics::kDeviceScreen, 1); });
     bind("mi_viewLager", [this] { DrawView(graphics::kDeviceScreen, 6); });
     bind("mi_viewfertlager", [this] { DrawView(graphics::kDeviceScreen, 7); });
+    bind("mi_viewDruckverteilung", [this] { DrawView(graphics::kDeviceScreen, graphics::kViewFilm); });
     bind("mi_viewnue", [this] { DrawDiagram(1); });
     bind("mi_vieweta", [this] { DrawDiagram(2); });
     bind("mi_viewErrorMessages", [this] { mi_viewErrorMessagesClick(); });
@@ -240,14 +241,15 @@ void Thh::DrawView(int device, int view) {
     if (device == graphics::kDeviceScreen) screenView_ = {view, 0};
     driver_->SetSettings(graphics::DriverSettingsFrom(program_.settings));
     driver_->SetCaseFile(casefile::CurrentCaseFile(program_.caseFile));
-    const graphics::DrawingData data{program_.record,
-                                     program_.texts,
-                                     program_.settings,
-                                     program_.title,
-                                     program_.drawingInfo,
-                                     program_.changes,
-                                     casefile::CurrentCaseFile(program_.caseFile),
-                                     true};
+    graphics::DrawingData data{program_.record,
+                               program_.texts,
+                               program_.settings,
+                               program_.title,
+                               program_.drawingInfo,
+                               program_.changes,
+                               casefile::CurrentCaseFile(program_.caseFile),
+                               true};
+    data.film = [this]() { return &program_.film.Get(program_.record, program_.status); };
     program_.dialogs.SetBusy(true);
     graphics::DrawBearingView(*driver_, program_.dialogs, data, device, view);
     program_.dialogs.SetBusy(false);

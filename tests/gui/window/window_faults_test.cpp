@@ -694,5 +694,19 @@ TEST_F(RealWindowTest, ACommandThatThrowsIsReportedAndTheUnsavedCaseStays) {
     EXPECT_TRUE(program_.caseFile.modified);
 }
 
+// 12. "Pressure distribution" in the View menu solves the film of the case once and draws it: the
+// colour map's solids in their own colours, the comparison with the DIN values; drawn again alike.
+TEST_F(RealWindowTest, PressureDistributionDrawsTheFilmOfTheCase) {
+    Start();
+    Trigger("mi_viewDruckverteilung");
+    const std::string sheet = Dump();
+    EXPECT_THAT(sheet, HasSubstr("Druckverteilung"));
+    EXPECT_THAT(sheet, HasSubstr("DIN 31652"));
+    EXPECT_THAT(sheet, HasSubstr("\n14;255;255;")) << "the ramp's pale yellow of the lowest pressures";
+    EXPECT_THAT(sheet, Not(HasSubstr("Kein Ergebnis")));
+    Trigger("mi_viewDruckverteilung");
+    EXPECT_EQ(Dump(), sheet);
+}
+
 }  // namespace
 }  // namespace trb::gui::testing
