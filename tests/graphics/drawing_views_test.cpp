@@ -191,14 +191,14 @@ TEST_F(DrawCommandTest, FailedRunShowsItsMessagesInsteadOfADrawing) {
 }
 
 TEST_F(DrawCommandTest, ViewListIsOfferedUntilTheLastItem) {
-    dialogs.Reply("4").Reply("5").Reply("8");
+    dialogs.Reply("4").Reply("5").Reply("9");
     DrawBearingView(*driver, dialogs, Data(), kDeviceText, kViewAsk);
     const auto lists = dialogs.Entries("list");
     ASSERT_EQ(lists.size(), 3u);
     EXPECT_EQ(lists[0].text, "Bitte w\xC3\xA4hlen ..");
     EXPECT_THAT(lists[0].items, ElementsAre("Quick", "Kinematische Viskosit\xC3\xA4t nue = f(T)",
                                             "Dynamische Viskosit\xC3\xA4t eta = f(T)", "Lager VA", "Lager SA",
-                                            "Lager VA+SA", "Fertigungszeichnung Lager",
+                                            "Lager VA+SA", "Fertigungszeichnung Lager", "Druckverteilung",
                                             "zur\xC3\xBC"
                                             "ck .."));
     EXPECT_TRUE(std::filesystem::exists(folder / "bearing.dump.txt"));
