@@ -77,7 +77,9 @@ void DrawLoad(Driver& driver, const text::LanguageTexts& texts) {
     const real y0 = kPolarCentre.y - 6, y1 = kPolarCentre.y - kBoreRadius + 4;
     driver.CadLine(kPolarCentre.x, y0, kPolarCentre.x, y1);
     driver.CadArrow(90, kPolarCentre.x, y1);
-    Text(driver, 2.5L, kPolarCentre.x + 1.5L, y1 + 3, "F (" + text::Film(texts, FilmText::Last) + ", 0\xF8)");
+    // Left of the arrow, clear of the 0° mark at its head and of h0 on the right.
+    Text(driver, 2.5L, kPolarCentre.x - 22, kPolarCentre.y - 20,
+         "F (" + text::Film(texts, FilmText::Last) + ", 0\xF8)");
 }
 
 void DrawPolar(Driver& driver, const DrawingData& data, const film::CaseFilm& f) {
@@ -89,8 +91,11 @@ void DrawPolar(Driver& driver, const DrawingData& data, const film::CaseFilm& f)
         const Point p = Polar(kBoreRadius, a), q = Polar(kBoreRadius - (a % 90 == 0 ? 3 : 1.5L), a);
         driver.CadLine(p.x, p.y, q.x, q.y);
         if (a % 90 == 0) {
+            // In the text's pen: the outline's dark blue does not read on a black screen.
             const Point t = Polar(kBoreRadius - 7, a);
+            driver.CadColor(kTextPen);
             Text(driver, 2.2L, t.x - 2.5L, t.y - 1, text::IntText(a) + "\xF8");
+            driver.CadColor(kOutlinePen);
         }
     }
     const std::size_t n = f.angles.size();
@@ -226,14 +231,14 @@ void DrawMap(Driver& driver, const DrawingData& data, const film::CaseFilm& f) {
     if (field.columns > 0 && f.pmax > 0) {
         const real pmax = static_cast<real>(f.pmax);
         // One solid per cell in the colour of its mean, a little wider than the cell so that no seam
-        // of the background shows between neighbours; cells without pressure stay blank.
+        // of the background shows between neighbours. Cells without pressure take the ramp's lowest
+        // colour too: left blank, they read as a hole on a black screen.
         const real dx = (kMapArea.x2 - kMapArea.x1) / (field.columns - 1);
         for (int i = 0; i + 1 < field.columns; ++i) {
             for (int k = 0; k + 1 < rows; ++k) {
                 const double mean =
                     (field.At(i, k) + field.At(i + 1, k) + field.At(i, k + 1) + field.At(i + 1, k + 1)) / 4;
-                if (!(mean > 0)) continue;
-                const Rgb c = RampColor(mean / static_cast<double>(f.pmax));
+                const Rgb c = RampColor(std::max(mean, 0.0) / static_cast<double>(f.pmax));
                 driver.CadSolidColor(c.red, c.green, c.blue);
                 const Point a = MapPoint(static_cast<real>(i) * 360 / (field.columns - 1),
                                          f.z[static_cast<std::size_t>(k)]);

@@ -87,8 +87,9 @@ class Replayer {
                 break;
             case 7:
                 Both([&](ReplayCanvas& k, auto map) {
-                    const PixelPoint points[4] = {map(v[0], v[1]), map(v[2], v[3]), map(v[4], v[5]),
-                                                  map(v[6], v[7])};
+                    // A solid's corners come as a DXF SOLID's: its outline runs 1, 2, 4, 3.
+                    const PixelPoint points[4] = {map(v[0], v[1]), map(v[2], v[3]), map(v[6], v[7]),
+                                                  map(v[4], v[5])};
                     k.Polygon(points);
                 });
                 break;

@@ -23,7 +23,11 @@ class RecordingCanvas : public ReplayCanvas {
     }
     void Ellipse(PixelPoint, PixelPoint) override { calls.push_back("ellipse"); }
     void Arc(PixelPoint, PixelPoint, PixelPoint, PixelPoint) override { calls.push_back("arc"); }
-    void Polygon(const PixelPoint (&)[4]) override { calls.push_back("polygon"); }
+    void Polygon(const PixelPoint (&p)[4]) override {
+        std::string call = "polygon";
+        for (const PixelPoint& c : p) call += " " + std::to_string(c.x) + "," + std::to_string(c.y);
+        calls.push_back(call);
+    }
     void Text(const PixelText& t) override {
         calls.push_back("text " + t.text);
         texts.push_back(t);
@@ -55,6 +59,19 @@ TEST(Replay, ZoomSurvivesWindowCommandsUntilTheNextHeader) {
     RecordingCanvas again;
     Replay(window, again, nullptr, abort);
     EXPECT_EQ(again.calls.back(), "line 1,599 400,300");
+}
+
+// A solid comes with its corners in a DXF SOLID's order (the fourth opposite the first); the canvas gets
+// them round the outline, so that a rectangle fills whole and is no bow tie.
+TEST(Replay, SolidsFillRoundTheirOutline) {
+    GraphicsWindow window(Device());
+    bool abort = false;
+    window.SetWindow(false, false, 0, 0, 1, 1, 0, 0, 800, 600, abort);
+    window.Solid(0, 0, 400, 0, 0, 300, 400, 300);
+    RecordingCanvas canvas;
+    Replay(window, canvas, nullptr, abort);
+    ASSERT_FALSE(canvas.calls.empty());
+    EXPECT_EQ(canvas.calls.back(), "polygon 0,600 400,600 400,300 0,300");
 }
 
 TEST(Replay, StopsAtAnEmptyWindow) {
