@@ -147,7 +147,7 @@
 // The case overview and spreadsheets.
 #define TRB_HELP_NUMBERS_OVERVIEW(X) X(CaseOverview, 3400)
 
-// Clearance range and operating charts.
+// Clearance range, operating charts, reserves and the lubricant film.
 #define TRB_HELP_NUMBERS_CHARTS(X) \
     X(ClearanceRange, 5600)        \
     X(OperatingCharts, 5610)       \
@@ -156,7 +156,10 @@
     X(SweepSteps, 5640)            \
     X(ChartChoice, 5650)           \
     X(OperatingPoints, 5660)       \
-    X(Reserves, 5670)
+    X(Reserves, 5670)              \
+    X(PressureDistribution, 5680)  \
+    X(FilmCoefficients, 5685)      \
+    X(FilmTrust, 5690)
 
 #define TRB_HELP_NUMBERS(X)      \
     TRB_HELP_NUMBERS_INPUT(X)    \
