@@ -34,6 +34,8 @@ class ChartCommands {
     bool RedrawAfterRun();
     // Another view replaced this one.
     void Forget() { shown_ = Shown::None; }
+    // Whether the screen shows a view of these commands.
+    bool Showing() const { return shown_ != Shown::None; }
 
     // The last sweep calculated (its points), for the table and the tests.
     const core::OperatingSweep& Sweep() const { return sweep_; }

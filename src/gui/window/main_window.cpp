@@ -11,10 +11,13 @@
 #include "casefile/case_file_state.h"
 #include "config/config_file.h"
 #include "core/calculation.h"
+#include "graphics/drawing_views.h"
 #include "graphics/driver.h"
 #include "graphics/screen_device.h"
 #include "gui/charts/chart_commands.h"
+#include "gui/charts/film_work.h"
 #include "gui/help/help_commands.h"
+#include "gui/printing/print_state.h"
 #include "gui/settings/drawing_editors.h"
 #include "gui/tables/table_menu.h"
 #include "gui/window/main_menu.h"
@@ -44,6 +47,13 @@ Thh::Thh(app::Program& program, const app::CommandLine& commandLine, QWidget* pa
     setObjectName("Thh");
     menu_ = std::make_unique<MainMenu>(*this);
     statusBar()->setObjectName("StatusBar");  // where the window says what was written where
+    film_ = std::make_unique<FilmWork>(*statusBar());
+    // The pressure distribution on the screen is drawn again once its film is there.
+    connect(&film_->Work(), &CaseWork::Ready, this, [this] {
+        if (screenView_.view == graphics::kViewFilm && screenView_.diagram == 0 &&
+            Printing().shown == graphics::PrintoutKind::Drawing && !ChartCommandsOf(*this).Showing())
+            DrawView(graphics::kDeviceScreen, graphics::kViewFilm);
+    });
     RefreshCaptions();
     ConnectCommands();
     // Every message browser of the window (failed runs, reports, the help menu) opens the viewer.

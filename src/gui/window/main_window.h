@@ -15,6 +15,7 @@ class Driver;
 namespace trb::gui {
 
 class DrawingEditors;
+class FilmWork;
 class MainMenu;
 
 // The maker's web page and mail address.
@@ -38,6 +39,8 @@ class Thh : public TFkorvgra {
     // The drawing output driver of the window's drawings (screen and file outputs).
     graphics::Driver& DrawingDriver() { return *driver_; }
     MainMenu& Menu() { return *menu_; }
+    // The lubricant film of the case, solved off the window's thread for the screen.
+    FilmWork& Film() { return *film_; }
 
     // Window and application title from the program title and the case name; the arrow cursor;
     // the recent-file items.
@@ -100,6 +103,7 @@ class Thh : public TFkorvgra {
     std::unique_ptr<MainMenu> menu_;
     std::unique_ptr<DrawingEditors> editors_;  // the driver's plot dialog and limits form
     std::unique_ptr<graphics::Driver> driver_;
+    std::unique_ptr<FilmWork> film_;  // the film of the pressure-distribution view
     InterfaceLanguage interfaceLanguage_;
     // What the screen shows: a bearing view (view > 0) or a viscosity diagram (diagram > 0).
     struct ScreenView {

@@ -10,6 +10,7 @@
 #include "graphics/drawing_views.h"
 #include "graphics/driver.h"
 #include "gui/charts/chart_commands.h"
+#include "gui/charts/film_work.h"
 #include "gui/documentation/documentation_menu.h"
 #include "gui/help/help_commands.h"
 #include "gui/input/input_commands.h"
@@ -249,10 +250,13 @@ void Thh::DrawView(int device, int view) {
                                program_.changes,
                                casefile::CurrentCaseFile(program_.caseFile),
                                true};
-    data.film = [this]() { return &program_.film.Get(program_.record, program_.status); };
+    data.film = [this]() {
+        return film_->For(program_.record, program_.status, driver_->DeviceCode() == graphics::kDeviceScreen);
+    };
     program_.dialogs.SetBusy(true);
     graphics::DrawBearingView(*driver_, program_.dialogs, data, device, view);
     program_.dialogs.SetBusy(false);
+    if (view == graphics::kViewFilm) program_.dialogs.SetHelpNumber(help::kHelpPressureDistribution);
     program_.abort = false;
 }
 
