@@ -27,6 +27,7 @@
 
 #include "app/command_line.h"
 #include "app/program.h"
+#include "gui/charts/film_work.h"
 #include "gui/common/qt_dialogs.h"
 #include "gui/help/help_commands.h"
 #include "gui/printing/print_state.h"
@@ -242,6 +243,13 @@ bool OperatingCharts(Session& session, const fs::path& file, const fs::path& dia
            GrabWindow(session, file);
 }
 
+// View → Druckverteilung, grabbed once the film solved off the window's thread is drawn.
+bool PressureDistribution(Session& session, const fs::path& file) {
+    if (!session.Trigger("mi_viewDruckverteilung")) return false;
+    for (int i = 0; i < 200 && session.Window().Film().Work().Running(); ++i) Settle(100);
+    return GrabWindow(session, file);
+}
+
 std::vector<Shot> Shots() {
     return {
         {"result-sheet.png", "example.trb", true,
@@ -263,6 +271,7 @@ std::vector<Shot> Shots() {
              return OperatingCharts(s, f, f.parent_path() / "operating-charts-dialog.png");
          }},
         {"reserves.png", "example.trb", true, Dialog("mi_viewReserven")},
+        {"pressure-distribution.png", "example.trb", true, PressureDistribution},
         {"groove-result.png", "groove.trb", true,
          [](Session& s, const fs::path& f) { return GrabWindow(s, f); }},
         {"case-overview.png", "example.trb", true, Dialog("mi_fileopentable")},
