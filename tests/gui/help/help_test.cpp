@@ -122,7 +122,7 @@ TEST_F(HelpWindowTest, HelpPictureItemBrowsesThePicturesInItsWindow) {
     script.Then([&](QWidget& browser) {
         auto* list = Find<QListWidget>(browser, "ListBox1");
         rows.push_back(list->currentRow());
-        EXPECT_EQ(list->count(), 13 + 5);
+        EXPECT_EQ(list->count(), 14 + 5);
         EXPECT_EQ(browser.windowTitle(), "TRB Hilfebilder");
         Find<QToolButton>(browser, "SpinButton1_down")->click();
     });
