@@ -1,8 +1,10 @@
 #include "graphics/diagram_frame.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "graphics/driver.h"
 #include "graphics/vektor.h"
@@ -58,6 +60,47 @@ AxisLimits NiceAxisLimits(real a, real b, int intervals) {
     return axis;
 }
 
+namespace {
+
+// The axis from a to b with its limits on whole steps; a rounding error of the division never
+// adds a step.
+AxisLimits OnWholeSteps(real a, real b, real step) {
+    constexpr real kSlack = 1e-9L;
+    return {std::floor(a / step + kSlack) * step, std::ceil(b / step - kSlack) * step, step};
+}
+
+}  // namespace
+
+AxisLimits RoundAxisLimits(real a, real b) {
+    if (!std::isfinite(a) || !std::isfinite(b)) return {0, 1, 0.2L};
+    if (a > b) std::swap(a, b);
+    const real size = std::max(std::abs(a), std::abs(b));
+    if (b - a <= size * 1e-12L) {
+        const real widen = size > 0 ? size / 10 : 1;
+        a -= widen;
+        b += widen;
+    }
+    constexpr int kFewest = 4, kMost = 8, kBest = 6;
+    const int decade = static_cast<int>(std::floor(std::log10(b - a)));
+    AxisLimits best{a, b, 0};
+    real bestScore = 0;
+    // A range of 10^decade to 10^(decade + 1) takes 4 to 8 steps only of 10^(decade - 1) to 5·10^decade.
+    for (int k = decade - 1; k <= decade; ++k) {
+        for (const real mantissa : {1.0L, 2.0L, 5.0L}) {
+            const AxisLimits axis = OnWholeSteps(a, b, mantissa * std::pow(10.0L, static_cast<real>(k)));
+            const real steps = std::round((axis.upper - axis.lower) / axis.step);
+            if (steps < kFewest || steps > kMost) continue;
+            const real score = std::abs(steps - kBest);
+            // Of two as near to 6 steps, the larger step.
+            if (best.step == 0 || score <= bestScore) {
+                best = axis;
+                bestScore = score;
+            }
+        }
+    }
+    return best;
+}
+
 void EditDiagramLimits(ui::Dialogs& dialogs, DiagramLimits& limits, bool& abort) {
     DiagramLimits edited = limits;
     dialogs.SetHelpNumber(help::kHelpDiagramLimits);
@@ -97,7 +140,7 @@ real DiagramFrame::Y(real y) const {
     return Map(y, limits_.ymin, limits_.ymax, yScale_) * height_ + y0_;
 }
 
-AxisLimits DiagramFrame::AutomaticAxis(real a, real b, AxisScale scale) const {
+AxisLimits DiagramFrame::AutomaticAxis(real a, real b, AxisScale scale, bool roundSteps) const {
     switch (scale) {
         case AxisScale::Angular: {
             AxisLimits axis = NiceAxisLimits(a, b);
@@ -116,15 +159,15 @@ AxisLimits DiagramFrame::AutomaticAxis(real a, real b, AxisScale scale) const {
         case AxisScale::Linear:
             break;
     }
-    return NiceAxisLimits(a, b);
+    return roundSteps ? RoundAxisLimits(a, b) : NiceAxisLimits(a, b);
 }
 
 bool DiagramFrame::DrawDiagramFrame(const DiagramFrameRequest& request, const text::FormatOptions& format,
                                     ui::Dialogs* dialogs, bool askLimits) {
     xScale_ = request.xScale;
     yScale_ = request.yScale;
-    xAxis_ = AutomaticAxis(request.data.xmin, request.data.xmax, xScale_);
-    yAxis_ = AutomaticAxis(request.data.ymin, request.data.ymax, yScale_);
+    xAxis_ = AutomaticAxis(request.data.xmin, request.data.xmax, xScale_, request.roundSteps);
+    yAxis_ = AutomaticAxis(request.data.ymin, request.data.ymax, yScale_, request.roundSteps);
     const auto value = [](AxisScale scale, real v) {
         return scale == AxisScale::Logarithmic ? std::pow(10.0L, v) : v;
     };
@@ -140,12 +183,13 @@ bool DiagramFrame::DrawDiagramFrame(const DiagramFrameRequest& request, const te
         }
         if (driver_.Abort()) return false;
         // The user's limits stand as typed; ticks keep the rule's step for them.
-        if (xScale_ == AxisScale::Linear) {
-            xAxis_ = {limits_.xmin, limits_.xmax, NiceAxisLimits(limits_.xmin, limits_.xmax).step};
-        }
-        if (yScale_ == AxisScale::Linear) {
-            yAxis_ = {limits_.ymin, limits_.ymax, NiceAxisLimits(limits_.ymin, limits_.ymax).step};
-        }
+        const auto step = [&request](real a, real b) {
+            return request.roundSteps ? RoundAxisLimits(a, b).step : NiceAxisLimits(a, b).step;
+        };
+        if (xScale_ == AxisScale::Linear)
+            xAxis_ = {limits_.xmin, limits_.xmax, step(limits_.xmin, limits_.xmax)};
+        if (yScale_ == AxisScale::Linear)
+            yAxis_ = {limits_.ymin, limits_.ymax, step(limits_.ymin, limits_.ymax)};
     }
     DrawTitle(request.title);
     driver_.CadColor(17);

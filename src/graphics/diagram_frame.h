@@ -27,6 +27,13 @@ struct AxisLimits {
 // 10 times a power of ten. Equal ends (within 1e-5) are widened by 1 on each side first.
 AxisLimits NiceAxisLimits(real a, real b, int intervals = 6);
 
+// Limits around a to b (either order) in 4 to 8 steps of 1, 2 or 5 times a power of ten, as near
+// to 6 steps as they come (the larger step of two as near); the limits are whole multiples of the
+// step. One of the three always fits: a step that needs more than 8 steps covers the range with
+// at most 3 steps of the next larger one only if the range spans more than 7 and at most 6 steps. An empty
+// range is widened by a tenth of its value (by 1 around 0) each way; a range that is not finite gives 0 to 1.
+AxisLimits RoundAxisLimits(real a, real b);
+
 // The four limits a diagram shows, in data units.
 struct DiagramLimits {
     real xmin = 0;
@@ -57,6 +64,8 @@ struct DiagramFrameRequest {
     DiagramLimits data;  // the data range the automatic limits are built from
     AxisScale xScale = AxisScale::Linear;
     AxisScale yScale = AxisScale::Linear;
+    // Linear axes in 4 to 8 round steps (RoundAxisLimits) instead of the viscosity diagrams' rule.
+    bool roundSteps = false;
 };
 
 // A diagram's plot area and axes: maps data units to drawing units, draws the frame and the
@@ -86,7 +95,7 @@ class DiagramFrame {
     void DiagramLineTo(real x, real y);
 
   private:
-    AxisLimits AutomaticAxis(real a, real b, AxisScale scale) const;
+    AxisLimits AutomaticAxis(real a, real b, AxisScale scale, bool roundSteps) const;
     void DrawXAxis(const DiagramFrameRequest& request, const text::FormatOptions& format);
     void DrawYAxis(const DiagramFrameRequest& request, const text::FormatOptions& format);
     void DrawTitle(const std::string& title);

@@ -298,6 +298,7 @@ void Chart(Driver& driver, ui::Dialogs& dialogs, const DrawingData& data, const 
     request.xLabel =
         (quantity == core::SweptQuantity::Load ? "F [" : "nS [") + units.SweptUnit(quantity) + "]";
     request.grid = true;
+    request.roundSteps = true;
     request.data = DataRange(sweep, shape, units);
     if (!frame.DrawDiagramFrame(request, data.settings.format, &dialogs, askLimits)) return;
     Curves(driver, frame, sweep, shape, units);

@@ -19,8 +19,8 @@ using text::ChartText;
 
 constexpr int kColumnWidth = 10;
 constexpr std::array<const char*, core::kClearanceCount> kSymbols = {"s min", "s m", "s max"};
-// The clearance in a column heading, short enough for the column.
-constexpr std::array<const char*, core::kClearanceCount> kShortSymbols = {"min", "m", "max"};
+// The clearance in a column heading, short enough for the column ("h0 smin": h0 at s min).
+constexpr std::array<const char*, core::kClearanceCount> kShortSymbols = {"smin", "sm", "smax"};
 constexpr std::array<ChartText, core::kClearanceCount> kNames = {
     ChartText::KleinstesSpiel, ChartText::MittleresSpiel, ChartText::GroesstesSpiel};
 
@@ -84,7 +84,8 @@ class PointsPrintout {
             const bool fails = core::PointFailed(run);
             failed += fails ? 1 : 0;
             std::vector<std::string> cells = {SweptText(point.value)};
-            for (const Column& quantity : quantities) cells.push_back(fails ? "-" : quantity.value(run.record));
+            for (const Column& quantity : quantities)
+                cells.push_back(fails ? "-" : quantity.value(run.record));
             table.AddRow(cells);
         }
         table.Finish();
@@ -126,6 +127,7 @@ void WriteOperatingPointsReport(ReportWriter& writer, const core::OperatingSweep
         {{"h0", [&f](const TRBrecord& r) { return text::FormatLengthLong(r.h0, f); }},
          {"teff", [&f](const TRBrecord& r) { return text::FormatTemperatureShort(r.teff, f); }}});
     writer.WriteLine("h0 [" + length + "], teff [" + temperature + "]");
+    writer.WriteLine(printout.Chart(ChartText::BeiSpiel));
     for (Clearance clearance : core::kClearances) {
         printout.OneClearance(
             clearance, {{"So", [&f](const TRBrecord& r) { return text::FormatAuto(r.so, f); }},

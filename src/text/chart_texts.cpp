@@ -35,6 +35,10 @@ const std::array<ChartRow, kChartTextCount> kChartRows = {{
     {"Punkte", "points", "puncte"},
     {"Grenzwert", "limit", "limita"},
     {"Reserven", "reserves", "rezerve"},
+    // smin, sm, smax: bei kleinstem, mittlerem, größtem Spiel
+    {"smin, sm, smax: bei kleinstem, mittlerem, gr\x94\xE1tem Spiel",
+     "smin, sm, smax: at the smallest, mean, largest clearance",
+     "smin, sm, smax: la jocul minim, mediu, maxim"},
 }};
 
 }  // namespace

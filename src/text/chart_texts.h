@@ -28,8 +28,9 @@ enum class ChartText : int {
     Punkte,            // points of a range
     Grenzwert,         // limit line
     Reserven,          // the thresholds' crossings marked on the limit lines
+    BeiSpiel,          // what "smin", "sm" and "smax" in a column heading mean
 };
-inline constexpr int kChartTextCount = 19;
+inline constexpr int kChartTextCount = 20;
 
 // The text in the current calculation language.
 const std::string& Chart(const LanguageTexts& texts, ChartText id);

@@ -111,6 +111,57 @@ TEST_F(ChartsTest, EveryChartHasThreeCurvesAndTheTransitionIsFound) {
         EXPECT_THAT(written, Contains(title)) << title;
 }
 
+// The tick labels of a chart's y axis, bottom up: the numbers in the tick label size that do not
+// stand on the x axis' line of labels (the line that most of them share).
+std::vector<double> YTickLabels(const std::vector<std::string>& calls) {
+    std::vector<std::pair<double, double>> labels;  // y, value
+    std::map<double, int> onLine;
+    for (const std::string& call : calls) {
+        if (!call.starts_with("Text ")) continue;
+        std::vector<std::string> words;
+        for (std::size_t at = 5, end; at <= call.size(); at = end + 1) {
+            end = std::min(call.find(' ', at), call.size());
+            words.push_back(call.substr(at, end - at));
+        }
+        real value = 0;
+        if (words.size() != 6 || words[3] != "2.3" || !text::ParseReal(words[0], value)) continue;
+        const double y = std::stod(words[2]);
+        labels.emplace_back(y, static_cast<double>(value));
+        ++onLine[y];
+    }
+    const auto xLine = std::max_element(onLine.begin(), onLine.end(),
+                                        [](const auto& a, const auto& b) { return a.second < b.second; });
+    std::vector<double> values;
+    std::sort(labels.begin(), labels.end());
+    for (const auto& [y, value] : labels)
+        if (xLine == onLine.end() || y != xLine->first) values.push_back(value);
+    return values;
+}
+
+TEST_F(ChartsTest, EveryChartsValueAxisHasFourToEightRoundSteps) {
+    // The friction coefficient of the example stays below 0.01: one step of 0.01 by the viscosity
+    // diagrams' rule.
+    for (const core::SweepRange& range : {core::SweepRange{core::SweptQuantity::ShaftSpeed, 0.5L, 40, 8},
+                                          core::SweepRange{core::SweptQuantity::Load, 2000, 40000, 8}}) {
+        const core::OperatingSweep sweep = core::RunOperatingSweep(record, range);
+        for (int chart = 1; chart <= kOperatingChartCount; ++chart) {
+            OperatingChartOptions options;
+            options.chart = static_cast<OperatingChart>(chart);
+            const auto values = YTickLabels(
+                Recorded([&] { WriteOperatingCharts(*driver, dialogs, Data(), sweep, options); }));
+            const std::string which =
+                "chart " + std::to_string(chart) + " of " + std::string(core::SweptKey(range.quantity));
+            ASSERT_GE(values.size(), 5u) << which;
+            ASSERT_LE(values.size(), 9u) << which;
+            const double step = values[1] - values[0];
+            const double decade = std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+            EXPECT_THAT((std::vector<double>{1, 2, 5}), Contains(std::round(step / decade))) << which;
+            for (std::size_t i = 1; i < values.size(); ++i)
+                EXPECT_NEAR(values[i] - values[i - 1], step, 1e-3 * step) << which << " label " << i;
+        }
+    }
+}
+
 // A sweep of hand-made points: their values and the film of the mean clearance (the other
 // clearances are failed runs); a film of 0 marks a failed point.
 core::OperatingSweep FilmSweep(const std::vector<std::pair<real, real>>& points) {

@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "core/lubricant.h"
 #include "driver_fixture.h"
 #include "graphics/diagram_frame.h"
 #include "graphics/diagram_viscosity.h"
+#include "text/format.h"
 
 namespace trb::graphics::testing {
 namespace {
@@ -43,6 +46,67 @@ TEST(NiceAxisLimits, NegativeDataStayInsideTheLimits) {
     EXPECT_LE(axis.lower, -57);
     EXPECT_GE(axis.upper, 0);
     ExpectAxis(axis, -60, 10, 10);
+}
+
+// The axes of the operating charts: friction coefficients of a few thousandths, films of
+// micrometres, loads of tens of kilonewtons, and negative or reversed ranges alike.
+TEST(RoundAxisLimits, FourToEightRoundStepsForEveryRange) {
+    // A friction coefficient up to 0.0087 from 0: step 0.002 (0.001 would need 9 steps, 0.005 two).
+    ExpectAxis(RoundAxisLimits(0, 0.0087L), 0, 0.01, 0.002);
+    ExpectAxis(RoundAxisLimits(0.0021L, 0.0047L), 0.002, 0.005, 0.0005);
+    ExpectAxis(RoundAxisLimits(0, 12.3L), 0, 14, 2);
+    ExpectAxis(RoundAxisLimits(0, 57), 0, 60, 10);
+    // 8 steps of 5000 or 4 of 10000: the larger step.
+    ExpectAxis(RoundAxisLimits(0, 40000), 0, 40000, 10000);
+    ExpectAxis(RoundAxisLimits(-57, 0), -60, 0, 10);
+    ExpectAxis(RoundAxisLimits(57, 0), 0, 60, 10);
+    // Limits that are whole steps already stay; a rounding error of the division adds no step.
+    ExpectAxis(RoundAxisLimits(0.1L, 0.7L), 0.1, 0.7, 0.1);
+    ExpectAxis(RoundAxisLimits(0.3L, 0.9L), 0.3, 0.9, 0.1);
+
+    int checked = 0;
+    for (int decade = -7; decade <= 6; ++decade) {
+        const real unit = std::pow(10.0L, static_cast<real>(decade));
+        for (int span = 1; span <= 200; span += 3) {
+            for (int offset = -150; offset <= 150; offset += 37) {
+                const real a = offset * unit / 7, b = a + span * unit / 10;
+                for (const auto& [from, to] : {std::pair{a, b}, std::pair{b, a}, std::pair{-b, -a}}) {
+                    const AxisLimits axis = RoundAxisLimits(from, to);
+                    const real low = std::min(from, to), high = std::max(from, to);
+                    const real steps = (axis.upper - axis.lower) / axis.step;
+                    const real mantissa =
+                        axis.step / std::pow(10.0L, std::floor(std::log10(axis.step) + 1e-9L));
+                    const std::string range = text::FormatLong(from, {}) + " .. " + text::FormatLong(to, {});
+                    ASSERT_GE(steps, 4 - 1e-6L) << range;
+                    ASSERT_LE(steps, 8 + 1e-6L) << range;
+                    ASSERT_TRUE(std::abs(mantissa - 1) < 1e-6L || std::abs(mantissa - 2) < 1e-6L ||
+                                std::abs(mantissa - 5) < 1e-6L)
+                        << range << " step " << static_cast<double>(axis.step);
+                    // The data inside, no empty step at either end, the limits on whole steps.
+                    const real slack = 1e-9L * axis.step;
+                    ASSERT_LE(axis.lower, low + slack) << range;
+                    ASSERT_GE(axis.upper, high - slack) << range;
+                    ASSERT_GT(axis.lower, low - axis.step + slack) << range;
+                    ASSERT_LT(axis.upper, high + axis.step - slack) << range;
+                    for (const real limit : {axis.lower, axis.upper}) {
+                        const real whole = limit / axis.step;
+                        ASSERT_NEAR(static_cast<double>(whole), std::round(static_cast<double>(whole)), 1e-6)
+                            << range;
+                    }
+                    ++checked;
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 10000);
+}
+
+TEST(RoundAxisLimits, EmptyAndBrokenRangesStillGiveAnAxis) {
+    // Widened by a tenth of the value each way, or by 1 around 0.
+    ExpectAxis(RoundAxisLimits(5, 5), 4.4, 5.6, 0.2);
+    ExpectAxis(RoundAxisLimits(0, 0), -1, 1, 0.5);
+    ExpectAxis(RoundAxisLimits(0, std::nan("")), 0, 1, 0.2);
+    ExpectAxis(RoundAxisLimits(-INFINITY, 1), 0, 1, 0.2);
 }
 
 class DiagramTest : public DriverFixture, public ::testing::Test {};

@@ -1,5 +1,6 @@
 // The operating-points printout on a paged device, the spreadsheet file and the HTML page.
 #include <algorithm>
+#include <utility>
 
 #include "core/calculation.h"
 #include "report/operating_points_report.h"
@@ -37,7 +38,11 @@ TEST_F(OperatingPointsTest, PagedPrintoutNamesTheRangeAndMarksFailedPoints) {
     ASSERT_FALSE(abort);
     const std::string text = ReadWholeFile(folder / "OUTDOS.TXT");
     EXPECT_NE(text.find("Betriebspunkte: F [N] 0 ... 40000, 2 Schritte"), std::string::npos) << text;
-    EXPECT_NE(text.find("F [N]     h0 min    h0 m      h0 max    teff min  teff m    teff max"),
+    // The three columns of a quantity belong to the three clearances, and the printout says so.
+    EXPECT_NE(text.find("F [N]     h0 smin   h0 sm     h0 smax   teff smin teff sm   teff smax"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("smin, sm, smax: bei kleinstem, mittlerem, gr\x94\xE1tem Spiel\n"),
               std::string::npos);
     EXPECT_NE(text.find("0         -         -         -         -         -         -"), std::string::npos);
     for (const char* section :
@@ -47,6 +52,24 @@ TEST_F(OperatingPointsTest, PagedPrintoutNamesTheRangeAndMarksFailedPoints) {
     const std::string h0 = text::FormatLengthLong(sweep.points[2].At(core::Clearance::Largest).record.h0, {});
     EXPECT_NE(text.find(h0), std::string::npos) << h0;
     for (const std::string& line : Lines(text)) EXPECT_LE(line.size(), 7u + 72u) << line;
+}
+
+TEST_F(OperatingPointsTest, TheClearanceColumnsAreExplainedInEveryLanguage) {
+    // French and Korean print the English calculation texts.
+    const std::pair<int, const char*> languages[] = {
+        {text::kEnglish, "smin, sm, smax: at the smallest, mean, largest clearance"},
+        {text::kRomanian, "smin, sm, smax: la jocul minim, mediu, maxim"},
+        {text::kFrench, "smin, sm, smax: at the smallest, mean, largest clearance"},
+        {text::kKorean, "smin, sm, smax: at the smallest, mean, largest clearance"}};
+    for (const auto& [language, legend] : languages) {
+        texts.LanguageMenuCommand(language);
+        ReportWriter w = Writer();
+        WriteOperatingPointsReport(w, sweep, texts, kDosFile);
+        ASSERT_FALSE(abort);
+        const std::string text = ReadWholeFile(folder / "OUTDOS.TXT");
+        EXPECT_NE(text.find(std::string(legend) + "\n"), std::string::npos) << language << "\n" << text;
+        EXPECT_NE(text.find("h0 smin   h0 sm     h0 smax"), std::string::npos) << language;
+    }
 }
 
 TEST_F(OperatingPointsTest, SpreadsheetFileHasOneCellPerValue) {
