@@ -1,18 +1,12 @@
 #include "graphics/cairo_device.h"
 
 #include "core/messages.h"
+#include "graphics/palette.h"
 #include "graphics/pen_look.h"
 #include "graphics/print_mapping.h"
 #include "text/cp850.h"
 
 namespace trb::graphics {
-
-namespace {
-
-// Paper shows the palette in colour; the screen's background is the paper's white.
-constexpr int kColourOnPaper = 2;
-
-}  // namespace
 
 CairoDevice::CairoDevice(const DriverSettings& settings, core::RunStatus& status, bool& abort,
                          DrawingSink sink)
@@ -50,7 +44,7 @@ void CairoDevice::Pen(int n) {
 void CairoDevice::UsePen(int n) {
     const PenLook look = LookOfPen(n, settings_);
     if (look.lineStyle) look_.lineStyle = *look.lineStyle;
-    if (look.cadColor) look_.color = PrinterColor(GetColorTurbo(*look.cadColor), kColourOnPaper);
+    if (look.cadColor) look_.color = PaperColor(GetColorTurbo(*look.cadColor));
     look_.widthMm = PenWidthMm(look.width);
 }
 

@@ -18,12 +18,11 @@ namespace trb::graphics {
 // be written.
 using DrawingSink = std::function<bool(const PaperDrawing&)>;
 
-// The drawing output device for paper: records the drawing in world millimetres with the pens'
-// colours on white paper and their line widths, and hands it to its sink when it closes. Pens
-// switch colour, line style and width as they do on the screen; blocks are kept in memory and
-// an insert replays its block as the screen replays its block files: points placed by the
-// insert's origin, angle and scales, radii scaled by the x scale, texts by both, nested up to
-// four levels.
+// The drawing output device for paper: records the drawing in world millimetres with the pens in
+// their colours on white paper (PaperColor) and their line widths, and hands it to its sink when it closes.
+// Pens switch colour, line style and width as they do on the screen; blocks are kept in memory and an insert
+// replays its block as the screen replays its block files: points placed by the insert's origin, angle and
+// scales, radii scaled by the x scale, texts by both, nested up to four levels.
 class CairoDevice : public cad::CadDevice {
   public:
     CairoDevice(const DriverSettings& settings, core::RunStatus& status, bool& abort, DrawingSink sink);

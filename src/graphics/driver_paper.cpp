@@ -20,8 +20,9 @@ bool Driver::OpenPaperOutput(int device) {
     if (device == kDevicePdf && pages_) {
         paper::PdfDocument& document = *pages_;
         output_ = std::make_unique<CairoDevice>(
-            settings_, ctx_.status, ctx_.abort,
-            [&document](const PaperDrawing& d) { return AddDrawingPage(document, d, RealSizePrintout()); });
+            settings_, ctx_.status, ctx_.abort, [&document](const PaperDrawing& d) {
+                return AddDrawingPage(document, d, RealSizePrintoutFor(d));
+            });
         return true;
     }
     if (device == kDevicePng && !batch_) {

@@ -32,6 +32,29 @@ Rgb GreyOf(Rgb color) {
     return {grey, grey, grey};
 }
 
+Rgb PaperColor(int n) {
+    static constexpr std::array<Rgb, 16> kOnPaper{{
+        {0, 0, 128},    // navy
+        {0, 128, 0},    // green
+        {0, 128, 128},  // cyan
+        {192, 0, 0},    // red
+        {128, 0, 128},  // purple
+        {128, 0, 0},    // maroon
+        {96, 96, 96},   // silver
+        {80, 80, 80},   // grey
+        {0, 0, 255},    // blue
+        {0, 128, 0},    // green
+        {0, 128, 128},  // cyan
+        {192, 0, 0},    // red
+        {160, 0, 160},  // magenta
+        {112, 112, 0},  // yellow
+        {0, 0, 0},      // white
+        {0, 0, 0},      // black
+    }};
+    if (n < 1 || n > kMaxColor) return {};
+    return kOnPaper[static_cast<std::size_t>(n - 1)];
+}
+
 int GetColorTurbo(int cadColor) {
     int c = cadColor;
     if (c > 15) c = c % 16 + 1;

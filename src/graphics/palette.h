@@ -21,6 +21,11 @@ Rgb PaletteColor(int n);
 // The grey of the same brightness (ITU-R BT.601 weights), for black-and-white outputs.
 Rgb GreyOf(Rgb color);
 
+// Colour n as a pen on white paper: the palette's hue, dark enough to read on white (a contrast
+// of at least 4.5 to 1); white and numbers outside 1..16 give black. The screen's light colours
+// (green, cyan, yellow, grey) are made for its dark background.
+Rgb PaperColor(int n);
+
 // Turns a CAD colour number (0..255) into a colour number of the graphics window.
 int GetColorTurbo(int cadColor);
 

@@ -34,6 +34,17 @@ PrintoutSettings RealSizePrintout() {
     return settings;
 }
 
+PrintoutSettings RealSizePrintoutFor(const PaperDrawing& drawing) {
+    PrintoutSettings settings = RealSizePrintout();
+    // The view's sheet (its limits) says how it lies; its lines alone may not (a diagram's legend
+    // beside its axes is text).
+    const WorldBox& limits = drawing.limits;
+    const bool limited = limits.seen && limits.Width() > 0 && limits.Height() > 0;
+    const WorldBox view = limited ? limits : Shown(drawing, false);
+    settings.landscape = view.seen && view.Width() > view.Height();
+    return settings;
+}
+
 SheetPlacement PlaceOnA4(const PaperDrawing& drawing, PrintoutSettings settings) {
     SheetPlacement placement;
     const SheetSize upright{paper::kA4WidthMm, paper::kA4HeightMm};
@@ -99,7 +110,7 @@ bool AddDrawingPage(paper::PdfDocument& document, const PaperDrawing& drawing,
 
 bool WriteDrawingPdf(std::string& out, const PaperDrawing& drawing, std::string_view title) {
     paper::PdfDocument document(title, "TRB");
-    const bool drawn = AddDrawingPage(document, drawing, RealSizePrintout());
+    const bool drawn = AddDrawingPage(document, drawing, RealSizePrintoutFor(drawing));
     const bool finished = document.Finish();
     out = document.Bytes();
     return drawn && finished;

@@ -13,6 +13,9 @@ namespace trb::graphics {
 
 // Scale 1 both ways, no shift, colour, upright: one world millimetre is one millimetre on paper.
 PrintoutSettings RealSizePrintout();
+// As RealSizePrintout, turned to landscape for a drawing whose limits (else its lines) are wider
+// than high: a sheet takes a view in the orientation it is drawn in.
+PrintoutSettings RealSizePrintoutFor(const PaperDrawing& drawing);
 
 // Where a drawing goes: the sheet's size and the mapping onto it.
 struct SheetPlacement {
@@ -38,7 +41,8 @@ SheetPlacement PlaceOnLimits(const PaperDrawing& drawing);
 bool AddDrawingPage(paper::PdfDocument& document, const PaperDrawing& drawing,
                     const PrintoutSettings& settings);
 
-// The drawing as a one-page A4 PDF at real size (fitted when it is larger than the sheet).
+// The drawing as a one-page A4 PDF at real size (fitted when it is larger than the sheet), on a
+// sheet in the drawing's orientation.
 bool WriteDrawingPdf(std::string& out, const PaperDrawing& drawing, std::string_view title);
 // The drawing as an SVG picture of its limits at real size, on white.
 bool WriteDrawingSvg(std::string& out, const PaperDrawing& drawing);

@@ -7,17 +7,19 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "core/messages.h"
 #include "graphics/cairo_device.h"
+#include "graphics/palette.h"
 #include "graphics/paper_drawing.h"
 #include "graphics/paper_output.h"
 
 namespace trb::graphics {
 namespace {
 
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kYellow{255, 255, 0};
+constexpr Rgb kRed{192, 0, 0};
+constexpr Rgb kYellow{112, 112, 0};  // on paper
 constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kBlack{0, 0, 0};
 
@@ -39,7 +41,41 @@ struct Paper {
                        }};
 };
 
-TEST(CairoDevice, PensDrawInThePaletteColoursWithTheirLineWidthsAndStyles) {
+// The contrast of a colour against white, as WCAG measures it (1 to 21).
+double ContrastOnWhite(const Rgb& c) {
+    const auto linear = [](int channel) {
+        const double v = channel / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const double luminance = 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
+    return 1.05 / (luminance + 0.05);
+}
+
+TEST(PaperColor, EveryColourReadsOnWhiteInTheHueOfTheScreen) {
+    for (int n = 1; n <= kMaxColor; ++n) {
+        const Rgb screen = PaletteColor(n), paper = PaperColor(n);
+        EXPECT_GE(ContrastOnWhite(paper), 4.5) << "colour " << n;
+        // The same hue: no channel brighter than on the screen, and the strongest channel of a
+        // coloured pen stays the strongest (grey and white become grey and black).
+        EXPECT_LE(paper.red, screen.red) << n;
+        EXPECT_LE(paper.green, screen.green) << n;
+        EXPECT_LE(paper.blue, screen.blue) << n;
+        for (const auto& [a, b] : {std::pair{&Rgb::red, &Rgb::green}, std::pair{&Rgb::green, &Rgb::blue},
+                                   std::pair{&Rgb::red, &Rgb::blue}}) {
+            if (screen.*a > screen.*b) {
+                EXPECT_GT(paper.*a, paper.*b) << n;
+            }
+            if (screen.*a == screen.*b && screen != Rgb{255, 255, 255}) {
+                EXPECT_EQ(paper.*a, paper.*b) << n;
+            }
+        }
+    }
+    EXPECT_EQ(PaperColor(15), kBlack) << "white";
+    EXPECT_EQ(PaperColor(0), kBlack);
+    EXPECT_EQ(PaperColor(17), kBlack);
+}
+
+TEST(CairoDevice, PensDrawInThePaperColoursWithTheirLineWidthsAndStyles) {
     Paper p;
     p.settings.penWidths[4] = 4;      // pen 20: 0.7 mm
     p.settings.cad.penColors[6] = 7;  // pen 22: white on the screen
@@ -111,7 +147,7 @@ TEST(CairoDevice, BlocksArePlacedTurnedAndScaledAsTheScreenReplaysThem) {
     EXPECT_TRUE(near(text.height, 6) && near(text.widthFactor, 0.8L * 2 / 3) && near(text.angle, 90));
     // The nested block inside the outer placement, in its own pen.
     EXPECT_TRUE(near(items[4].v[1], 60) && near(items[4].v[3], 62));
-    EXPECT_EQ(items[4].pen.color, (Rgb{0, 255, 0}));  // pen 4: CAD colour 3
+    EXPECT_EQ(items[4].pen.color, (Rgb{0, 128, 0}));  // pen 4: CAD colour 3, green on paper
 
     // Afterwards the pen of the insert is back.
     p.device.Line(0, 0, 1, 0);
@@ -215,6 +251,24 @@ TEST(PaperOutput, AnA4SheetLiesOnTheA4PageAtRealSizeAndLargerDrawingsAreFitted) 
     EXPECT_NEAR(static_cast<double>(a4.mapping.bx), 0, 1e-9);
     EXPECT_NEAR(static_cast<double>(a4.mapping.ay), -1, 1e-9);
     EXPECT_NEAR(static_cast<double>(a4.mapping.by), 297, 1e-9);
+
+    // A drawing wider than high lies on a landscape sheet, one higher than wide upright, whether it
+    // would fit the other way or not.
+    const auto orientation = [](const PaperDrawing& d) {
+        const SheetPlacement sheet = PlaceOnA4(d, RealSizePrintoutFor(d));
+        return sheet.widthMm > sheet.heightMm ? "landscape" : "portrait";
+    };
+    EXPECT_STREQ(orientation(Rectangle(0, 0, 160, 120)), "landscape");
+    EXPECT_STREQ(orientation(Rectangle(0, 0, 120, 160)), "portrait");
+    EXPECT_STREQ(orientation(Rectangle(0, 0, 250, 100)), "landscape");
+    EXPECT_STREQ(orientation(Rectangle(0, 0, 100, 250)), "portrait");
+    EXPECT_STREQ(orientation(Rectangle(0, 0, 205, 200)), "landscape");
+    const SheetPlacement small =
+        PlaceOnA4(Rectangle(0, 0, 160, 120), RealSizePrintoutFor(Rectangle(0, 0, 160, 120)));
+    EXPECT_FALSE(small.fitted);
+    EXPECT_NEAR(static_cast<double>(small.mapping.ax), 1, 1e-9) << "still at real size";
+    // Too wide for a landscape sheet at real size: fitted, still landscape.
+    EXPECT_STREQ(orientation(Rectangle(0, 0, 600, 100)), "landscape");
 
     // A wide drawing turns the sheet; the origins move it as on the printer.
     PrintoutSettings moved = RealSizePrintout();

@@ -49,13 +49,13 @@ TEST_F(DrawingPaperTest, ProductionDrawingPdfIsAnA4SheetWhoseFrameMeasuresWhatIt
     EXPECT_THAT(text, HasSubstr("Radialgleitlager"));
     EXPECT_THAT(text, HasSubstr("31652"));
 
-    // The drawing frame (18, 5)–(205, 292) in the contour pen's red.
+    // The drawing frame (18, 5)–(205, 292) in the contour pen's red, dark on paper.
     constexpr int kDpi = 200;
     const paper::test::Image page = paper::test::PdfPage(pdf, 1, kDpi);
     ASSERT_TRUE(page.Valid());
     const auto mm = [](double pixels) { return pixels * kMmPerInch / kDpi; };
-    const std::vector<double> columns = paper::test::VerticalLines(page, 255, 0, 0, 0.5);
-    const std::vector<double> rows = paper::test::HorizontalLines(page, 255, 0, 0, 0.5);
+    const std::vector<double> columns = paper::test::VerticalLines(page, 192, 0, 0, 0.5);
+    const std::vector<double> rows = paper::test::HorizontalLines(page, 192, 0, 0, 0.5);
     ASSERT_EQ(columns.size(), 2u);
     ASSERT_EQ(rows.size(), 3u);  // the frame and the title block's top edge
     EXPECT_NEAR(mm(columns[1] - columns[0]), 187, 0.5);
