@@ -29,6 +29,10 @@ std::string CurrentCaseFile(const CaseFileState& state) {
     return InFolder(state.folder, state.name + "." + state.extension);
 }
 
+std::string NamedCaseFile(const CaseFileState& state) {
+    return state.name.empty() ? std::string() : CurrentCaseFile(state);
+}
+
 std::string CaseTitleName(const CaseFileState& state) {
     if (state.name.empty() || state.commandLineFile) return state.name;
     return state.name + "." + state.extension;

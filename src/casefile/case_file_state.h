@@ -36,6 +36,8 @@ std::string CaseFilePath(std::string_view folder, std::string_view name);
 
 // The file of the current case: folder + name + ".trb", or the full path of a command-line file.
 std::string CurrentCaseFile(const CaseFileState& state);
+// The file a drawing names for the case: CurrentCaseFile, empty for an unnamed case.
+std::string NamedCaseFile(const CaseFileState& state);
 
 // How the window title names the case: its file name with its extension ("x.v1.trb", also when the
 // name holds a dot), the path as given for a command-line file; empty for an unnamed case.

@@ -31,7 +31,7 @@ struct DrawingData {
     const docs::DrawingInfo& info;
     const docs::ChangeLog& changes;
     // The case file as the production drawing names it (folder, name and extension, or the name
-    // given on the command line).
+    // given on the command line; empty for an unnamed case), as the file system spells it.
     std::string caseFile;
     // False in the command-line modes: a failed run then shows no messages and the diagram
     // limits are never asked for.

@@ -5,6 +5,7 @@
 
 #include "graphics/drawing_table.h"
 #include "graphics/driver.h"
+#include "text/cp850.h"
 #include "text/format.h"
 
 namespace trb::graphics {
@@ -120,7 +121,8 @@ void Names(Driver& driver, const DrawingData& data) {
 void FileAndMakerLines(Driver& driver, const DrawingData& data) {
     const config::ConfigSettings& settings = data.settings;
     driver.CadTextStyle(2, 0, 1.5L, 1.2L);
-    if (!settings.hideFileName) driver.CadText(text::ShortenMiddle(data.caseFile, 150), 18, 1);
+    if (!settings.hideFileName)
+        driver.CadText(text::ShortenMiddle(text::DisplayToOem(data.caseFile), 150), 18, 1);
     if (!settings.hideDate) driver.CadText(text::DateText(settings.format) + " " + text::TimeText(), 186, 1);
     if (!settings.hideMakerLine) {
         driver.CadTextStyle(2, 0, 3.5L, 3.0L);

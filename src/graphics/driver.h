@@ -68,7 +68,8 @@ class Driver {
     // New settings; the chosen plot command line stays chosen.
     void SetSettings(const DriverSettings& settings);
     const DriverSettings& Settings() const { return settings_; }
-    // The current case file (folder and name); file outputs are named after it.
+    // The current case file (folder and name, empty for an unnamed case, as the file system spells
+    // it); file outputs are named after it and the screen's footer shows it.
     void SetCaseFile(std::string path) { caseFile_ = std::move(path); }
     // Batch mode names file outputs after the case without asking.
     void SetBatchMode(bool batch) { batch_ = batch; }

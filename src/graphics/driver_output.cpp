@@ -206,7 +206,7 @@ void Driver::Footer() {
     CadColor(30);
     const std::string text = text::DateText(settings_.cad.format) + " " + text::TimeText() + " " +
                              settings_.programName + " " + settings_.programVersion + " " +
-                             caseFile_.substr(0, 120);
+                             text::DisplayToOem(caseFile_).substr(0, 120);
     CadText(text, xmin_ + 0.002L * w, ymin_ + 0.005L * h);
 }
 

@@ -148,10 +148,11 @@ bool ReportWriter::AskPause() {
 }
 
 std::string ReportWriter::HeaderFileText() const {
+    // The case's names are the file system's (UTF-8); the header is code page 850.
     const CaseName& c = context_.currentCase;
     if (c.name.empty()) return {};
-    const std::string nameOnly = c.name + "." + c.extension;
-    const std::string full = c.folder + nameOnly;
+    const std::string nameOnly = text::DisplayToOem(c.name + "." + c.extension);
+    const std::string full = text::DisplayToOem(c.folder) + nameOnly;
     return full.size() >= kBoxWidth ? nameOnly : full;
 }
 
@@ -162,9 +163,14 @@ void ReportWriter::PageHeader(int page) {
     if (IsTabDevice()) {
         if (!firstPage) return;
         WriteLine(versionTitle + "\t" + context_.dateText + "\t" + context_.timeText);
-        // The file the user gets, not the temporary one it is converted from.
-        WriteLine(
-            text::RemoveBlanks(state_.deliveredName.empty() ? state_.outputName : state_.deliveredName));
+        // The file the user gets, not the temporary one it is converted from; a copy in the
+        // temporary folder (for a spreadsheet) is named by its case.
+        if (state_.device == kTabFile && !state_.deliveredName.empty()) {
+            WriteLine(HeaderFileText());
+        } else {
+            WriteLine(text::DisplayToOem(
+                text::RemoveBlanks(state_.deliveredName.empty() ? state_.outputName : state_.deliveredName)));
+        }
         for (const std::string& remark : context_.title.remarks) WriteLine(remark);
         WriteLine(" ");
         ++state_.pageCount;

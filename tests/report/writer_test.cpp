@@ -244,10 +244,11 @@ TEST_F(WriterTest, TabDeviceWritesFieldsDropsRulesAndNumbersItsCopies) {
         << "the copy is UTF-8";
 }
 
-TEST_F(WriterTest, TabCopiesAreNamedInTheirSecondLine) {
+TEST_F(WriterTest, TabCopiesNameTheirCaseInTheirSecondLine) {
     const auto second = [](const std::string& text) { return Lines(text).at(1); };
+    // A copy in the temporary folder (for a spreadsheet) names the case, not itself.
     Printout(kTabFile, [](ReportWriter&) {});
-    EXPECT_EQ(second(ReadWholeFile(folder / "$$1.txt")), (folder / "$$1.txt").string());
+    EXPECT_EQ(second(ReadWholeFile(folder / "$$1.txt")), (folder / "case.trb").string());
     Printout(kTabFileForCase, [](ReportWriter&) {});
     EXPECT_EQ(second(ReadWholeFile(folder / "case.txt")), (folder / "case.txt").string());
 }

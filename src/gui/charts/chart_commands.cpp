@@ -72,7 +72,7 @@ graphics::DrawingData DataOf(app::Program& program) {
             program.title,
             program.drawingInfo,
             program.changes,
-            casefile::CurrentCaseFile(program.caseFile),
+            casefile::NamedCaseFile(program.caseFile),
             true};
 }
 
@@ -89,7 +89,7 @@ void ChartCommands::DrawRange(int device) {
     app::Program& program = window_.Program();
     graphics::Driver& driver = window_.DrawingDriver();
     driver.SetSettings(graphics::DriverSettingsFrom(program.settings));
-    driver.SetCaseFile(casefile::CurrentCaseFile(program.caseFile));
+    driver.SetCaseFile(casefile::NamedCaseFile(program.caseFile));
     const core::ClearanceRange range = core::RunClearanceRange(program.record);
     graphics::DrawClearanceRangeView(driver, DataOf(program), range, device);
     program.abort = false;
@@ -99,7 +99,7 @@ void ChartCommands::DrawCharts(int device) {
     app::Program& program = window_.Program();
     graphics::Driver& driver = window_.DrawingDriver();
     driver.SetSettings(graphics::DriverSettingsFrom(program.settings));
-    driver.SetCaseFile(casefile::CurrentCaseFile(program.caseFile));
+    driver.SetCaseFile(casefile::NamedCaseFile(program.caseFile));
     program.dialogs.SetBusy(true);
     sweep_ = core::RunOperatingSweep(program.record, request_.range);
     program.dialogs.SetBusy(false);

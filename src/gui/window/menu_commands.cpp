@@ -241,14 +241,14 @@ void Thh::DrawView(int device, int view) {
     ChartCommandsOf(*this).Forget();
     if (device == graphics::kDeviceScreen) screenView_ = {view, 0};
     driver_->SetSettings(graphics::DriverSettingsFrom(program_.settings));
-    driver_->SetCaseFile(casefile::CurrentCaseFile(program_.caseFile));
+    driver_->SetCaseFile(casefile::NamedCaseFile(program_.caseFile));
     graphics::DrawingData data{program_.record,
                                program_.texts,
                                program_.settings,
                                program_.title,
                                program_.drawingInfo,
                                program_.changes,
-                               casefile::CurrentCaseFile(program_.caseFile),
+                               casefile::NamedCaseFile(program_.caseFile),
                                true};
     data.film = [this]() {
         return film_->For(program_.record, program_.status, driver_->DeviceCode() == graphics::kDeviceScreen);

@@ -24,10 +24,12 @@
 #include "input_test_support.h"
 #include "modal_script.h"
 #include "report/run_messages.h"
+#include "text/cp850.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
 #include "whole_file.h"
 #include "window_fixture.h"
+#include "workbook/workbook_reader.h"
 
 namespace trb::gui {
 namespace {
@@ -187,6 +189,53 @@ TEST_F(MainWindowTest, SaveAsPutsTheFileFirstInTheRecentList) {
     Item("mi_file1")->trigger();
     EXPECT_EQ(program_.caseFile.name, "erste");
     EXPECT_EQ(program_.record.db, 120);
+}
+
+// The screen's footer line: the last text of the drawing in the footer's pen, as the user reads it.
+std::string FooterShown(const graphics::GraphicsWindow& window) {
+    std::string footer;
+    for (const graphics::DisplayCommand& c : window.List().Commands())
+        if (c.code == 6 && c.text.find(" TRB ") != std::string::npos) footer = c.text;
+    return text::OemToUtf8(footer);
+}
+
+// A case named with an umlaut: the footer, the report's header and the printout's sheet show the
+// name as typed; an unnamed case names no file.
+TEST_F(MainWindowTest, ACaseNameWithAnUmlautIsShownAsTypedWhereverTheCaseIsNamed) {
+    Start();
+    const std::string unnamed = FooterShown(window_->Graphics());
+    ASSERT_FALSE(unnamed.empty());
+    EXPECT_TRUE(unnamed.ends_with(" TRB 1.6 ")) << unnamed;
+
+    const std::string name = Path(
+        "Pr\xC3\xBC"
+        "fstand.trb");
+    dialogs_.Reply(name);
+    Item("mi_FileSaveAs")->trigger();
+    ASSERT_TRUE(fs::exists(name));
+    Item("mi_viewQuick")->trigger();
+    EXPECT_TRUE(FooterShown(window_->Graphics()).ends_with(" " + name)) << FooterShown(window_->Graphics());
+
+    program_.settings.textDevice = 1;  // the report goes to the screen viewer
+    Item("mi_ViewAusdruck")->trigger();
+    const auto viewers = dialogs_.Entries("viewer");
+    ASSERT_EQ(viewers.size(), 1u);
+    const std::string report = test_support::ReadWholeFile(viewers[0].text);
+    EXPECT_NE(report.find("Pr\xC3\xBC"
+                          "fstand.trb"),
+              std::string::npos)
+        << report.substr(0, 1200);
+
+    // The printout's sheet names the case in its second row, not the temporary file it came from.
+    Item("mi_OlePrintoutExcel")->trigger();
+    const std::string workbook = Path(
+        "Pr\xC3\xBC"
+        "fstand-report.xlsx");
+    const workbook::SheetCells sheet = workbook::ReadFirstSheet(test_support::ReadWholeFile(workbook));
+    ASSERT_EQ(sheet.problem, workbook::ReadProblem::None);
+    ASSERT_GE(sheet.rows.size(), 2u);
+    ASSERT_FALSE(sheet.rows[1].empty());
+    EXPECT_EQ(sheet.rows[1][0], name);
 }
 
 // Four cases saved with bores of 100, 110, 120 and 130 mm: each recent item opens the case it names,
