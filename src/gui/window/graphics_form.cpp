@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QStatusBar>
 
 #include "gui/printing/print_state.h"
 #include "gui/window/graphics_canvas.h"
@@ -61,8 +62,12 @@ void TFkorvgra::ApplySettings() {
 void TFkorvgra::StartGraphics() {
     const graphics::View& view = graphics_.CurrentView();
     canvas_->setMinimumSize(1, 1);
-    const QSize client(view.deviceWidth + 1, view.deviceHeight + 1);
-    resize(client.width(), client.height() + (menuWidget() ? menuWidget()->sizeHint().height() : 0));
+    // The client area is the canvas alone: the menu bar above it and the status bar below it come
+    // on top, so that setting the client size later (the settings' OK) finds it as configured.
+    int bars = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    const auto* status = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+    if (status && status->isVisibleTo(this)) bars += status->sizeHint().height();
+    resize(view.deviceWidth + 1, view.deviceHeight + 1 + bars);
     move(0, 0);
 }
 

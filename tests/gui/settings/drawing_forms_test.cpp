@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
@@ -71,6 +72,29 @@ TEST_F(DrawingFormsTest, SettingsMenuOpensTheDialogAndTheWindowTakesItsColourAls
     });
     window_->findChild<QAction*>("mi_fileConfig")->trigger();
     EXPECT_TRUE(fs::exists(folder_ / "config" / "trb" / "trb.cfg"));
+}
+
+// The window starts with the configured client area (the canvas) below its menu and above its
+// status bar; OK and "&Speichern" set that size again and so leave the window as it is.
+TEST_F(DrawingFormsTest, OkAndSaveInTheSettingsKeepTheWindowsSize) {
+    const graphics::View& view = window_->Graphics().CurrentView();
+    const QSize client(view.deviceWidth + 1, view.deviceHeight + 1);
+    window_->show();
+    QApplication::processEvents();
+    const QWidget* canvas = window_->centralWidget();
+    EXPECT_EQ(canvas->size(), client);
+    const QSize started = window_->size();
+    for (int i = 1; i <= 3; ++i) {
+        testing::ModalScript script;
+        script.Then([i](QWidget& dialog) {
+            if (i == 2) testing::PressButton(dialog, "Button_save");
+            testing::Ok(dialog);
+        });
+        window_->findChild<QAction*>("mi_fileConfig")->trigger();
+        QApplication::processEvents();
+        EXPECT_EQ(window_->size(), started) << "after OK " << i;
+        EXPECT_EQ(canvas->size(), client) << "after OK " << i;
+    }
 }
 
 // Unticking "Maßstab anpassen ?" takes the scale back: the line no longer says "/M*".
