@@ -62,12 +62,14 @@ TEST_F(PaperBatchTest, PdfHoldsTheReportThenTheDrawingsThenThePressureDistributi
     const paper::test::PdfPages info = paper::test::PdfInfo(pdf);
     ASSERT_TRUE(info.read);
     ASSERT_GE(info.sizes.size(), 5u);
-    // The pressure distribution comes last, on a landscape page.
+    // A4 pages, each lying as its view does: the result sheet and the pressure distribution, which
+    // comes last, are wider than high.
     const int pages = static_cast<int>(info.sizes.size()) - 1;
-    for (int page = 0; page <= pages; ++page) {
-        const auto [width, height] = info.sizes[static_cast<std::size_t>(page)];
-        EXPECT_NEAR(page < pages ? width : height, 595.28, 0.01) << page;
-        EXPECT_NEAR(page < pages ? height : width, 841.89, 0.01) << page;
+    for (int page = 1; page <= pages + 1; ++page) {
+        const auto [width, height] = info.sizes[static_cast<std::size_t>(page - 1)];
+        const bool landscape = page == pages - 1 || page == pages + 1;
+        EXPECT_NEAR(width, landscape ? 841.89 : 595.28, 0.01) << page;
+        EXPECT_NEAR(height, landscape ? 595.28 : 841.89, 0.01) << page;
     }
     // The report: its pages numbered from "Bl. 1", its rows with their umlauts and units.
     const std::string report = paper::test::PdfText(pdf, 1, pages - 2);
