@@ -147,13 +147,16 @@ bool ReportWriter::AskPause() {
     return yes;
 }
 
-std::string ReportWriter::HeaderFileText() const {
-    // The case's names are the file system's (UTF-8); the header is code page 850.
+std::string ReportWriter::CaseFileText(bool withFolder) const {
+    // The case's names are the file system's (UTF-8); printouts are code page 850.
     const CaseName& c = context_.currentCase;
     if (c.name.empty()) return {};
-    const std::string nameOnly = text::DisplayToOem(c.name + "." + c.extension);
-    const std::string full = text::DisplayToOem(c.folder) + nameOnly;
-    return full.size() >= kBoxWidth ? nameOnly : full;
+    return text::DisplayToOem((withFolder ? c.folder : std::string()) + c.name + "." + c.extension);
+}
+
+std::string ReportWriter::HeaderFileText() const {
+    const std::string full = CaseFileText(true);
+    return full.size() >= kBoxWidth ? CaseFileText(false) : full;
 }
 
 void ReportWriter::PageHeader(int page) {
@@ -166,7 +169,7 @@ void ReportWriter::PageHeader(int page) {
         // The file the user gets, not the temporary one it is converted from; a copy in the
         // temporary folder (for a spreadsheet) is named by its case.
         if (state_.device == kTabFile && !state_.deliveredName.empty()) {
-            WriteLine(HeaderFileText());
+            WriteLine(CaseFileText(true));
         } else {
             WriteLine(text::DisplayToOem(
                 text::RemoveBlanks(state_.deliveredName.empty() ? state_.outputName : state_.deliveredName)));

@@ -94,6 +94,8 @@ class ReportWriter {
     void WritePagedLine(std::string_view text, bool endLine, bool breakCheck);
     void PageBreakCheck();
     void WriteHeaderBox(int page);
+    // The case file in code page 850 (empty for an unnamed case), with or without its folder.
+    std::string CaseFileText(bool withFolder) const;
     std::string HeaderFileText() const;
     std::string Display(std::string_view oem) const;
     bool AskPause();
