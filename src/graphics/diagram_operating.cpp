@@ -9,6 +9,7 @@
 
 #include "graphics/diagram_frame.h"
 #include "graphics/driver.h"
+#include "graphics/plot_pen.h"
 #include "text/chart_texts.h"
 #include "text/format.h"
 #include "ui/dialogs.h"
@@ -25,8 +26,6 @@ using text::ChartText;
 constexpr std::array<int, core::kClearanceCount> kClearancePens = {20, 18, 21};
 constexpr int kLimitPen = 16;
 constexpr int kTextPen = 4;
-constexpr real kDash = 2;  // drawing units
-constexpr real kGap = 1.2L;
 
 // Values as the unit system shows them (the record holds them metric).
 class DisplayUnits {
@@ -103,61 +102,13 @@ ChartSpec SpecOf(OperatingChart chart, const TRBrecord& record, const DisplayUni
             break;
         case OperatingChart::Flow:
         case OperatingChart::All:
+        case OperatingChart::Coefficients:  // drawn by the coefficient charts
             shape.title = "Q [mm\xFC/s]";
             shape.series = {{[](const TRBrecord& r) { return r.q; }}};
             break;
     }
     return shape;
 }
-
-// Lines in drawing units, solid or dashed, clipped to a rectangle. A dashed path keeps its dash
-// pattern across its segments.
-class PlotPen {
-  public:
-    PlotPen(Driver& driver, const Rect& area, bool dashed) : driver_(driver), area_(area), dashed_(dashed) {}
-
-    void MoveTo(Point p) {
-        at_ = p;
-        phase_ = 0;
-    }
-
-    void LineTo(Point p) {
-        const Segment whole{at_, p};
-        at_ = p;
-        const auto inside = ClipSegment(whole, area_);
-        if (!inside) return;
-        if (!dashed_) {
-            driver_.CadLine(inside->a.x, inside->a.y, inside->b.x, inside->b.y);
-            return;
-        }
-        Dashes(*inside);
-    }
-
-  private:
-    void Dashes(const Segment& s) {
-        const real dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
-        const real length = std::hypot(dx, dy);
-        if (!(length > 0)) return;
-        real done = 0;
-        while (done < length) {
-            const bool drawing = phase_ < kDash;
-            const real left = drawing ? kDash - phase_ : kDash + kGap - phase_;
-            const real step = std::min(left, length - done);
-            if (drawing) {
-                const real t0 = done / length, t1 = (done + step) / length;
-                driver_.CadLine(s.a.x + dx * t0, s.a.y + dy * t0, s.a.x + dx * t1, s.a.y + dy * t1);
-            }
-            done += step;
-            phase_ = std::fmod(phase_ + step, kDash + kGap);
-        }
-    }
-
-    Driver& driver_;
-    Rect area_;
-    bool dashed_;
-    Point at_;
-    real phase_ = 0;
-};
 
 // The range of a chart's values over every point that did not fail, its limit included.
 DiagramLimits DataRange(const core::OperatingSweep& sweep, const ChartSpec& shape,

@@ -23,8 +23,11 @@ enum class OperatingChart : int {
     Friction = 3,       // µ
     FrictionPower = 4,  // P0
     Flow = 5,           // Q
+    // The film's stiffness, damping and stability at the mean clearance (DrawCoefficientCharts): not on
+    // the sheet of every chart.
+    Coefficients = 6,
 };
-inline constexpr int kOperatingChartCount = 5;
+inline constexpr int kOperatingChartCount = 5;  // the charts of the sheet of every chart
 
 struct OperatingChartOptions {
     OperatingChart chart = OperatingChart::All;

@@ -159,7 +159,8 @@
     X(Reserves, 5670)              \
     X(PressureDistribution, 5680)  \
     X(FilmCoefficients, 5685)      \
-    X(FilmTrust, 5690)
+    X(FilmTrust, 5690)             \
+    X(CoefficientChart, 5695)
 
 #define TRB_HELP_NUMBERS(X)      \
     TRB_HELP_NUMBERS_INPUT(X)    \

@@ -17,6 +17,7 @@
 #include "core/operating_sweep.h"
 #include "core/thresholds.h"
 #include "drawing_fixture.h"
+#include "graphics/diagram_coefficients.h"
 #include "graphics/diagram_operating.h"
 #include "graphics/drawing_clearance_range.h"
 #include "run_program.h"
@@ -352,6 +353,63 @@ TEST_F(ChartsTest, ClearanceRangeSheetShowsEachRunsOwnValues) {
     EXPECT_THAT(RowOf(marked, "teff"), Contains(degrees(smallest.teff)));
     EXPECT_THAT(RowOf(marked, "t2"), Contains(degrees(largest.t2) + " *"));
     EXPECT_THAT(RowOf(marked, "h0"), Contains(length(smallest.h0) + " *"));
+}
+
+// The film's coefficients over a load sweep: the first point carries no load and has no film, the others
+// keep theirs, each the film of its own run at the mean clearance. The charts leave a gap there with a red
+// cross on the axis of each chart, count it in the legend and open in ezdxf.
+TEST_F(ChartsTest, CoefficientChartsKeepTheSolvedPointsAndMarkTheFailedFilm) {
+    const core::OperatingSweep sweep =
+        core::RunOperatingSweep(record, {core::SweptQuantity::Load, 0, 40000, 4});
+    const CoefficientSweep films = SolveCoefficientSweep(sweep);
+    ASSERT_EQ(films.points.size(), 5u);
+    EXPECT_TRUE(films.points[0].failed);
+    const core::CaseRun& mean = sweep.points[3].At(Clearance::Mean);
+    const film::CaseFilm own = film::SolveCaseFilm(mean.record, mean.status);
+    ASSERT_EQ(own.fault, film::FilmFault::None);
+    for (std::size_t i = 1; i < films.points.size(); ++i) {
+        SCOPED_TRACE(i);
+        const CoefficientPoint& point = films.points[i];
+        ASSERT_FALSE(point.failed);
+        EXPECT_EQ(point.value, sweep.points[i].value);
+        EXPECT_GT(point.coefficients.stiffness[0][0], 0);
+    }
+    EXPECT_EQ(films.points[3].coefficients.stiffness, own.dimensionless.stiffness);
+    EXPECT_EQ(films.points[3].coefficients.damping, own.dimensionless.damping);
+    EXPECT_EQ(films.points[3].stability.massParameter, own.stability.massParameter);
+
+    const auto calls = Recorded([&] { WriteCoefficientCharts(*driver, Data(), films); });
+    // Every curve of the upper charts starts at the second point: x 20 + 110/4 on the stiffness chart,
+    // 172 + 110/4 on the damping chart.
+    std::map<bool, double> firstX = {{false, 1e9}, {true, 1e9}};
+    int pen = 0;
+    for (const std::string& call : calls) {
+        if (call.starts_with("Pen ")) pen = std::stoi(call.substr(4));
+        double x1, y1, x2, y2;
+        if ((pen != 20 && pen != 18) ||
+            std::sscanf(call.c_str(), "Line %lf %lf %lf %lf", &x1, &y1, &x2, &y2) != 4)
+            continue;
+        if (y1 < 122 || x1 == x2) continue;  // the lower chart, the legend, vertical grid lines
+        double& first = firstX[x1 > 150];
+        first = std::min({first, x1, x2});
+    }
+    EXPECT_DOUBLE_EQ(firstX[false], 47.5);
+    EXPECT_DOUBLE_EQ(firstX[true], 199.5);
+    // A cross of two lines on each of the three charts and in the legend.
+    EXPECT_EQ(Count(CountByPen(calls), 16, "Line"), 8);
+    const auto written = Texts(calls);
+    EXPECT_THAT(written, Contains("1 Punkte: Film fehlgeschlagen"));
+    EXPECT_THAT(written, Contains("K xy, B xy"));
+    EXPECT_THAT(written, Contains("M c: kritischer Massenparameter"));
+    EXPECT_THAT(written, Contains(HasSubstr("F [N]")));
+
+    DrawCoefficientCharts(*driver, Data(), films, kDeviceDxf);
+    ASSERT_FALSE(abort);
+    const test_support::ProgramRun run = test_support::RunProgram(
+        TRB_PYTHON, {TRB_CHECK_DXF, (folder / "example.dxf").string()}, test_support::MergedErrors());
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_THAT(run.output, HasSubstr("errors 0\n"));
+    EXPECT_THAT(run.output, HasSubstr("Federn und D"));
 }
 
 TEST_F(ChartsTest, ChartsAndSheetOpenInEzdxf) {

@@ -4,6 +4,7 @@
 #include <QObject>
 
 #include "casefile/case_file.h"
+#include "graphics/diagram_coefficients.h"
 #include "graphics/diagram_operating.h"
 #include "graphics/drawing_clearance_range.h"
 #include "graphics/driver.h"
@@ -104,6 +105,10 @@ void ChartCommands::DrawCharts(int device) {
     sweep_ = core::RunOperatingSweep(program.record, request_.range);
     program.dialogs.SetBusy(false);
     program.dialogs.SetHelpNumber(help::kHelpOperatingCharts);
+    if (request_.chart == graphics::OperatingChart::Coefficients) {
+        DrawCoefficients(device);
+        return;
+    }
     graphics::OperatingChartOptions options;
     options.chart = request_.chart;
     options.askLimits = true;
@@ -116,6 +121,17 @@ void ChartCommands::DrawCharts(int device) {
         program.dialogs.SetBusy(false);
     }
     graphics::DrawOperatingCharts(driver, program.dialogs, DataOf(program), sweep_, device, options);
+    program.abort = false;
+}
+
+void ChartCommands::DrawCoefficients(int device) {
+    app::Program& program = window_.Program();
+    // A film at every point: some fifty take about a second.
+    program.dialogs.SetBusy(true);
+    const graphics::CoefficientSweep films = graphics::SolveCoefficientSweep(sweep_);
+    program.dialogs.SetBusy(false);
+    program.dialogs.SetHelpNumber(help::kHelpCoefficientChart);
+    graphics::DrawCoefficientCharts(window_.DrawingDriver(), DataOf(program), films, device);
     program.abort = false;
 }
 

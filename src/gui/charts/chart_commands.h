@@ -50,6 +50,8 @@ class ChartCommands {
     bool AskRange(bool withChart);
     void DrawRange(int device);
     void DrawCharts(int device);
+    // The film's coefficients over the sweep just calculated.
+    void DrawCoefficients(int device);
 
     Thh& window_;
     Shown shown_ = Shown::None;

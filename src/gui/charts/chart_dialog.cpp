@@ -18,6 +18,7 @@
 #include "gui/help/help_hints.h"
 #include "text/chart_texts.h"
 #include "text/cp850.h"
+#include "text/film_texts.h"
 #include "text/format.h"
 #include "ui/dialogs.h"
 #include "ui/help_numbers.h"
@@ -98,6 +99,8 @@ TFbetriebskennfeld::TFbetriebskennfeld(Context context, const ChartRequest& star
                                static_cast<int>(graphics::OperatingChart::Friction));
     ComboBox_diagramm->addItem("P0", static_cast<int>(graphics::OperatingChart::FrictionPower));
     ComboBox_diagramm->addItem("Q", static_cast<int>(graphics::OperatingChart::Flow));
+    ComboBox_diagramm->addItem(Display(text::Film(context_.texts, text::FilmText::Koeffizienten)),
+                               static_cast<int>(graphics::OperatingChart::Coefficients));
     ComboBox_diagramm->setCurrentIndex(ComboBox_diagramm->findData(static_cast<int>(start.chart)));
     Tag(ComboBox_diagramm, help::kHelpChartChoice, context_.settings);
     auto* chartLabel = new QLabel(Caption(chart(ChartText::Diagramm)), this);

@@ -21,6 +21,7 @@
 #include "input_test_support.h"
 #include "modal_script.h"
 #include "text/format.h"
+#include "ui/help_numbers.h"
 #include "ui/launcher.h"
 #include "ui/scripted_dialogs.h"
 #include "window_fixture.h"
@@ -129,6 +130,30 @@ TEST_F(ChartWindowTest, OperatingChartsAskForTheRangeAndRefuseABadOne) {
     window_->RefreshAfterRun();
     EXPECT_LT(ChartCommandsOf(*window_).Sweep().points[3].At(core::Clearance::Mean).record.h0, before);
     EXPECT_TRUE(Shows("h0 [mm]"));
+}
+
+// The chart list's last item draws the film's coefficients over the range: the curves' legend, the
+// critical mass parameter and the chart's help.
+TEST_F(ChartWindowTest, TheCoefficientChartShowsTheFilmOverTheRange) {
+    ModalScript script;
+    script.Then([&](QWidget& dialog) {
+        testing::Find<QRadioButton>(dialog, "RadioButton_drehzahl")->setChecked(true);
+        SetField(dialog, "Edit_von", "10");
+        SetField(dialog, "Edit_bis", "40");
+        SetField(dialog, "Edit_schritte", "6");
+        auto* chart = testing::Find<QComboBox>(dialog, "ComboBox_diagramm");
+        const int item = chart->findText(QString::fromUtf8("Federn und D\u00e4mpfer des Schmierfilms"));
+        ASSERT_EQ(item, chart->count() - 1);
+        chart->setCurrentIndex(item);
+        Ok(dialog);
+    });
+    Trigger("mi_viewBetriebskennfeld");
+    EXPECT_TRUE(Shows("K xx, B xx"));
+    EXPECT_TRUE(Shows("M c: kritischer Massenparameter"));
+    EXPECT_TRUE(ShowsPart("nS = 10 ... 40 1/s, 6"));
+    EXPECT_FALSE(ShowsPart("fehlgeschlagen")) << "every point has its film";
+    EXPECT_FALSE(Shows("h0 [mm]"));
+    EXPECT_EQ(program_.dialogs.CurrentHelpNumber(), help::kHelpCoefficientChart);
 }
 
 TEST_F(ChartWindowTest, CancelledDialogDrawsNothingAndPointsTableGoesToTheViewer) {
