@@ -8,6 +8,7 @@
 
 #include "core/calculation.h"
 #include "drawing_fixture.h"
+#include "film/case_film.h"
 #include "graphics/drawing_views.h"
 #include "run_program.h"
 
@@ -53,6 +54,25 @@ TEST_F(DrawingReadersTest, EveryViewOpensInEzdxf) {
         SCOPED_TRACE(view);
         ExpectCleanDxf(Draw(kDeviceDxf, view));
     }
+}
+
+// The pressure distribution with its film: the colour map's cells come out as SOLIDs in several colours,
+// beside the texts of the tables.
+TEST_F(DrawingReadersTest, PressureDistributionWithItsFilmOpensInEzdxf) {
+    const film::CaseFilm film = film::SolveCaseFilm(record, status);
+    ASSERT_EQ(film.fault, film::FilmFault::None);
+    DrawingData data = Data();
+    data.film = [&film] { return &film; };
+    DrawBearingView(*driver, dialogs, data, kDeviceDxf, kViewFilm);
+    ASSERT_FALSE(abort);
+    const std::string report = ExpectCleanDxf(folder / "example.dxf");
+    std::size_t solids = 0;
+    for (std::size_t at = report.find("entity SOLID"); at != std::string::npos;
+         at = report.find("entity SOLID", at + 1))
+        ++solids;
+    EXPECT_GE(solids, 179u * 19u) << "a solid per cell of the map";
+    for (const char* text : {"Druckverteilung", "Steifigkeit", "DIN 31652", "p max ="})
+        EXPECT_THAT(report, HasSubstr(text)) << text;
 }
 
 TEST_F(DrawingReadersTest, ProductionDrawingOfEverySupplyFeatureOpensInEzdxf) {
