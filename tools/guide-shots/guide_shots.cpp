@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QImage>
@@ -250,6 +251,17 @@ bool PressureDistribution(Session& session, const fs::path& file) {
     return GrabWindow(session, file);
 }
 
+// View → Betriebskennfeld with the film's coefficients chosen over the dialog's speed range.
+bool CoefficientChart(Session& session, const fs::path& file) {
+    const bool triggered =
+        session.Trigger("mi_viewBetriebskennfeld", {[](QWidget& dialog) {
+                            if (auto* chart = dialog.findChild<QComboBox*>("ComboBox_diagramm"))
+                                chart->setCurrentIndex(chart->count() - 1);
+                            DialogAnswers::Press(dialog, "Button_ok");
+                        }});
+    return triggered && GrabWindow(session, file);
+}
+
 std::vector<Shot> Shots() {
     return {
         {"result-sheet.png", "example.trb", true,
@@ -272,6 +284,7 @@ std::vector<Shot> Shots() {
          }},
         {"reserves.png", "example.trb", true, Dialog("mi_viewReserven")},
         {"pressure-distribution.png", "example.trb", true, PressureDistribution},
+        {"coefficient-chart.png", "example.trb", true, CoefficientChart},
         {"groove-result.png", "groove.trb", true,
          [](Session& s, const fs::path& f) { return GrabWindow(s, f); }},
         {"case-overview.png", "example.trb", true, Dialog("mi_fileopentable")},
