@@ -222,7 +222,7 @@ void Driver::CadClose() {
 void Driver::FinishFileOutput() {
     if (fileName_.empty()) return;  // a device put in place with UseDevice writes where it wants
     if (!output_->Good()) {
-        ctx_.dialogs.ShowErrorBox("Schreibfehler: " + fileName_);
+        ctx_.dialogs.ShowErrorBox("Schreibfehler: " + text::DisplayToOem(fileName_));
         ctx_.abort = true;
         return;
     }

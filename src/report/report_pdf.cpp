@@ -52,12 +52,12 @@ void ReportWriter::HandOverPdf(const std::string& file) {
     paper::PdfDocument document(text::OemToDisplayAll(title, format), "TRB " + context_.version);
     paper::AddTextPages(document, pages, layout, format);
     if (!document.Finish()) {
-        dialogs.ShowErrorBox("Schreibfehler: " + state_.deliveredName);
+        dialogs.ShowErrorBox("Schreibfehler: " + text::DisplayToOem(state_.deliveredName));
         abort = true;
         return;
     }
     if (ui::WriteFileChecked(state_.deliveredName, document.Bytes(), dialogs, abort))
-        dialogs.ShowNoteBox(state_.deliveredName + " wurde angelegt.");
+        dialogs.ShowNoteBox(text::DisplayToOem(state_.deliveredName) + " wurde angelegt.");
 }
 
 }  // namespace trb::report

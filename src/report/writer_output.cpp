@@ -264,7 +264,8 @@ void ReportWriter::HandOver(const std::string& file) {
         case kDosFile:
             if (!ConvertedCopy(file, displayCopy)) return;
             if (state_.device == kTextFile) {
-                dialogs.ShowNoteBox(file + " und Windows-Datei outwin.txt wurden angelegt..");
+                dialogs.ShowNoteBox(text::DisplayToOem(file) +
+                                    " und Windows-Datei outwin.txt wurden angelegt..");
             }
             break;
         case kPdfFile:

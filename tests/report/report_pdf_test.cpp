@@ -42,13 +42,16 @@ TEST_F(ReportPdfTest, ResultReportFillsTheSamePagesAsOnThePrinter) {
     const int pages = printed[0].number;
     ASSERT_GE(pages, 2);
 
-    const fs::path pdf = folder / "bericht.pdf";
+    // A name with an umlaut, as the file system spells it, is told as typed.
+    const fs::path pdf = folder /
+                         "Pr\xC3\xBC"
+                         "fbericht.pdf";
     dialogs.Reply(pdf.string());
     Report(kPdfFile);
     ASSERT_FALSE(abort);
     const auto notes = dialogs.Entries("box");
     ASSERT_FALSE(notes.empty());
-    EXPECT_THAT(notes.back().text, HasSubstr("bericht.pdf wurde angelegt."));
+    EXPECT_EQ(notes.back().text, pdf.string() + " wurde angelegt.");
     for (const auto& entry : fs::directory_iterator(folder))
         EXPECT_FALSE(entry.path().filename().string().starts_with("$OUT")) << "the printout is removed";
 
