@@ -18,12 +18,13 @@ namespace trb::gui::testing {
 
 // Plays one action on each modal dialog as it becomes the active one, in order. A dialog met when
 // no action is left, or one still open some seconds after its action, is rejected and reported as
-// a failure, so that a test never waits for a dialog nobody closes.
+// a failure, so that a test never waits for a dialog nobody closes. The patience is long enough
+// for an action's work (a table read, a file written) on a machine busy with a whole test run.
 class ModalScript : public QObject {
   public:
     using Action = std::function<void(QWidget&)>;
 
-    explicit ModalScript(int timeoutMs = 10000) : timeoutMs_(timeoutMs) {
+    explicit ModalScript(int timeoutMs = 30000) : timeoutMs_(timeoutMs) {
         timer_.setInterval(5);
         connect(&timer_, &QTimer::timeout, this, [this] { Look(); });
         timer_.start();
