@@ -2,18 +2,14 @@
 
 #include <array>
 
+#include "text/calculation_row.h"
+
 namespace trb::text {
 
 namespace {
 
 // German, English, Romanian in code page 850: \x94 o-umlaut, \xE1 sharp s.
-struct ChartRow {
-    std::string german;
-    std::string english;
-    std::string romanian;
-};
-
-const std::array<ChartRow, kChartTextCount> kChartRows = {{
+const std::array<CalculationRow, kChartTextCount> kChartRows = {{
     {"Spielbereich", "Clearance range", "Domeniu de joc"},
     {"ma\xE1gebend", "governing", "determinant"},  // maßgebend
     {"keine Meldungen", "no messages", "fara mesaje"},
@@ -44,15 +40,7 @@ const std::array<ChartRow, kChartTextCount> kChartRows = {{
 }  // namespace
 
 const std::string& Chart(const LanguageTexts& texts, ChartText id) {
-    const ChartRow& row = kChartRows[static_cast<std::size_t>(id)];
-    switch (texts.CalculationLanguage()) {
-        case kEnglish:
-            return row.english;
-        case kRomanian:
-            return row.romanian;
-        default:
-            return row.german;
-    }
+    return kChartRows[static_cast<std::size_t>(id)].In(texts);
 }
 
 }  // namespace trb::text

@@ -2,19 +2,15 @@
 
 #include <array>
 
+#include "text/calculation_row.h"
+
 namespace trb::text {
 
 namespace {
 
 // German, English, Romanian in code page 850: \x84 a-umlaut, \x94 o-umlaut, \x81 u-umlaut, \xE1 sharp
 // s, \xF8 degree, \xE6 micro.
-struct FilmRow {
-    std::string german;
-    std::string english;
-    std::string romanian;
-};
-
-const std::array<FilmRow, kFilmTextCount> kFilmRows = {{
+const std::array<CalculationRow, kFilmTextCount> kFilmRows = {{
     {"Druckverteilung", "Pressure distribution", "Distributia presiunii"},
     {"Druck in der Mittelebene", "pressure in the middle plane", "presiunea in planul median"},
     {"abgewickelte Lagerfl\x84"
@@ -105,15 +101,7 @@ const std::array<FilmRow, kFilmTextCount> kFilmRows = {{
 }  // namespace
 
 const std::string& Film(const LanguageTexts& texts, FilmText id) {
-    const FilmRow& row = kFilmRows[static_cast<std::size_t>(id)];
-    switch (texts.CalculationLanguage()) {
-        case kEnglish:
-            return row.english;
-        case kRomanian:
-            return row.romanian;
-        default:
-            return row.german;
-    }
+    return kFilmRows[static_cast<std::size_t>(id)].In(texts);
 }
 
 }  // namespace trb::text
